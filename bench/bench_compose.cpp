@@ -1,0 +1,79 @@
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <random>
+#include <vector>
+
+#include "bench/ratio.h"
+#include "render/compose.h"
+
+namespace {
+
+cs::Picture randomPicture() {
+  cs::Picture pic;
+  pic.vertSize = 1;
+  std::mt19937 rng(1);
+  for (auto& b : pic.planes) b = static_cast<uint8_t>(rng());
+  for (int i = cs::kPixelBlockSize; i < cs::kPlanesSize; ++i) pic.planes[size_t(i)] %= 15;
+  return pic;
+}
+
+// Bytes ComposePicture writes: the used composite, the preview and both screens.
+constexpr size_t kComposeBytes = (256 * 192 + 512 * 384 + 2 * 256 * 192) * 4;
+// Bytes the one-cell update writes for an 8-line cell: composite and preview.
+constexpr size_t kCellBytes = (8 * 8 + 16 * 16) * 4;
+
+void BM_ComposePicture(benchmark::State& state) {
+  const cs::Picture pic = randomPicture();
+  cs::ColourTables t;
+  cs::ComposedImages out;
+  for (auto _ : state) {
+    cs::ComposePicture(pic, t, out);
+    benchmark::DoNotOptimize(out.composite.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(kComposeBytes));
+}
+BENCHMARK(BM_ComposePicture);
+
+void BM_MemcpyComposeBytes(benchmark::State& state) {
+  std::vector<char> src(kComposeBytes, 1), dst(kComposeBytes);
+  for (auto _ : state) {
+    std::memcpy(dst.data(), src.data(), kComposeBytes);
+    benchmark::DoNotOptimize(dst.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(kComposeBytes));
+}
+BENCHMARK(BM_MemcpyComposeBytes);
+
+void BM_ComposeCell(benchmark::State& state) {
+  const cs::Picture pic = randomPicture();
+  cs::ColourTables t;
+  cs::ComposedImages out;
+  int column = 0;
+  for (auto _ : state) {
+    cs::ComposeCell(pic, t, out, column, 40);  // an 8-line outer cell at height 1
+    column = (column + 1) & 7;
+    benchmark::DoNotOptimize(out.composite.data());
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_ComposeCell);
+
+void BM_MemcpyCellBytes(benchmark::State& state) {
+  std::vector<char> src(kCellBytes, 1), dst(kCellBytes);
+  for (auto _ : state) {
+    std::memcpy(dst.data(), src.data(), kCellBytes);
+    benchmark::DoNotOptimize(dst.data());
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_MemcpyCellBytes);
+
+const cs::bench::RegisterRatio r1("BM_ComposePicture", "BM_MemcpyComposeBytes",
+                                  "ComposePicture / memcpy of its bytes");
+const cs::bench::RegisterRatio r2("BM_ComposeCell", "BM_MemcpyCellBytes",
+                                  "one-cell update / memcpy of its bytes");
+
+}  // namespace

@@ -1,0 +1,46 @@
+// Runs the benchmarks, then prints each registered ratio of a measured
+// operation to its floor from the same run.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+
+#include "bench/ratio.h"
+
+namespace cs::bench {
+
+std::vector<RatioPair>& ratioPairs() {
+  static std::vector<RatioPair> pairs;
+  return pairs;
+}
+
+namespace {
+
+class CollectingReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& r : runs)
+      if (r.run_type == Run::RT_Iteration) times[r.benchmark_name()] = r.GetAdjustedRealTime();
+    ConsoleReporter::ReportRuns(runs);
+  }
+  std::map<std::string, double> times;
+};
+
+}  // namespace
+}  // namespace cs::bench
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  cs::bench::CollectingReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  std::printf("\nRatios to their floors (same run):\n");
+  for (const auto& p : cs::bench::ratioPairs()) {
+    const auto m = reporter.times.find(p.measured);
+    const auto f = reporter.times.find(p.floor);
+    if (m == reporter.times.end() || f == reporter.times.end() || f->second <= 0) continue;
+    std::printf("  %-48s %7.2fx\n", p.label.c_str(), m->second / f->second);
+  }
+  return 0;
+}

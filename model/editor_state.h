@@ -1,0 +1,59 @@
+// The one editor state: the Picture and everything that lives beside it for
+// the whole run. Passed by reference to whatever reads or changes it.
+#pragma once
+
+#include <string>
+
+#include "model/current_colours.h"
+#include "model/picture.h"
+
+namespace cs {
+
+// The last point the pen painted; column -1 means none.
+struct PenMemo {
+  int column = -1;
+  int cellRow = 0;
+  int bit = 0;
+  int line = 0;
+  void clear() { column = -1; }
+};
+
+// The cell-aligned selection, in byte columns and cell rows.
+struct Selection {
+  bool visible = false;
+  bool dragging = false;
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+struct ViewState {
+  int zoomLevel = 1;  // 1..4
+  int pixelScale() const { return 4 * zoomLevel; }
+};
+
+struct EditorState {
+  Picture picture;
+  UndoSnapshot undo;
+  CurrentColours colours;
+  ViewState view;
+  Selection selection;
+  PenMemo penMemo;
+
+  bool pixModeOn = true;
+  bool rgbModeOn = true;
+  bool charGridOn = false;
+  bool pixelGridOn = false;
+  bool clickGuard = false;
+  bool wheelReady = false;
+  int antsPhase = 0;  // 0, 4, 8 or 12
+
+  std::string currentFileName;
+};
+
+// Takes the undo snapshot of the state's Picture.
+inline void TakeUndoSnapshot(EditorState& s) { TakeUndoSnapshot(s.picture, s.undo); }
+inline void SwapUndoSnapshot(EditorState& s) { SwapUndoSnapshot(s.picture, s.undo); }
+
+}  // namespace cs

@@ -1,0 +1,49 @@
+// A plain 32-bit RGB pixel buffer (0xFFRRGGBB per pixel, rows top to bottom),
+// the layout a QImage of Format_RGB32 can wrap without copying.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace cs {
+
+using Rgb = uint32_t;
+
+constexpr Rgb rgb(int r, int g, int b) {
+  return 0xFF000000u | (static_cast<uint32_t>(r) << 16) | (static_cast<uint32_t>(g) << 8) |
+         static_cast<uint32_t>(b);
+}
+constexpr int red(Rgb c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int green(Rgb c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int blue(Rgb c) { return static_cast<int>(c & 0xFF); }
+
+class RgbImage {
+ public:
+  RgbImage() = default;
+  RgbImage(int width, int height, Rgb fill = rgb(0, 0, 0))
+      : w_(width), h_(height), px_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill) {}
+
+  int width() const { return w_; }
+  int height() const { return h_; }
+  Rgb* row(int y) { return px_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w_); }
+  const Rgb* row(int y) const { return px_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w_); }
+  Rgb at(int x, int y) const { return row(y)[x]; }
+  void set(int x, int y, Rgb c) { row(y)[x] = c; }
+  void fillRect(int x, int y, int w, int h, Rgb c);
+  Rgb* data() { return px_.data(); }
+  const Rgb* data() const { return px_.data(); }
+  int bytesPerLine() const { return w_ * 4; }
+
+ private:
+  int w_ = 0;
+  int h_ = 0;
+  std::vector<Rgb> px_;
+};
+
+inline void RgbImage::fillRect(int x, int y, int w, int h, Rgb c) {
+  for (int yy = y; yy < y + h; ++yy)
+    for (int xx = x; xx < x + w; ++xx) row(yy)[xx] = c;
+}
+
+}  // namespace cs
