@@ -129,7 +129,8 @@ struct Options {
 
 // A whole decimal number within [low, high], nothing else.
 std::optional<int> parseNumber(const std::string& s, int low, int high) {
-  if (s.empty() || s.size() > 3 || s.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+  if (s.empty() || s.size() > 3 || s.find_first_not_of("0123456789") != std::string::npos)
+    return std::nullopt;
   const int n = std::stoi(s);
   if (n < low || n > high) return std::nullopt;
   return n;
@@ -162,9 +163,12 @@ std::optional<std::string> parse(int argc, char** argv, Options& opt) {
     const bool takesValue = arg == "--cell-height" || arg == "--png-mode" || arg == "--border";
     if (!takesValue) {
       if (value) return "option " + arg + " takes no value";
-      if (arg == "--help") opt.help = true;
-      else if (arg == "--info") opt.info = true;
-      else return "unknown option " + arg;
+      if (arg == "--help")
+        opt.help = true;
+      else if (arg == "--info")
+        opt.info = true;
+      else
+        return "unknown option " + arg;
       continue;
     }
     if (!value) {
@@ -193,7 +197,8 @@ std::optional<std::string> parse(int argc, char** argv, Options& opt) {
 std::string pngModeList() {
   std::string list;
   for (int mode = 1; mode <= kPngModeCount; ++mode)
-    list += "                      " + std::to_string(mode) + (mode < 10 ? "   " : "  ") + PngSizeOf(mode).caption + "\n";
+    list += "                      " + std::to_string(mode) + (mode < 10 ? "   " : "  ") +
+            PngSizeOf(mode).caption + "\n";
   return list;
 }
 
@@ -229,8 +234,8 @@ int main(int argc, char** argv) {
   if (const FileError err = load(*inKind, input, pic)) return fileError(input, err);
 
   if (opt.info) {
-    std::printf("kind: %s\ncell height: %d\nborder: %d,%d\n", describe(*inKind), pic.vertSize, pic.borderIndex0,
-                pic.borderIndex1);
+    std::printf("kind: %s\ncell height: %d\nborder: %d,%d\n", describe(*inKind), pic.vertSize,
+                pic.borderIndex0, pic.borderIndex1);
     return kExitOk;
   }
   if (opt.cellHeight) ConvertPicture(pic, *opt.cellHeight);
@@ -238,6 +243,7 @@ int main(int argc, char** argv) {
     pic.borderIndex0 = static_cast<uint8_t>(opt.border->first);
     pic.borderIndex1 = static_cast<uint8_t>(opt.border->second);
   }
-  if (const FileError err = save(*outKind, opt.files[1], pic, opt.pngMode)) return fileError(opt.files[1], err);
+  if (const FileError err = save(*outKind, opt.files[1], pic, opt.pngMode))
+    return fileError(opt.files[1], err);
   return kExitOk;
 }

@@ -71,7 +71,8 @@ struct Format {
 cs::FileError savePng(const std::string& name, const cs::Picture& pic, int mode) {
   cs::ComposedImages images;
   cs::ComposePicture(pic, cs::ColourTables{}, images);
-  return cs::WritePngFile(name, cs::BuildPngImage(images.composite, pic.borderIndex0, pic.borderIndex1, mode));
+  return cs::WritePngFile(name,
+                          cs::BuildPngImage(images.composite, pic.borderIndex0, pic.borderIndex1, mode));
 }
 
 std::vector<Format> formats() {
@@ -81,8 +82,8 @@ std::vector<Format> formats() {
       {"MG4", ".mg4", samplePicture(4), cs::WriteMgFile, cs::LoadMgFile},
       {"IMG", ".img", samplePicture(8), cs::ExportImgFile,
        [](const std::string& n, cs::Picture& p) { return cs::ImportScreenFile(n, false, false, p); }},
-      {"PNG 256x192", ".png", samplePicture(8), [](const std::string& n, const cs::Picture& p) { return savePng(n, p, 1); },
-       nullptr},
+      {"PNG 256x192", ".png", samplePicture(8),
+       [](const std::string& n, const cs::Picture& p) { return savePng(n, p, 1); }, nullptr},
       {"PNG 1280x960", ".png", samplePicture(8),
        [](const std::string& n, const cs::Picture& p) { return savePng(n, p, 10); }, nullptr},
   };
@@ -99,7 +100,8 @@ const bool registered = [] {
     std::vector<uint8_t> bytes(std::filesystem::file_size(file));
     rawRead(file, bytes);
 
-    const std::string save = "Save " + label, rawW = "Raw write " + label, rawWS = "Raw flushed write " + label;
+    const std::string save = "Save " + label, rawW = "Raw write " + label,
+                      rawWS = "Raw flushed write " + label;
     benchmark::RegisterBenchmark(save.c_str(), [f, file](benchmark::State& st) {
       for (auto _ : st) benchmark::DoNotOptimize(f.save(file, f.picture));
     });

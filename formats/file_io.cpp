@@ -29,8 +29,8 @@ std::string fileNameOf(const std::string& name) {
 // A hidden name beside the target that no other writer picks: the target's
 // name, the process id and a random tail.
 std::string temporaryNameFor(const std::string& name, unsigned salt) {
-  static std::minstd_rand rng(static_cast<unsigned>(
-      std::chrono::steady_clock::now().time_since_epoch().count() ^ ::getpid()));
+  static std::minstd_rand rng(
+      static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count() ^ ::getpid()));
   std::string dir = folderOf(name);
   if (dir.back() != '/') dir += '/';
   // Shortened so the temporary name stays within the file-name limit.

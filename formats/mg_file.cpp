@@ -14,7 +14,7 @@ constexpr std::size_t kScreensOffset = kMgHeaderSize;
 constexpr std::size_t kAttributesOffset = kMgHeaderSize + 2 * kPixelPlaneSize;  // 12544
 // MG1 blocks, per screen: the central columns 8 ... 23 at every line, then the
 // outer columns 0 ... 7 and 24 ... 31 at every 8-line character row.
-constexpr int kCentralBytes = kLines * 16;  // 3072
+constexpr int kCentralBytes = kLines * 16;    // 3072
 constexpr int kOuterBytes = kLines / 8 * 16;  // 384
 
 int outerColumn(int j) { return j < 8 ? j : j + 16; }
@@ -27,7 +27,8 @@ std::vector<uint8_t> header(const Picture& pic, uint8_t cellHeight) {
   out[5] = pic.borderIndex0;
   out[6] = pic.borderIndex1;
   out[255] = 0xFF;
-  for (int s = 0; s < 2; ++s) PlaneToDisplayFile(pic.pixels(s), out.data() + kScreensOffset + s * kPixelPlaneSize);
+  for (int s = 0; s < 2; ++s)
+    PlaneToDisplayFile(pic.pixels(s), out.data() + kScreensOffset + s * kPixelPlaneSize);
   return out;
 }
 
@@ -55,10 +56,12 @@ FileError DecodeMg(std::span<const uint8_t> bytes, Picture& pic) {
     for (int s = 0; s < 2; ++s) {
       const uint8_t* central = attributes + s * kCentralBytes;
       for (int line = 0, k = 0; line < kLines; ++line)
-        for (int column = 8; column < 24; ++column) SetCellAttribute(loaded.attrs(s), column, line, 1, central[k++]);
+        for (int column = 8; column < 24; ++column)
+          SetCellAttribute(loaded.attrs(s), column, line, 1, central[k++]);
       const uint8_t* outer = attributes + 2 * kCentralBytes + s * kOuterBytes;
       for (int row = 0, k = 0; row < kLines / 8; ++row)
-        for (int j = 0; j < 16; ++j) SetCellAttribute(loaded.attrs(s), outerColumn(j), row * 8, 8, outer[k++]);
+        for (int j = 0; j < 16; ++j)
+          SetCellAttribute(loaded.attrs(s), outerColumn(j), row * 8, 8, outer[k++]);
     }
   } else {
     const int rows = kLines / cellHeight;
@@ -92,7 +95,8 @@ std::vector<uint8_t> EncodeMg(const Picture& pic) {
   uint8_t* p = out.data() + kAttributesOffset;
   for (int s = 0; s < 2; ++s)
     for (int row = 0; row < kLines / cellHeight; ++row)
-      for (int column = 0; column < kColumns; ++column) *p++ = AttributeAt(pic.attrs(s), column, row * cellHeight);
+      for (int column = 0; column < kColumns; ++column)
+        *p++ = AttributeAt(pic.attrs(s), column, row * cellHeight);
   return out;
 }
 
@@ -102,7 +106,9 @@ FileError LoadMgFile(const std::string& name, Picture& pic) {
   return DecodeMg(bytes, pic);
 }
 
-FileError WriteMgFile(const std::string& name, const Picture& pic) { return WriteFileAtomic(name, EncodeMg(pic)); }
+FileError WriteMgFile(const std::string& name, const Picture& pic) {
+  return WriteFileAtomic(name, EncodeMg(pic));
+}
 
 FileError WriteMg1File(const std::string& name, const Picture& pic) {
   return WriteFileAtomic(name, EncodeMg1(pic));

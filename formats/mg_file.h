@@ -23,7 +23,8 @@ namespace cs {
 inline constexpr std::size_t kMgHeaderSize = 256;
 // File size of each layout.
 constexpr std::size_t MgFileSize(int cellHeight) {
-  return cellHeight == 1 ? 19456 : kMgHeaderSize + 2 * 6144 + 2 * static_cast<std::size_t>(192 / cellHeight * 32);
+  return cellHeight == 1 ? 19456
+                         : kMgHeaderSize + 2 * 6144 + 2 * static_cast<std::size_t>(192 / cellHeight * 32);
 }
 
 // Reads any of the four kinds; changes `pic` only on success. Every line of a

@@ -9,6 +9,7 @@ namespace cs {
 namespace {
 
 constexpr uint8_t kSignature[3] = {'M', 'G', 'S'};
+
 // The file holds every plane byte once, line-major for both kinds of plane;
 // within an attribute entry the PAP index comes first.
 void planesToFile(const Picture& pic, uint8_t* out) {

@@ -36,8 +36,9 @@ void noFlush(png_structp) {}
 // Kept apart from the function that calls setjmp, so nothing it changes can be
 // lost when the library jumps back on an error.
 void writeImage(png_structp png, png_infop info, const RgbImage& image, std::vector<uint8_t>& row) {
-  png_set_IHDR(png, info, static_cast<png_uint_32>(image.width()), static_cast<png_uint_32>(image.height()), 8,
-               PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(image.width()), static_cast<png_uint_32>(image.height()),
+               8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+               PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
   for (int y = 0; y < image.height(); ++y) {
     const Rgb* src = image.row(y);

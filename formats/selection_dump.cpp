@@ -77,8 +77,10 @@ FileError WriteSelectionDump(const Picture& pic, const Selection& sel, int pixMo
                     {"pixModeString", asScreen ? "as screen" : "linear"}});
   if (FileError err = WriteFileAtomic(iniName, std::vector<uint8_t>(ini.begin(), ini.end()))) return err;
 
-  const SelectionBytes screen0 = SelectionDumpBytes(pic, sel, asScreen ? kPixModeAsScreen : kPixModeLinear, 0);
-  const SelectionBytes screen1 = SelectionDumpBytes(pic, sel, asScreen ? kPixModeAsScreen : kPixModeLinear, 1);
+  const SelectionBytes screen0 =
+      SelectionDumpBytes(pic, sel, asScreen ? kPixModeAsScreen : kPixModeLinear, 0);
+  const SelectionBytes screen1 =
+      SelectionDumpBytes(pic, sel, asScreen ? kPixModeAsScreen : kPixModeLinear, 1);
   if (FileError err = WriteFileAtomic(base + "_pix_0.bin", screen0.pixels)) return err;
   if (FileError err = WriteFileAtomic(base + "_pix_1.bin", screen1.pixels)) return err;
   if (FileError err = WriteFileAtomic(base + "_attr_0.bin", screen0.attributes)) return err;

@@ -15,9 +15,7 @@
 
 namespace cs {
 
-constexpr int ScreenRowOffset(int line) {
-  return (line & 7) * 256 + (line & 0x38) * 4 + (line & 0xC0) * 32;
-}
+constexpr int ScreenRowOffset(int line) { return (line & 7) * 256 + (line & 0x38) * 4 + (line & 0xC0) * 32; }
 
 // The line whose bytes sit at row position `row` of a display file: the
 // inverse of ScreenRowOffset(line) / 32.

@@ -5,8 +5,7 @@
 #include "fuzz/fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  cs::fuzz::CheckLoader(data, size, [](std::span<const uint8_t> bytes, cs::Picture& pic) {
-    return cs::DecodeMgs(bytes, pic);
-  });
+  cs::fuzz::CheckLoader(
+      data, size, [](std::span<const uint8_t> bytes, cs::Picture& pic) { return cs::DecodeMgs(bytes, pic); });
   return 0;
 }

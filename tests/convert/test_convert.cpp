@@ -178,7 +178,8 @@ TEST(Convert, HelpExplainsEveryOptionAndPngSize) {
   ScratchDir dir;
   const Outcome r = convert(dir, {"--help"});
   EXPECT_EQ(r.status, 0);
-  for (const char* text : {"--cell-height", "--png-mode", "--border", "--info", ".$scr", ".mg8", "Exit status"})
+  for (const char* text :
+       {"--cell-height", "--png-mode", "--border", "--info", ".$scr", ".mg8", "Exit status"})
     EXPECT_NE(r.out.find(text), std::string::npos) << text;
   for (int mode = 1; mode <= kPngModeCount; ++mode)
     EXPECT_NE(r.out.find(PngSizeOf(mode).caption), std::string::npos) << mode;

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-
 #include <stdlib.h>
 
 #include <algorithm>
@@ -50,7 +49,9 @@ inline void WriteBytes(const std::string& name, const std::vector<uint8_t>& byte
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-inline std::string TestData(const std::string& relative) { return std::string(CHROMASMITH_TESTDATA) + "/" + relative; }
+inline std::string TestData(const std::string& relative) {
+  return std::string(CHROMASMITH_TESTDATA) + "/" + relative;
+}
 
 // A fresh folder for one test, removed with everything in it afterwards.
 class ScratchDir {
@@ -72,7 +73,8 @@ class ScratchDir {
   // The names in the folder, sorted.
   std::vector<std::string> entries() const {
     std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(path_)) names.push_back(e.path().filename().string());
+    for (const auto& e : std::filesystem::directory_iterator(path_))
+      names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
   }

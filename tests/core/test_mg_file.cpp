@@ -61,7 +61,8 @@ TEST(MgFile, SizesAndHeaderBytes) {
     pic.borderIndex1 = 5;
     const std::vector<uint8_t> f = EncodeMg(pic);
     ASSERT_EQ(f.size(), std::size_t{h == 8 ? 14080u : h == 4 ? 15616u : 18688u});
-    EXPECT_EQ(std::vector<uint8_t>(f.begin(), f.begin() + 7), (std::vector<uint8_t>{'M', 'G', 'H', 1, uint8_t(h), 2, 5}));
+    EXPECT_EQ(std::vector<uint8_t>(f.begin(), f.begin() + 7),
+              (std::vector<uint8_t>{'M', 'G', 'H', 1, uint8_t(h), 2, 5}));
     EXPECT_TRUE(std::all_of(f.begin() + 7, f.begin() + 255, [](uint8_t b) { return b == 0; }));
     EXPECT_EQ(f[255], 0xFF);
   }
@@ -78,15 +79,6 @@ TEST(MgFile, EightByOnePictureIsWrittenInTheMg1LayoutUnderAnyName) {
   Picture loaded;
   ASSERT_FALSE(LoadMgFile(dir.file("pic.mg4"), loaded));
   EXPECT_TRUE(SamePicture(loaded, withSharedBright(withUniformCells(pic))));
-}
-
-TEST(MgFile, ExtensionDoesNotChangeTheLayout) {
-  ScratchDir dir;
-  const Picture pic = RandomPicture(43, 8);
-  ASSERT_FALSE(WriteMgFile(dir.file("pic.mg2"), pic));
-  const std::vector<uint8_t> f = testing::ReadBytes(dir.file("pic.mg2"));
-  EXPECT_EQ(f.size(), 14080u);
-  EXPECT_EQ(f[4], 8);
 }
 
 TEST(MgFile, DisplayFileOrder) {
@@ -126,7 +118,7 @@ TEST(MgFile, AttributeBlocksOfEachLayout) {
 
 TEST(MgFile, OuterColumnsOfMg1FillWholeEightLineBlocks) {
   std::vector<uint8_t> f = EncodeMg1(Picture{});
-  f[18688 + 1 * 16 + 9] = 0x0F;   // screen 0, character row 1, 10th outer column = 25
+  f[18688 + 1 * 16 + 9] = 0x0F;      // screen 0, character row 1, 10th outer column = 25
   f[12544 + 3072 + 20 * 16] = 0x47;  // screen 1, line 20, column 8
   Picture pic;
   ASSERT_FALSE(DecodeMg(f, pic));
@@ -218,7 +210,8 @@ TEST(MgFile, EveryTruncationOfEveryLayoutFailsAndChangesNothing) {
     const std::vector<uint8_t> f = EncodeMg(RandomPicture(48, h));
     for (std::size_t n = 0; n < f.size(); ++n) {
       Picture pic = before;
-      ASSERT_EQ(DecodeMg(std::span(f.data(), n), pic).kind, FileErrorKind::ReadBeyondEnd) << int(h) << " " << n;
+      ASSERT_EQ(DecodeMg(std::span(f.data(), n), pic).kind, FileErrorKind::ReadBeyondEnd)
+          << int(h) << " " << n;
       ASSERT_TRUE(SamePicture(pic, before)) << int(h) << " " << n;
     }
   }

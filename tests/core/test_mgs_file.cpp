@@ -33,7 +33,8 @@ TEST(MgsFile, LayoutIsLineOrderWithPapBeforeInk) {
 
   const std::vector<uint8_t> f = EncodeMgs(pic);
   ASSERT_EQ(f.size(), 36871u);
-  EXPECT_EQ(std::vector<uint8_t>(f.begin(), f.begin() + 7), (std::vector<uint8_t>{'M', 'G', 'S', 1, 4, 3, 6}));
+  EXPECT_EQ(std::vector<uint8_t>(f.begin(), f.begin() + 7),
+            (std::vector<uint8_t>{'M', 'G', 'S', 1, 4, 3, 6}));
   EXPECT_EQ(f[7 + 1 * 32 + 2], 0x81);
   EXPECT_EQ(f[6151 + 191 * 32 + 31], 0x7E);
   EXPECT_EQ(f[12295 + (2 * 32 + 1) * 2], 9) << "PAP first";
@@ -93,10 +94,11 @@ TEST(MgsFile, RefusesWhatAPictureCannotHold) {
     uint8_t value;
     const char* what;
   };
-  for (const Damage d : {Damage{0, 'm', "signature in lower case"}, Damage{2, 'H', "an MG file's signature"},
-                         Damage{4, 3, "cell height 3"}, Damage{4, 0, "cell height 0"}, Damage{4, 16, "cell height 16"},
-                         Damage{5, 8, "border 8"}, Damage{6, 255, "border 255"},
-                         Damage{12295, 15, "colour index 15"}, Damage{36870, 200, "last INK 200"}}) {
+  for (const Damage d :
+       {Damage{0, 'm', "signature in lower case"}, Damage{2, 'H', "an MG file's signature"},
+        Damage{4, 3, "cell height 3"}, Damage{4, 0, "cell height 0"}, Damage{4, 16, "cell height 16"},
+        Damage{5, 8, "border 8"}, Damage{6, 255, "border 255"}, Damage{12295, 15, "colour index 15"},
+        Damage{36870, 200, "last INK 200"}}) {
     std::vector<uint8_t> f = good;
     f[d.offset] = d.value;
     Picture pic = RandomPicture(8, 2);
@@ -104,14 +106,6 @@ TEST(MgsFile, RefusesWhatAPictureCannotHold) {
     EXPECT_EQ(DecodeMgs(f, pic).text(), "Error file format") << d.what;
     EXPECT_TRUE(SamePicture(pic, before)) << d.what;
   }
-}
-
-TEST(MgsFile, PixelBytesAreTakenAsTheyAre) {
-  std::vector<uint8_t> f = EncodeMgs(Picture{});
-  std::fill(f.begin() + 7, f.begin() + 7 + kPixelBlockSize, uint8_t{0xFF});
-  Picture pic;
-  ASSERT_FALSE(DecodeMgs(f, pic));
-  EXPECT_EQ(pic.pixels(1)[kPixelPlaneSize - 1], 0xFF);
 }
 
 TEST(MgsFile, LoadingAFailedFileKeepsThePicture) {

@@ -32,8 +32,10 @@ TEST(SelectionDump, WholeEightByEightPictureAsScreenIsAnScrFile) {
                                                      "sel_pix_1.bin", "sel_selection.ini"}));
   const std::vector<uint8_t> img = EncodeImg(pic);
   EXPECT_EQ(ReadBytes(dir.file("sel_pix_0.bin")), std::vector<uint8_t>(img.begin(), img.begin() + 6144));
-  EXPECT_EQ(ReadBytes(dir.file("sel_attr_0.bin")), std::vector<uint8_t>(img.begin() + 6144, img.begin() + 6912));
-  EXPECT_EQ(ReadBytes(dir.file("sel_pix_1.bin")), std::vector<uint8_t>(img.begin() + 6912, img.begin() + 13056));
+  EXPECT_EQ(ReadBytes(dir.file("sel_attr_0.bin")),
+            std::vector<uint8_t>(img.begin() + 6144, img.begin() + 6912));
+  EXPECT_EQ(ReadBytes(dir.file("sel_pix_1.bin")),
+            std::vector<uint8_t>(img.begin() + 6912, img.begin() + 13056));
   EXPECT_EQ(ReadBytes(dir.file("sel_attr_1.bin")), std::vector<uint8_t>(img.begin() + 13056, img.end()));
   EXPECT_EQ(readText(dir.file("sel_selection.ini")),
             "[chromaSmithSelection]\nx=0\ny=0\nwidth=32\nheight=24\nMGS_VertSize=8\npixMode=1\n"
