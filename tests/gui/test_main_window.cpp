@@ -1,8 +1,8 @@
-#include <QScrollArea>
+#include <QWidget>
 #include <QTest>
 
 #include "app/main_window.h"
-#include "app/picture_view.h"
+#include "app/editor_image.h"
 
 class MainWindowTest : public QObject {
   Q_OBJECT
@@ -11,8 +11,8 @@ class MainWindowTest : public QObject {
     cs::MainWindow w;
     QCOMPARE(w.windowTitle(), QString("chromaSmith x0.94"));
     QCOMPARE(w.objectName(), QString("Form1"));
-    QVERIFY(w.findChild<QScrollArea*>("ScrollBox_EditPicture"));
-    QVERIFY(w.findChild<cs::PictureView*>("Editor_IMG_MGSFull"));
+    QVERIFY(w.findChild<QWidget*>("ScrollBox_EditPicture"));
+    QVERIFY(w.findChild<cs::EditorImage*>("Editor_IMG_MGSFull"));
   }
 
   void editorImageShowsTheComposedPictureMagnified() {
@@ -22,7 +22,7 @@ class MainWindowTest : public QObject {
     pic.setPixel(0, 1, 0, true);
     pic.setCellColours(0, 0, {1, 4, 0, 0});
     w.RefreshPicture(true);
-    auto* view = w.findChild<cs::PictureView*>("Editor_IMG_MGSFull");
+    auto* view = w.findChild<cs::EditorImage*>("Editor_IMG_MGSFull");
     QCOMPARE(view->size(), QSize(1024, 768));
     const QImage img = view->grab(QRect(0, 0, 16, 8)).toImage();
     // Pixel 0 is INK0 blue with black, pixel 1 is PAP0 bright red with black.
