@@ -33,8 +33,8 @@ void MainWindow::SetZoom(int level) {
   if (level < kMinZoom || level > kMaxZoom) return;
   const QSize before = scrollBox_->viewportSize();
   const int oldScale = state_.view.pixelScale();
-  const int cx = CentrePixel(before.width(), scrollBox_->horizontal(), oldScale, kWidth);
-  const int cy = CentrePixel(before.height(), scrollBox_->vertical(), oldScale, kLines);
+  const double cx = CentrePoint(before.width(), scrollBox_->horizontal(), oldScale, kWidth);
+  const double cy = CentrePoint(before.height(), scrollBox_->vertical(), oldScale, kLines);
   scrollBox_->scrollTo(0, 0);
   editorImage_->setFixedSize(EditorImageWidth(level), EditorImageHeight(level));
   scrollBox_->setPanelSize(EditPanelWidth(level), EditPanelHeight(level));

@@ -1,6 +1,7 @@
 #include "render/view_geometry.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace cs {
 
@@ -9,19 +10,19 @@ AxisPlacement CentreAxis(int viewport, int panelLength) {
   return {0, 0};
 }
 
-int CentrePixel(int viewport, AxisPlacement now, int scale, int pictureLength) {
+double CentrePoint(int viewport, AxisPlacement now, int scale, int pictureLength) {
   // The image starts one border pixel inside the panel.
   const double imageStart = now.offset + kEditPanelBorder - now.scroll;
   const double centre = (viewport / 2.0 - imageStart) / scale;
-  return std::clamp(static_cast<int>(centre), 0, pictureLength - 1);
+  return std::clamp(centre, 0.0, static_cast<double>(pictureLength));
 }
 
-AxisPlacement ZoomAxis(int viewport, int centrePixel, int newScale, int pictureLength) {
+AxisPlacement ZoomAxis(int viewport, double centre, int newScale, int pictureLength) {
   const int imageLength = pictureLength * newScale;
   const int panelLength = imageLength + 2 * kEditPanelBorder;
   if (panelLength < viewport) return CentreAxis(viewport, panelLength);
-  const double wanted = (centrePixel - viewport / 2.0 / newScale) * newScale;
-  const int scroll = wanted < 0 ? 0 : static_cast<int>(wanted);
+  const double wanted = centre * newScale + kEditPanelBorder - viewport / 2.0;
+  const int scroll = wanted < 0 ? 0 : static_cast<int>(std::lround(wanted));
   return {0, std::min(scroll, MaxScroll(panelLength, viewport))};
 }
 

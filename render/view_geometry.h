@@ -40,13 +40,14 @@ struct AxisPlacement {
 // one starts at the origin. Used whenever the picture window is resized.
 AxisPlacement CentreAxis(int viewport, int panelLength);
 
-// The picture pixel (0 .. pictureLength-1) under the middle of the viewport.
-int CentrePixel(int viewport, AxisPlacement now, int scale, int pictureLength);
+// The picture point (in picture pixels, 0 .. pictureLength) under the middle
+// of the viewport.
+double CentrePoint(int viewport, AxisPlacement now, int scale, int pictureLength);
 
-// Placement after a zoom change that keeps `centrePixel` in the middle of the
-// viewport, within the truncation of one pixel. A panel that fits is centred.
+// Placement after a zoom change that keeps `centre` in the middle of the
+// viewport, to within a screen pixel. A panel that fits is centred.
 // `pictureLength` is 256 or 192 picture pixels.
-AxisPlacement ZoomAxis(int viewport, int centrePixel, int newScale, int pictureLength);
+AxisPlacement ZoomAxis(int viewport, double centre, int newScale, int pictureLength);
 
 // Largest scroll position for content of `range` pixels (the whole panel) in
 // the viewport.
