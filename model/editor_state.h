@@ -46,6 +46,16 @@ struct ViewState {
   int previewCellY = 0;
 };
 
+// Instrument values as the toolbar and the keys set them.
+enum class Instrument : uint8_t { Paint = 0, FillChar = 1, Line = 2, Rect = 3, Ellipse = 4, Select = 255 };
+
+// A position on the editor image, in screen pixels.
+struct ImagePoint {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const ImagePoint&, const ImagePoint&) = default;
+};
+
 struct EditorState {
   Picture picture;
   UndoSnapshot undo;
@@ -63,6 +73,11 @@ struct EditorState {
   int antsPhase = 0;  // 0, 4, 8 or 12
 
   std::string currentFileName;
+
+  Instrument curInstrument = Instrument::Paint;
+  bool shapeStarted = false;  // a shape has its first point; a rubber band follows the mouse
+  ImagePoint lastPoint;       // the last pen position, anchor of the open shape
+  ImagePoint lastMousePos;    // the last position moved over while no click guard was set
 };
 
 // Takes the undo snapshot of the state's Picture.
