@@ -1,0 +1,249 @@
+// chromasmith-convert: converts pictures between the editor's file formats
+// from the command line, for batch work and scripts. It loads and writes
+// through the same core functions as the editor, so a file converted here is
+// byte for byte what the editor would produce.
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "formats/formats.h"
+#include "render/compose.h"
+
+namespace {
+
+using namespace cs;
+
+constexpr int kExitOk = 0;
+constexpr int kExitFileError = 1;
+constexpr int kExitUsage = 2;
+
+const char* const kHelp =
+    "Usage: chromasmith-convert [--cell-height N] [--png-mode N] [--border B0,B1] INPUT OUTPUT\n"
+    "       chromasmith-convert --info INPUT\n"
+    "       chromasmith-convert --help\n"
+    "\n"
+    "Converts a ZX Spectrum GigaScreen picture from one file format to another.\n"
+    "\n"
+    "INPUT is read by its extension (any case):\n"
+    "  .mgs                      native picture\n"
+    "  .mg1 .mg2 .mg4 .mg8       multicolour picture (the header decides the cell height)\n"
+    "  .img .$img                GigaScreen picture, plain or behind a 17-byte disk-file header\n"
+    "  .scr .$scr                single screen (also 6144 bytes of pixels only), both screens get it\n"
+    "It is loaded into a fresh picture (all black, cell height 1, border 0,0) exactly\n"
+    "as the editor loads it.\n"
+    "\n"
+    "OUTPUT is written by its extension (any case):\n"
+    "  .mgs                      native picture\n"
+    "  .mg1                      MG1 layout, whatever the cell height\n"
+    "  .mg2 .mg4 .mg8            layout of the picture's cell height (MG1 layout at cell height 1)\n"
+    "  .img                      GigaScreen picture, 8x8 cells\n"
+    "  .png                      the mixed picture as an RGB image\n"
+    "An existing OUTPUT is replaced only after a complete write.\n"
+    "\n"
+    "Options:\n"
+    "  --cell-height N   change the cell height to N (8, 4, 2 or 1) as \"Convert to 8xN\"\n"
+    "                    does: the pixel and attribute data stay as loaded\n"
+    "  --border B0,B1    set the border colours of screen 0 and screen 1 (0 ... 7 each)\n"
+    "  --png-mode N      PNG size, 1 ... 11 (default 1):\n"
+    "%s"
+    "  --info            print the kind, cell height and border of INPUT\n"
+    "  --help            show this text\n"
+    "\n"
+    "Exit status: 0 on success, 1 when a file cannot be read or written (the error\n"
+    "is printed on stderr and no OUTPUT is left behind), 2 for wrong arguments.\n";
+
+enum class InputKind { Mgs, Mg, Img, HobetaImg, Scr, HobetaScr };
+
+std::optional<InputKind> inputKindOf(const std::string& name) {
+  const std::string ext = LowerExtension(name);
+  if (ext == ".mgs") return InputKind::Mgs;
+  if (ext == ".mg1" || ext == ".mg2" || ext == ".mg4" || ext == ".mg8") return InputKind::Mg;
+  if (ext == ".img") return InputKind::Img;
+  if (ext == ".$img") return InputKind::HobetaImg;
+  if (ext == ".scr") return InputKind::Scr;
+  if (ext == ".$scr") return InputKind::HobetaScr;
+  return std::nullopt;
+}
+
+const char* describe(InputKind kind) {
+  switch (kind) {
+    case InputKind::Mgs: return "MGS native picture";
+    case InputKind::Mg: return "MG multicolour picture";
+    case InputKind::Img: return "IMG GigaScreen picture";
+    case InputKind::HobetaImg: return "$IMG GigaScreen picture with disk-file header";
+    case InputKind::Scr: return "SCR screen";
+    case InputKind::HobetaScr: return "$SCR screen with disk-file header";
+  }
+  return "";
+}
+
+FileError load(InputKind kind, const std::string& name, Picture& pic) {
+  switch (kind) {
+    case InputKind::Mgs: return LoadMgsFile(name, pic);
+    case InputKind::Mg: return LoadMgFile(name, pic);
+    case InputKind::Img: return ImportScreenFile(name, false, false, pic);
+    case InputKind::HobetaImg: return ImportScreenFile(name, true, false, pic);
+    case InputKind::Scr: return ImportScreenFile(name, false, true, pic);
+    case InputKind::HobetaScr: return ImportScreenFile(name, true, true, pic);
+  }
+  return {FileErrorKind::Format};
+}
+
+enum class OutputKind { Mgs, Mg1, Mg, Img, Png };
+
+std::optional<OutputKind> outputKindOf(const std::string& name) {
+  const std::string ext = LowerExtension(name);
+  if (ext == ".mgs") return OutputKind::Mgs;
+  if (ext == ".mg1") return OutputKind::Mg1;
+  if (ext == ".mg2" || ext == ".mg4" || ext == ".mg8") return OutputKind::Mg;
+  if (ext == ".img") return OutputKind::Img;
+  if (ext == ".png") return OutputKind::Png;
+  return std::nullopt;
+}
+
+FileError save(OutputKind kind, const std::string& name, const Picture& pic, int pngMode) {
+  switch (kind) {
+    case OutputKind::Mgs: return SaveMgsFile(name, pic);
+    case OutputKind::Mg1: return WriteMg1File(name, pic);
+    case OutputKind::Mg: return WriteMgFile(name, pic);
+    case OutputKind::Img: return ExportImgFile(name, pic);
+    case OutputKind::Png: {
+      ComposedImages images;
+      ComposePicture(pic, ColourTables{}, images);
+      return WritePngFile(name, BuildPngImage(images.composite, pic.borderIndex0, pic.borderIndex1, pngMode));
+    }
+  }
+  return {FileErrorKind::Format};
+}
+
+struct Options {
+  bool help = false;
+  bool info = false;
+  std::optional<int> cellHeight;
+  std::optional<std::pair<int, int>> border;
+  int pngMode = 1;
+  std::vector<std::string> files;
+};
+
+// A whole decimal number within [low, high], nothing else.
+std::optional<int> parseNumber(const std::string& s, int low, int high) {
+  if (s.empty() || s.size() > 3 || s.find_first_not_of("0123456789") != std::string::npos)
+    return std::nullopt;
+  const int n = std::stoi(s);
+  if (n < low || n > high) return std::nullopt;
+  return n;
+}
+
+int usageError(const std::string& message) {
+  std::fprintf(stderr, "chromasmith-convert: %s\nTry 'chromasmith-convert --help'.\n", message.c_str());
+  return kExitUsage;
+}
+
+// Fills `opt` from the arguments; returns a message for the first wrong one.
+std::optional<std::string> parse(int argc, char** argv, Options& opt) {
+  bool onlyFiles = false;
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    if (onlyFiles || arg.size() < 2 || arg[0] != '-' || arg[1] != '-') {
+      opt.files.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      onlyFiles = true;
+      continue;
+    }
+    // "--name value" and "--name=value" both work.
+    std::optional<std::string> value;
+    if (const auto eq = arg.find('='); eq != std::string::npos) {
+      value = arg.substr(eq + 1);
+      arg.resize(eq);
+    }
+    const bool takesValue = arg == "--cell-height" || arg == "--png-mode" || arg == "--border";
+    if (!takesValue) {
+      if (value) return "option " + arg + " takes no value";
+      if (arg == "--help")
+        opt.help = true;
+      else if (arg == "--info")
+        opt.info = true;
+      else
+        return "unknown option " + arg;
+      continue;
+    }
+    if (!value) {
+      if (i + 1 >= argc) return "option " + arg + " needs a value";
+      value = argv[++i];
+    }
+    if (arg == "--cell-height") {
+      const auto n = parseNumber(*value, 1, 8);
+      if (!n || !isValidCellHeight(*n)) return "cell height must be 8, 4, 2 or 1, not '" + *value + "'";
+      opt.cellHeight = n;
+    } else if (arg == "--png-mode") {
+      const auto n = parseNumber(*value, 1, kPngModeCount);
+      if (!n) return "PNG mode must be 1 ... 11, not '" + *value + "'";
+      opt.pngMode = *n;
+    } else {
+      const auto comma = value->find(',');
+      const auto b0 = comma == std::string::npos ? std::nullopt : parseNumber(value->substr(0, comma), 0, 7);
+      const auto b1 = comma == std::string::npos ? std::nullopt : parseNumber(value->substr(comma + 1), 0, 7);
+      if (!b0 || !b1) return "border must be two colours 0 ... 7 as B0,B1, not '" + *value + "'";
+      opt.border = std::pair{*b0, *b1};
+    }
+  }
+  return std::nullopt;
+}
+
+std::string pngModeList() {
+  std::string list;
+  for (int mode = 1; mode <= kPngModeCount; ++mode)
+    list += "                      " + std::to_string(mode) + (mode < 10 ? "   " : "  ") +
+            PngSizeOf(mode).caption + "\n";
+  return list;
+}
+
+int fileError(const std::string& name, const FileError& err) {
+  std::fprintf(stderr, "chromasmith-convert: %s: %s\n", name.c_str(), err.text().c_str());
+  return kExitFileError;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options opt;
+  if (const auto wrong = parse(argc, argv, opt)) return usageError(*wrong);
+  if (opt.help) {
+    std::printf(kHelp, pngModeList().c_str());
+    return kExitOk;
+  }
+  if (opt.info && (opt.cellHeight || opt.border || opt.files.size() != 1))
+    return usageError("--info takes one INPUT and no other option");
+  if (!opt.info && opt.files.size() != 2) return usageError("expected INPUT and OUTPUT");
+
+  const std::string& input = opt.files[0];
+  const auto inKind = inputKindOf(input);
+  if (!inKind) return usageError("cannot tell the kind of INPUT '" + input + "' from its extension");
+  std::optional<OutputKind> outKind;
+  if (!opt.info) {
+    outKind = outputKindOf(opt.files[1]);
+    if (!outKind) return usageError("cannot write OUTPUT '" + opt.files[1] + "': unknown extension");
+  }
+
+  // The editor's start-up state: all zero, cell height 1, border 0, 0.
+  Picture pic;
+  if (const FileError err = load(*inKind, input, pic)) return fileError(input, err);
+
+  if (opt.info) {
+    std::printf("kind: %s\ncell height: %d\nborder: %d,%d\n", describe(*inKind), pic.vertSize,
+                pic.borderIndex0, pic.borderIndex1);
+    return kExitOk;
+  }
+  if (opt.cellHeight) ConvertPicture(pic, *opt.cellHeight);
+  if (opt.border) {
+    pic.borderIndex0 = static_cast<uint8_t>(opt.border->first);
+    pic.borderIndex1 = static_cast<uint8_t>(opt.border->second);
+  }
+  if (const FileError err = save(*outKind, opt.files[1], pic, opt.pngMode))
+    return fileError(opt.files[1], err);
+  return kExitOk;
+}

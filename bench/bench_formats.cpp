@@ -1,0 +1,139 @@
+// Load and save of each file format against reading or writing the same bytes
+// raw, in the same run. The raw floors use plain POSIX calls on a file of the
+// same size; saving is also compared with a raw write that is flushed to the
+// disk, since every save flushes before it replaces the target.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "bench/ratio.h"
+#include "formats/formats.h"
+#include "render/compose.h"
+
+namespace {
+
+// A real picture, so the PNG encoder compresses what users export; the byte
+// formats cost the same whatever the content.
+cs::Picture samplePicture(int cellHeight) {
+  cs::Picture pic;
+  if (cs::LoadMgFile(CHROMASMITH_TESTDATA "/zx-image/example.mg4", pic)) std::abort();
+  pic.vertSize = static_cast<uint8_t>(cellHeight);
+  return pic;
+}
+
+// A scratch folder for the run's files, removed at exit.
+struct Scratch {
+  Scratch() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "chromasmith-bench-XXXXXX").string();
+    if (::mkdtemp(pattern.data())) path = pattern;
+  }
+  ~Scratch() {
+    std::error_code ec;
+    if (!path.empty()) std::filesystem::remove_all(path, ec);
+  }
+  std::string file(const std::string& name) const { return path + "/" + name; }
+  std::string path;
+};
+Scratch& scratch() {
+  static Scratch s;
+  return s;
+}
+
+void rawRead(const std::string& name, std::vector<uint8_t>& buf) {
+  const int fd = ::open(name.c_str(), O_RDONLY);
+  ssize_t n = 0;
+  std::size_t got = 0;
+  while ((n = ::read(fd, buf.data() + got, buf.size() - got)) > 0) got += std::size_t(n);
+  ::close(fd);
+}
+
+void rawWrite(const std::string& name, const std::vector<uint8_t>& bytes, bool flush) {
+  const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (::write(fd, bytes.data(), bytes.size()) < 0) std::abort();
+  if (flush) ::fsync(fd);
+  ::close(fd);
+}
+
+struct Format {
+  std::string name;
+  std::string ext;
+  cs::Picture picture;
+  std::function<cs::FileError(const std::string&, const cs::Picture&)> save;  // empty: no writer
+  std::function<cs::FileError(const std::string&, cs::Picture&)> load;        // empty: no reader
+};
+
+cs::FileError savePng(const std::string& name, const cs::Picture& pic, int mode) {
+  cs::ComposedImages images;
+  cs::ComposePicture(pic, cs::ColourTables{}, images);
+  return cs::WritePngFile(name,
+                          cs::BuildPngImage(images.composite, pic.borderIndex0, pic.borderIndex1, mode));
+}
+
+std::vector<Format> formats() {
+  return {
+      {"MGS", ".mgs", samplePicture(1), cs::SaveMgsFile, cs::LoadMgsFile},
+      {"MG1", ".mg1", samplePicture(1), cs::WriteMg1File, cs::LoadMgFile},
+      {"MG4", ".mg4", samplePicture(4), cs::WriteMgFile, cs::LoadMgFile},
+      {"IMG", ".img", samplePicture(8), cs::ExportImgFile,
+       [](const std::string& n, cs::Picture& p) { return cs::ImportScreenFile(n, false, false, p); }},
+      {"PNG 256x192", ".png", samplePicture(8),
+       [](const std::string& n, const cs::Picture& p) { return savePng(n, p, 1); }, nullptr},
+      {"PNG 1280x960", ".png", samplePicture(8),
+       [](const std::string& n, const cs::Picture& p) { return savePng(n, p, 10); }, nullptr},
+  };
+}
+
+// Registers, per format: its save and load, and the raw floors for a file of
+// the size it writes.
+const bool registered = [] {
+  for (const Format& f : formats()) {
+    const std::string file = scratch().file("bench" + f.ext);
+    const std::string rawFile = scratch().file("raw" + f.ext);
+    const std::string label = f.name;
+    if (f.save(file, f.picture)) std::abort();
+    std::vector<uint8_t> bytes(std::filesystem::file_size(file));
+    rawRead(file, bytes);
+
+    const std::string save = "Save " + label, rawW = "Raw write " + label,
+                      rawWS = "Raw flushed write " + label;
+    benchmark::RegisterBenchmark(save.c_str(), [f, file](benchmark::State& st) {
+      for (auto _ : st) benchmark::DoNotOptimize(f.save(file, f.picture));
+    });
+    benchmark::RegisterBenchmark(rawW.c_str(), [bytes, rawFile](benchmark::State& st) {
+      for (auto _ : st) rawWrite(rawFile, bytes, false);
+    });
+    benchmark::RegisterBenchmark(rawWS.c_str(), [bytes, rawFile](benchmark::State& st) {
+      for (auto _ : st) rawWrite(rawFile, bytes, true);
+    });
+    cs::bench::RegisterRatio(save, rawW, "save " + label + " / raw write");
+    cs::bench::RegisterRatio(save, rawWS, "save " + label + " / raw flushed write");
+
+    if (!f.load) continue;
+    const std::string load = "Load " + label, rawR = "Raw read " + label;
+    benchmark::RegisterBenchmark(load.c_str(), [f, file](benchmark::State& st) {
+      cs::Picture pic;
+      for (auto _ : st) {
+        benchmark::DoNotOptimize(f.load(file, pic));
+        benchmark::ClobberMemory();
+      }
+    });
+    benchmark::RegisterBenchmark(rawR.c_str(), [file, n = bytes.size()](benchmark::State& st) {
+      std::vector<uint8_t> buf(n);
+      for (auto _ : st) {
+        rawRead(file, buf);
+        benchmark::DoNotOptimize(buf.data());
+        benchmark::ClobberMemory();
+      }
+    });
+    cs::bench::RegisterRatio(load, rawR, "load " + label + " / raw read");
+  }
+  return true;
+}();
+
+}  // namespace

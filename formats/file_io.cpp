@@ -1,0 +1,118 @@
+#include "formats/file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <random>
+
+namespace cs {
+
+namespace {
+
+int systemOpen(const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); }
+
+std::string folderOf(const std::string& name) {
+  const auto slash = name.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return name.substr(0, slash);
+}
+
+std::string fileNameOf(const std::string& name) {
+  const auto slash = name.rfind('/');
+  return slash == std::string::npos ? name : name.substr(slash + 1);
+}
+
+// A hidden name beside the target that no other writer picks: the target's
+// name, the process id and a random tail.
+std::string temporaryNameFor(const std::string& name, unsigned salt) {
+  static std::minstd_rand rng(
+      static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count() ^ ::getpid()));
+  std::string dir = folderOf(name);
+  if (dir.back() != '/') dir += '/';
+  // Shortened so the temporary name stays within the file-name limit.
+  return dir + "." + fileNameOf(name).substr(0, 200) + "." + std::to_string(::getpid()) + "." +
+         std::to_string(rng() ^ salt) + ".tmp";
+}
+
+FileError writeAll(const FileSystemOps& ops, int fd, std::span<const uint8_t> bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ops.write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return FileError::fromErrno(errno);
+    }
+    if (n == 0) return FileError::fromErrno(ENOSPC);  // no progress: nothing more fits
+    done += static_cast<std::size_t>(n);
+  }
+  return {};
+}
+
+}  // namespace
+
+const FileSystemOps& SystemFileOps() {
+  static const FileSystemOps ops{systemOpen, ::write, ::fsync, ::rename};
+  return ops;
+}
+
+FileError ReadFileHead(const std::string& name, std::size_t maxBytes, std::vector<uint8_t>& out) {
+  out.clear();
+  const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return FileError::fromErrno(errno);
+  out.resize(maxBytes);
+  std::size_t got = 0;
+  FileError err;
+  while (got < maxBytes) {
+    const ssize_t n = ::read(fd, out.data() + got, maxBytes - got);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      err = FileError::fromErrno(errno);
+      break;
+    }
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  ::close(fd);
+  out.resize(err ? 0 : got);
+  return err;
+}
+
+FileError WriteFileAtomic(const std::string& name, std::span<const uint8_t> bytes, const FileSystemOps& ops) {
+  if (name.empty() || name.back() == '/') return FileError::fromErrno(EISDIR);
+
+  std::string tmp;
+  int fd = -1;
+  for (unsigned attempt = 0; fd < 0 && attempt < 16; ++attempt) {
+    tmp = temporaryNameFor(name, attempt);
+    fd = ops.open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) return FileError::fromErrno(errno);
+  }
+  if (fd < 0) return FileError::fromErrno(EEXIST);
+
+  // A replaced file keeps its permissions.
+  struct stat old {};
+  if (::stat(name.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd, old.st_mode & 07777);
+
+  FileError err = writeAll(ops, fd, bytes);
+  if (!err && ops.fsync(fd) != 0) err = FileError::fromErrno(errno);
+  if (::close(fd) != 0 && !err) err = FileError::fromErrno(errno);
+  if (!err && ops.rename(tmp.c_str(), name.c_str()) != 0) err = FileError::fromErrno(errno);
+  if (err) {
+    ::unlink(tmp.c_str());
+    return err;
+  }
+  // Make the rename itself durable; a folder that cannot be flushed does not
+  // undo a write that has already succeeded.
+  const int dirFd = ::open(folderOf(name).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dirFd >= 0) {
+    ::fsync(dirFd);
+    ::close(dirFd);
+  }
+  return {};
+}
+
+}  // namespace cs

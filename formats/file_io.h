@@ -1,0 +1,40 @@
+// The thin layer between the formats and the file system. Formats decode from
+// and encode into byte buffers; these functions move whole buffers.
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "formats/file_error.h"
+
+namespace cs {
+
+// Reads the first `maxBytes` bytes of the file (all of it when shorter).
+// Loaders ask for their largest layout, so a huge file of the wrong kind is
+// never read whole; bytes past the layout are ignored anyway.
+FileError ReadFileHead(const std::string& name, std::size_t maxBytes, std::vector<uint8_t>& out);
+
+// The system calls WriteFileAtomic goes through. Tests swap single calls to
+// provoke a full disk, a denied folder or a failing flush; each call reports
+// failure the system's way (-1 and errno).
+struct FileSystemOps {
+  int (*open)(const char* path, int flags, mode_t mode);
+  ssize_t (*write)(int fd, const void* data, std::size_t size);
+  int (*fsync)(int fd);
+  int (*rename)(const char* from, const char* to);
+};
+const FileSystemOps& SystemFileOps();
+
+// Replaces the file `name` with `bytes` or leaves it as it was. The bytes go
+// to a new temporary file in the same folder, which is flushed to the disk and
+// then renamed over the target; on any failure the temporary file is removed.
+// A new file gets the usual permissions; a replaced one keeps its own.
+FileError WriteFileAtomic(const std::string& name, std::span<const uint8_t> bytes,
+                          const FileSystemOps& ops = SystemFileOps());
+
+}  // namespace cs

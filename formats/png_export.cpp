@@ -1,0 +1,102 @@
+#include "formats/png_export.h"
+
+#include <png.h>
+
+#include <cerrno>
+
+#include "formats/file_io.h"
+#include "model/colour.h"
+#include "model/picture.h"
+
+namespace cs {
+
+namespace {
+
+constexpr PngSize kSizes[kPngModeCount] = {
+    {"256 x 192 without border", 256, 192, 0, 0, 0},
+    {"512 x 384 without border", 512, 384, 0, 0, 0},
+    {"768 x 576 without border", 768, 576, 0, 0, 0},
+    {"1024 x 768 without border", 1024, 768, 0, 0, 0},
+    {"1280 x 960 without border", 1280, 960, 0, 0, 0},
+    {"320 x 240 (256x192 with border)", 256, 192, 32, 24, 24},
+    {"640 x 480 (512x384 with border)", 512, 384, 64, 48, 48},
+    {"800 x 600 (768x576 with border)", 768, 576, 16, 12, 12},
+    {"1024 x 768 (768x576 with border)", 768, 576, 128, 96, 96},
+    {"1280 x 960 (1024x768 with border)", 1024, 768, 128, 96, 96},
+    {"384 x 300 (256x192 full emul border)", 256, 192, 64, 64, 44},
+};
+
+void appendToVector(png_structp png, png_bytep data, png_size_t size) {
+  auto* out = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(png));
+  out->insert(out->end(), data, data + size);
+}
+
+void noFlush(png_structp) {}
+
+// Kept apart from the function that calls setjmp, so nothing it changes can be
+// lost when the library jumps back on an error.
+void writeImage(png_structp png, png_infop info, const RgbImage& image, std::vector<uint8_t>& row) {
+  png_set_IHDR(png, info, static_cast<png_uint_32>(image.width()), static_cast<png_uint_32>(image.height()),
+               8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+               PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(png, info);
+  for (int y = 0; y < image.height(); ++y) {
+    const Rgb* src = image.row(y);
+    for (int x = 0; x < image.width(); ++x) {
+      row[static_cast<std::size_t>(3 * x)] = static_cast<uint8_t>(red(src[x]));
+      row[static_cast<std::size_t>(3 * x + 1)] = static_cast<uint8_t>(green(src[x]));
+      row[static_cast<std::size_t>(3 * x + 2)] = static_cast<uint8_t>(blue(src[x]));
+    }
+    png_write_row(png, row.data());
+  }
+  png_write_end(png, nullptr);
+}
+
+bool encode(const RgbImage& image, std::vector<uint8_t>& out, std::vector<uint8_t>& row) {
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  if (!png) return false;
+  png_infop info = png_create_info_struct(png);
+  if (!info) {
+    png_destroy_write_struct(&png, nullptr);
+    return false;
+  }
+  if (setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
+    return false;
+  }
+  png_set_write_fn(png, &out, appendToVector, noFlush);
+  writeImage(png, info, image, row);
+  png_destroy_write_struct(&png, &info);
+  return true;
+}
+
+}  // namespace
+
+const PngSize& PngSizeOf(int mode) { return kSizes[mode >= 1 && mode <= kPngModeCount ? mode - 1 : 0]; }
+
+RgbImage BuildPngImage(const RgbImage& composite, uint8_t borderIndex0, uint8_t borderIndex1, int mode) {
+  const PngSize& size = PngSizeOf(mode);
+  RgbImage image(size.imageWidth(), size.imageHeight(), BorderColor(borderIndex0, borderIndex1));
+  const int scale = size.w / kWidth;
+  for (int y = 0; y < size.h; ++y) {
+    const Rgb* src = composite.row(y / scale);
+    Rgb* dst = image.row(size.t + y) + size.x;
+    for (int x = 0; x < size.w; ++x) dst[x] = src[x / scale];
+  }
+  return image;
+}
+
+std::vector<uint8_t> EncodePng(const RgbImage& image) {
+  std::vector<uint8_t> out;
+  std::vector<uint8_t> row(static_cast<std::size_t>(image.width()) * 3);
+  if (!encode(image, out, row)) out.clear();
+  return out;
+}
+
+FileError WritePngFile(const std::string& name, const RgbImage& image) {
+  const std::vector<uint8_t> bytes = EncodePng(image);
+  if (bytes.empty()) return FileError::fromErrno(ENOMEM);
+  return WriteFileAtomic(name, bytes);
+}
+
+}  // namespace cs

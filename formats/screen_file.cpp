@@ -1,0 +1,63 @@
+#include "formats/screen_file.h"
+
+#include "formats/file_io.h"
+#include "formats/zx_screen.h"
+
+namespace cs {
+
+namespace {
+
+constexpr int kCellAttributes = kColumns * kLines / 8;  // 768
+// Attribute byte of a screen that has none: INK 0, PAP 13 once split.
+constexpr uint8_t kPlainAttribute = 0x07;
+
+}  // namespace
+
+FileError DecodeScreen(std::span<const uint8_t> bytes, bool withHeader, bool singleScreen, Picture& pic) {
+  const std::size_t skip = withHeader ? kHobetaHeaderSize : 0;
+  if (bytes.size() < skip + kPixelPlaneSize) return {FileErrorKind::ReadBeyondEnd};
+  std::span<const uint8_t> data = bytes.subspan(skip);
+  // A file may end right after the first screen's pixels; the screen then
+  // gets plain attributes. A second screen must be complete.
+  const bool pixelsOnly = data.size() == kPixelPlaneSize;
+  const std::size_t screenSize = kPixelPlaneSize + kCellAttributes;
+  const std::size_t needed = !singleScreen ? 2 * screenSize : pixelsOnly ? kPixelPlaneSize : screenSize;
+  if (data.size() < needed) return {FileErrorKind::ReadBeyondEnd};
+
+  Picture loaded = pic;
+  loaded.vertSize = 8;
+  for (int s = 0; s < 2; ++s) {
+    const uint8_t* screen = data.data() + (singleScreen ? 0 : s * screenSize);
+    DisplayFileToPlane(screen, loaded.pixels(s));
+    const uint8_t* cells = screen + kPixelPlaneSize;
+    for (int row = 0, k = 0; row < kLines / 8; ++row)
+      for (int column = 0; column < kColumns; ++column, ++k)
+        SetCellAttribute(loaded.attrs(s), column, row * 8, 8, pixelsOnly ? kPlainAttribute : cells[k]);
+  }
+  pic = loaded;
+  return {};
+}
+
+std::vector<uint8_t> EncodeImg(const Picture& pic) {
+  std::vector<uint8_t> out(kImgFileSize);
+  uint8_t* p = out.data();
+  for (int s = 0; s < 2; ++s) {
+    PlaneToDisplayFile(pic.pixels(s), p);
+    p += kPixelPlaneSize;
+    for (int row = 0; row < kLines / 8; ++row)
+      for (int column = 0; column < kColumns; ++column) *p++ = AttributeAt(pic.attrs(s), column, row * 8);
+  }
+  return out;
+}
+
+FileError ImportScreenFile(const std::string& name, bool withHeader, bool singleScreen, Picture& pic) {
+  std::vector<uint8_t> bytes;
+  if (FileError err = ReadFileHead(name, kHobetaHeaderSize + kImgFileSize, bytes)) return err;
+  return DecodeScreen(bytes, withHeader, singleScreen, pic);
+}
+
+FileError ExportImgFile(const std::string& name, const Picture& pic) {
+  return WriteFileAtomic(name, EncodeImg(pic));
+}
+
+}  // namespace cs

@@ -1,0 +1,35 @@
+// The standard Spectrum screens. An SCR file is one screen: its display file
+// and 768 attribute bytes, one per 8x8 cell (6912 bytes); a file of only the
+// 6144 display-file bytes is read too, with white INK on black PAP
+// attributes (0x07). An IMG file is two of them, screen 0 then screen 1
+// (13824 bytes): a standard 8x8 GigaScreen picture. The "$" kinds carry the
+// same data behind a 17-byte disk-file header that is skipped unread.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "formats/file_error.h"
+#include "model/picture.h"
+
+namespace cs {
+
+inline constexpr std::size_t kScrFileSize = 6912;
+inline constexpr std::size_t kImgFileSize = 13824;
+inline constexpr std::size_t kHobetaHeaderSize = 17;
+
+// withHeader: the "$" kinds; singleScreen: SCR (both screens receive it).
+// The Picture becomes an 8x8 Picture with every line of each cell holding the
+// cell's colours; the border stays. FLASH is ignored. Changes `pic` only on
+// success; a file shorter than its layout gives "Read beyond end of file".
+FileError ImportScreenFile(const std::string& name, bool withHeader, bool singleScreen, Picture& pic);
+FileError DecodeScreen(std::span<const uint8_t> bytes, bool withHeader, bool singleScreen, Picture& pic);
+
+// An IMG file; each 8-line character row takes the colours of its first
+// line, whatever the Picture's cell height.
+FileError ExportImgFile(const std::string& name, const Picture& pic);
+std::vector<uint8_t> EncodeImg(const Picture& pic);
+
+}  // namespace cs

@@ -1,0 +1,35 @@
+// The two conversions every Spectrum-side format shares: the pixel plane to
+// and from the ZX display file, and attribute entries to and from ZX
+// attribute bytes.
+//
+// The display file is one screen's 6144 pixel bytes in the order the
+// Spectrum holds them. Line L starts at ScreenRowOffset(L): third of the
+// screen x 2048 + pixel row within the character row x 256 + character row
+// within the third x 32. The bytes themselves are the same as the Picture's
+// (bit 7 leftmost); only their order differs.
+#pragma once
+
+#include <cstdint>
+
+#include "model/picture.h"
+
+namespace cs {
+
+constexpr int ScreenRowOffset(int line) { return (line & 7) * 256 + (line & 0x38) * 4 + (line & 0xC0) * 32; }
+
+// The line whose bytes sit at row position `row` of a display file: the
+// inverse of ScreenRowOffset(line) / 32.
+constexpr int DisplayFileLineAt(int row) { return (row & 0xC0) | ((row & 7) << 3) | ((row & 0x38) >> 3); }
+
+// plane is one screen's column-major pixel plane (Picture::pixels).
+void PlaneToDisplayFile(const uint8_t* plane, uint8_t* displayFile);
+void DisplayFileToPlane(const uint8_t* displayFile, uint8_t* plane);
+
+// attrPlane is one screen's attribute plane (Picture::attrs).
+// The ZX attribute byte of the entry at `line` of `column`.
+uint8_t AttributeAt(const uint8_t* attrPlane, int column, int line);
+// Writes the INK and PAP of a ZX attribute into the entries of `count` lines
+// from `firstLine` on, so every line of a cell holds the cell's colours.
+void SetCellAttribute(uint8_t* attrPlane, int column, int firstLine, int count, uint8_t attribute);
+
+}  // namespace cs

@@ -1,0 +1,189 @@
+// Runs the chromasmith-convert program as a script would and checks its exit
+// status, its messages and the files it leaves.
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include "formats/formats.h"
+#include "render/compose.h"
+#include "tests/core/format_test_util.h"
+#include "tests/core/png_reader.h"
+
+extern char** environ;
+
+namespace cs {
+namespace {
+
+using testing::RandomPicture;
+using testing::ReadBytes;
+using testing::SamePicture;
+using testing::ScratchDir;
+using testing::TestData;
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string readText(const std::string& name) {
+  const std::vector<uint8_t> b = ReadBytes(name);
+  return {b.begin(), b.end()};
+}
+
+Outcome convert(const ScratchDir& dir, std::vector<std::string> args) {
+  args.insert(args.begin(), CHROMASMITH_CONVERT);
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  const std::string out = dir.file(".stdout"), err = dir.file(".stderr");
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  pid_t pid = 0;
+  Outcome run;
+  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  run.out = readText(out);
+  run.err = readText(err);
+  std::filesystem::remove(out);
+  std::filesystem::remove(err);
+  return run;
+}
+
+TEST(Convert, MgsToEveryOutputKindMatchesTheLibraryWriters) {
+  ScratchDir dir;
+  const Picture pic = RandomPicture(1, 4);
+  ASSERT_FALSE(SaveMgsFile(dir.file("in.mgs"), pic));
+  for (const char* out : {"out.mgs", "out.mg1", "out.MG4", "out.img"}) {
+    const Outcome r = convert(dir, {dir.file("in.mgs"), dir.file(out)});
+    EXPECT_EQ(r.status, 0) << out << r.err;
+    EXPECT_EQ(r.err, "") << out;
+  }
+  EXPECT_EQ(ReadBytes(dir.file("out.mgs")), EncodeMgs(pic));
+  EXPECT_EQ(ReadBytes(dir.file("out.mg1")), EncodeMg1(pic));
+  EXPECT_EQ(ReadBytes(dir.file("out.MG4")), EncodeMg(pic));
+  EXPECT_EQ(ReadBytes(dir.file("out.img")), EncodeImg(pic));
+}
+
+TEST(Convert, OptionsChangeCellHeightBorderAndPngSize) {
+  ScratchDir dir;
+  const Picture pic = RandomPicture(2, 8);
+  ASSERT_FALSE(SaveMgsFile(dir.file("in.mgs"), pic));
+  Outcome r = convert(dir, {"--cell-height", "2", "--border=5,6", dir.file("in.mgs"), dir.file("out.mgs")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  Picture back;
+  ASSERT_FALSE(LoadMgsFile(dir.file("out.mgs"), back));
+  Picture want = pic;
+  want.vertSize = 2;
+  want.borderIndex0 = 5;
+  want.borderIndex1 = 6;
+  EXPECT_TRUE(SamePicture(back, want)) << "the planes stay as loaded";
+
+  r = convert(dir, {"--png-mode", "11", dir.file("out.mgs"), dir.file("out.png")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const auto png = testing::ReadPng(dir.file("out.png"));
+  ASSERT_TRUE(png);
+  ComposedImages images;
+  ComposePicture(want, ColourTables{}, images);
+  const RgbImage expected = BuildPngImage(images.composite, 5, 6, 11);
+  ASSERT_EQ(png->width(), 384);
+  ASSERT_EQ(png->height(), 300);
+  EXPECT_TRUE(std::equal(expected.data(), expected.data() + 384 * 300, png->data()));
+}
+
+TEST(Convert, EightByOneToMgTwoWritesTheMg1Layout) {
+  ScratchDir dir;
+  const Outcome r = convert(dir, {TestData("zx-image/example.mg1"), dir.file("out.mg2")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(ReadBytes(dir.file("out.mg2")), ReadBytes(TestData("zx-image/example.mg1")));
+}
+
+TEST(Convert, InfoPrintsKindCellHeightAndBorder) {
+  ScratchDir dir;
+  Outcome r = convert(dir, {"--info", TestData("zx-image/example.mg2")});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "kind: MG multicolour picture\ncell height: 2\nborder: 1,1\n");
+  r = convert(dir, {"--info", TestData("zx-image/monochrome.scr")});
+  EXPECT_EQ(r.out, "kind: SCR screen\ncell height: 8\nborder: 0,0\n") << "a fresh Picture's border";
+  EXPECT_EQ(dir.entries(), std::vector<std::string>{});
+}
+
+TEST(Convert, HobetaInputsSkipTheirHeader) {
+  ScratchDir dir;
+  std::vector<uint8_t> f(17, 0x55);
+  const std::vector<uint8_t> scr = ReadBytes(TestData("zx-image/example.scr"));
+  f.insert(f.end(), scr.begin(), scr.end());
+  testing::WriteBytes(dir.file("in.$SCR"), f);
+  ASSERT_EQ(convert(dir, {dir.file("in.$SCR"), dir.file("a.img")}).status, 0);
+  ASSERT_EQ(convert(dir, {TestData("zx-image/example.scr"), dir.file("b.img")}).status, 0);
+  EXPECT_EQ(ReadBytes(dir.file("a.img")), ReadBytes(dir.file("b.img")));
+}
+
+TEST(Convert, FileErrorsExitWithOneAndLeaveNoOutput) {
+  ScratchDir dir;
+  Outcome r = convert(dir, {dir.file("missing.mgs"), dir.file("out.img")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "chromasmith-convert: " + dir.file("missing.mgs") + ": File not found\n");
+
+  testing::WriteBytes(dir.file("bad.mg4"), std::vector<uint8_t>(20000, 'x'));
+  r = convert(dir, {dir.file("bad.mg4"), dir.file("out.img")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find(": Error file format\n"), std::string::npos) << r.err;
+
+  testing::WriteBytes(dir.file("short.img"), std::vector<uint8_t>(13000, 0));
+  r = convert(dir, {dir.file("short.img"), dir.file("out.mgs")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find(": Read beyond end of file\n"), std::string::npos) << r.err;
+
+  r = convert(dir, {TestData("zx-image/example.img"), dir.file("bad.mg4/out.png")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find(": I/O error 20\n"), std::string::npos) << r.err;
+  EXPECT_EQ(dir.entries(), (std::vector<std::string>{"bad.mg4", "short.img"}));
+}
+
+TEST(Convert, WrongArgumentsExitWithTwoBeforeTouchingAnyFile) {
+  ScratchDir dir;
+  const std::string in = TestData("zx-image/example.img");
+  const std::string out = dir.file("out.mgs");
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {},
+           {in},
+           {in, out, out},
+           {"--cell-height", "3", in, out},
+           {"--cell-height", in, out},
+           {"--png-mode", "12", in, out},
+           {"--png-mode=0", in, out},
+           {"--border", "8,0", in, out},
+           {"--border", "1", in, out},
+           {"--info", in, out},
+           {"--info", "--border", "1,1", in},
+           {"--frobnicate", in, out},
+           {dir.file("in.bmp"), out},
+           {in, dir.file("out.scr")},
+       }) {
+    const Outcome r = convert(dir, args);
+    EXPECT_EQ(r.status, 2) << ::testing::PrintToString(args);
+    EXPECT_NE(r.err.find("Try 'chromasmith-convert --help'."), std::string::npos) << r.err;
+  }
+  EXPECT_EQ(dir.entries(), std::vector<std::string>{});
+}
+
+TEST(Convert, HelpExplainsEveryOptionAndPngSize) {
+  ScratchDir dir;
+  const Outcome r = convert(dir, {"--help"});
+  EXPECT_EQ(r.status, 0);
+  for (const char* text :
+       {"--cell-height", "--png-mode", "--border", "--info", ".$scr", ".mg8", "Exit status"})
+    EXPECT_NE(r.out.find(text), std::string::npos) << text;
+  for (int mode = 1; mode <= kPngModeCount; ++mode)
+    EXPECT_NE(r.out.find(PngSizeOf(mode).caption), std::string::npos) << mode;
+}
+
+}  // namespace
+}  // namespace cs

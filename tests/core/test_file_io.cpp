@@ -1,0 +1,172 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "formats/formats.h"
+#include "formats/ini_text.h"
+#include "tests/core/format_test_util.h"
+
+namespace cs {
+namespace {
+
+using testing::ReadBytes;
+using testing::ScratchDir;
+using testing::WriteBytes;
+
+TEST(FileError, TextsAreTheOnesUsersSee) {
+  EXPECT_EQ(FileError{}.text(), "");
+  EXPECT_EQ(FileError::fromErrno(ENOENT).text(), "File not found");
+  EXPECT_EQ(FileError::fromErrno(EACCES).text(), "File access denied");
+  EXPECT_EQ(FileError::fromErrno(EROFS).text(), "File access denied");
+  EXPECT_EQ(FileError{FileErrorKind::ReadBeyondEnd}.text(), "Read beyond end of file");
+  EXPECT_EQ(FileError::fromErrno(ENOSPC).text(), "Disk full");
+  EXPECT_EQ(FileError::fromErrno(EIO).text(), "I/O error 5");
+  EXPECT_EQ(FileError::fromErrno(ENOTDIR).text(), "I/O error 20");
+  EXPECT_EQ(FileError{FileErrorKind::Format}.text(), "Error file format");
+  EXPECT_FALSE(FileError::fromErrno(0));
+  EXPECT_TRUE(FileError::fromErrno(EIO));
+}
+
+TEST(FileNames, EnsureExtensionAddsItUnlessTheNameEndsWithItExactly) {
+  EXPECT_EQ(EnsureExtension("pic", ".mgs"), "pic.mgs");
+  EXPECT_EQ(EnsureExtension("/home/u/pic.mgs", ".mgs"), "/home/u/pic.mgs");
+  EXPECT_EQ(EnsureExtension("PIC.MGS", ".mgs"), "PIC.MGS.mgs") << "the comparison is case-sensitive";
+  EXPECT_EQ(EnsureExtension(".mgs", ".mgs"), ".mgs.mgs") << "a bare extension is not a name";
+  EXPECT_EQ(EnsureExtension("a.png", ".img"), "a.png.img");
+}
+
+TEST(FileNames, RemoveExtensionDropsOnlyTheLastComponentsExtension) {
+  EXPECT_EQ(RemoveExtension("sel.bin"), "sel");
+  EXPECT_EQ(RemoveExtension("sel"), "sel");
+  EXPECT_EQ(RemoveExtension("a.b.c"), "a.b");
+  EXPECT_EQ(RemoveExtension("/tmp/dir.x/sel"), "/tmp/dir.x/sel");
+  EXPECT_EQ(RemoveExtension("/tmp/dir.x/sel.bin"), "/tmp/dir.x/sel");
+  EXPECT_EQ(LowerExtension("/x.y/PIC.$SCR"), ".$scr");
+  EXPECT_EQ(LowerExtension("/x.y/pic"), "");
+}
+
+TEST(ReadFileHead, ReadsAtMostTheLimitAndReportsMissingFiles) {
+  ScratchDir dir;
+  WriteBytes(dir.file("f"), std::vector<uint8_t>(100, 7));
+  std::vector<uint8_t> bytes;
+  EXPECT_FALSE(ReadFileHead(dir.file("f"), 40, bytes));
+  EXPECT_EQ(bytes.size(), 40u);
+  EXPECT_FALSE(ReadFileHead(dir.file("f"), 1000, bytes));
+  EXPECT_EQ(bytes.size(), 100u);
+  EXPECT_EQ(ReadFileHead(dir.file("missing"), 10, bytes).kind, FileErrorKind::FileNotFound);
+  EXPECT_EQ(ReadFileHead(dir.path().string(), 10, bytes).kind, FileErrorKind::Io) << "a folder is not a file";
+}
+
+// --- atomic writes --------------------------------------------------------
+
+// Injected system calls. Plain functions, so their state lives here.
+int gWriteCalls = 0;
+
+ssize_t writeSomeThenDiskFull(int fd, const void* data, std::size_t size) {
+  if (gWriteCalls++ == 0) return ::write(fd, data, std::min<std::size_t>(size, 1000));
+  errno = ENOSPC;
+  return -1;
+}
+int openDenied(const char*, int, mode_t) {
+  errno = EACCES;
+  return -1;
+}
+int fsyncFails(int) {
+  errno = EIO;
+  return -1;
+}
+int renameFails(const char*, const char*) {
+  errno = EXDEV;
+  return -1;
+}
+
+class AtomicWrite : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    gWriteCalls = 0;
+    WriteBytes(target, earlier);
+  }
+  // The earlier file is untouched and nothing else is left in the folder.
+  void expectEarlierFileAlone() {
+    EXPECT_EQ(ReadBytes(target), earlier);
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"pic.mgs"});
+  }
+
+  ScratchDir dir;
+  const std::string target = dir.file("pic.mgs");
+  const std::vector<uint8_t> earlier = std::vector<uint8_t>(500, 0xAA);
+  const std::vector<uint8_t> replacement = std::vector<uint8_t>(5000, 0x55);
+};
+
+TEST_F(AtomicWrite, ReplacesTheFileAndLeavesNoTemporaryFile) {
+  ::chmod(target.c_str(), 0640);
+  EXPECT_FALSE(WriteFileAtomic(target, replacement));
+  EXPECT_EQ(ReadBytes(target), replacement);
+  EXPECT_EQ(dir.entries(), std::vector<std::string>{"pic.mgs"});
+  struct stat st {};
+  ::stat(target.c_str(), &st);
+  EXPECT_EQ(st.st_mode & 0777, 0640u) << "a replaced file keeps its permissions";
+}
+
+TEST_F(AtomicWrite, FullDiskMidwayKeepsTheEarlierFile) {
+  FileSystemOps ops = SystemFileOps();
+  ops.write = writeSomeThenDiskFull;
+  EXPECT_EQ(WriteFileAtomic(target, replacement, ops).text(), "Disk full");
+  EXPECT_EQ(gWriteCalls, 2) << "the first part was really written";
+  expectEarlierFileAlone();
+}
+
+TEST_F(AtomicWrite, FailingFlushOrRenameKeepsTheEarlierFile) {
+  FileSystemOps ops = SystemFileOps();
+  ops.fsync = fsyncFails;
+  EXPECT_EQ(WriteFileAtomic(target, replacement, ops).text(), "I/O error 5");
+  expectEarlierFileAlone();
+  ops = SystemFileOps();
+  ops.rename = renameFails;
+  EXPECT_EQ(WriteFileAtomic(target, replacement, ops).text(), "I/O error 18");
+  expectEarlierFileAlone();
+}
+
+TEST_F(AtomicWrite, DeniedFolderKeepsTheEarlierFile) {
+  FileSystemOps ops = SystemFileOps();
+  ops.open = openDenied;
+  EXPECT_EQ(WriteFileAtomic(target, replacement, ops).text(), "File access denied");
+  expectEarlierFileAlone();
+}
+
+TEST_F(AtomicWrite, ReadOnlyFolderRefusesTheSave) {
+  // Root ignores folder permissions, as in CI; there the injected denial
+  // above stands in for it.
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
+  ::chmod(dir.path().c_str(), 0555);
+  EXPECT_EQ(SaveMgsFile(target, Picture{}).text(), "File access denied");
+  ::chmod(dir.path().c_str(), 0755);
+  expectEarlierFileAlone();
+}
+
+TEST_F(AtomicWrite, FolderThatIsAFileRefusesEverySave) {
+  const std::string inside = target + "/pic.mgs";
+  EXPECT_EQ(SaveMgsFile(inside, Picture{}).text(), "I/O error 20");
+  EXPECT_EQ(WriteMgFile(inside, Picture{}).text(), "I/O error 20");
+  EXPECT_EQ(ExportImgFile(inside, Picture{}).text(), "I/O error 20");
+  EXPECT_EQ(WritePngFile(inside, RgbImage(4, 4)).text(), "I/O error 20");
+  EXPECT_EQ(SaveMgsFile(dir.file("no/such/folder/pic.mgs"), Picture{}).text(), "File not found");
+  expectEarlierFileAlone();
+}
+
+TEST(IniText, ReplacesKeysInPlaceAndKeepsEverythingElse) {
+  const std::string before =
+      "; notes\n[other]\nx=9\n\n[chromaSmithSelection]\nY=5\ncomment=keep\n\n[last]\na=1\n";
+  EXPECT_EQ(SetIniKeys(before, "chromasmithselection", {{"x", "1"}, {"y", "2"}}),
+            "; notes\n[other]\nx=9\n\n[chromaSmithSelection]\ny=2\ncomment=keep\nx=1\n\n[last]\na=1\n");
+}
+
+TEST(IniText, AddsAMissingSectionAtTheEndInTheFilesLineEndings) {
+  EXPECT_EQ(SetIniKeys("", "s", {{"a", "1"}, {"b", "as screen"}}), "[s]\na=1\nb=as screen\n");
+  EXPECT_EQ(SetIniKeys("[t]\r\nk=v", "s", {{"a", "1"}}), "[t]\r\nk=v\r\n\r\n[s]\r\na=1\r\n");
+}
+
+}  // namespace
+}  // namespace cs
