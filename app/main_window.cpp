@@ -185,7 +185,7 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::readWindowPositions() {
-  positions_ = ReadWindowPositions(LoadIniFile(WindowPositionsPath(programDir_.toStdString())));
+  positions_ = LoadWindowPositions(WindowPositionsPath(programDir_.toStdString()));
   const WindowPositions& p = positions_;
   picturePanel_->setAlign(PanelAlign::None);
   picturePanel_->setBounds({p.pictureX, p.pictureY, p.pictureWidth, p.pictureHeight});
@@ -201,9 +201,8 @@ void MainWindow::SaveWindowsPositions() {
   positions_.pictureHeight = b.height;
   positions_.pictureAlign = picturePanel_->align() == PanelAlign::None ? 1 : 0;
   const std::string path = WindowPositionsPath(programDir_.toStdString());
-  IniDocument ini = LoadIniFile(path);
-  WriteWindowPositions(ini, positions_);
-  if (!SaveIniFile(path, ini)) showMessage(MessageKind::Error, QString("Unable to write to %1").arg(QString::fromStdString(path)));
+  if (SaveWindowPositions(path, positions_))
+    showMessage(MessageKind::Error, QString("Unable to write to %1").arg(QString::fromStdString(path)));
 }
 
 void MainWindow::showEvent(QShowEvent* e) {

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "formats/file_error.h"
 #include "shell/ini_document.h"
 
 namespace cs {
@@ -57,9 +58,17 @@ inline constexpr WindowPositionKey kWindowPositionKeys[] = {
 };
 
 WindowPositions ReadWindowPositions(const IniDocument& ini);
-void WriteWindowPositions(IniDocument& ini, const WindowPositions& pos);
+// The INI text with the fifteen keys set; other sections, keys and comments
+// stay as they were.
+std::string WriteWindowPositions(const std::string& iniText, const WindowPositions& pos);
 
 // The INI file's path in the program's directory.
 std::string WindowPositionsPath(const std::string& programDir);
+
+// Reads the file; a missing or unreadable file gives every default.
+WindowPositions LoadWindowPositions(const std::string& path);
+// Sets the keys in the file (creating it if need be). The file is replaced
+// whole or not at all.
+FileError SaveWindowPositions(const std::string& path, const WindowPositions& pos);
 
 }  // namespace cs
