@@ -181,6 +181,27 @@ void MainWindow::buildMenus() {
   add(convert, "Convertto8x11", "Convert to 8x1", [this] { ConvertPicture(1); });
 
   fileMenu_->addSeparator();
+  add(fileMenu_, "Open1", "Open *.mgs", [this] { Open1Click(); });
+  add(fileMenu_, "Save1", "Save *.mgs", [this] { SaveMgsFile(); });
+
+  fileMenu_->addSeparator();
+  QMenu* import = fileMenu_->addMenu("Import");
+  import->setObjectName("Import1");
+  add(import, "Importfrommg1mg2mg4mg81", "Import from *.mg1/mg2/mg4/mg8", [this] { ImportMgFile(); });
+  add(import, "Importfromimg2", "Import from *.img", [this] { ImportScreenFile(false, false, "*.img|*.img"); });
+  add(import, "Importfromimg1", "Import from *.$img", [this] { ImportScreenFile(true, false, "*.$img|*.$img"); });
+  add(import, "Importfromscr1", "Import from *.scr", [this] { ImportScreenFile(false, true, "*.scr|*.scr"); });
+  add(import, "Importfromscr2", "Import from *.$scr", [this] { ImportScreenFile(true, true, "*.scr|*.scr"); });
+
+  QMenu* exportMenu = fileMenu_->addMenu("Export");
+  exportMenu->setObjectName("Export1");
+  add(exportMenu, "Exporttomg01", "Export to *.mg1", [this] { ExportMgFile("*.mg1|*.mg1", ".mg1", true); });
+  add(exportMenu, "Exporttomg11", "Export to *.mg2", [this] { ExportMgFile("*.mg2|*.mg2", ".mg2", false); });
+  add(exportMenu, "Exporttomg21", "Export to *.mg4", [this] { ExportMgFile("*.mg4|*.mg4", ".mg4", false); });
+  add(exportMenu, "Exporttomg81", "Export to *.mg8", [this] { ExportMgFile("*.mg8|*.mg8", ".mg8", false); });
+  add(exportMenu, "Exporttoimg2", "Export to *.img", [this] { ExportImgFile(); });
+
+  fileMenu_->addSeparator();
   add(fileMenu_, "Savewindowspositions1", "Save windows positions", [this] { SaveWindowsPositions(); });
 }
 
@@ -230,6 +251,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
+bool MainWindow::confirm(const QString& text) {
+  if (confirm_) return confirm_(text);
+  return QMessageBox::question(this, "chromaSmith", text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+         QMessageBox::Yes;
+}
+
 void MainWindow::showMessage(MessageKind kind, const QString& text) {
   if (messages_) return messages_(kind, text);
   QMessageBox::critical(this, kind == MessageKind::FormatError ? "Error" : "chromaSmith", text, QMessageBox::Ok);
@@ -238,15 +265,6 @@ void MainWindow::showMessage(MessageKind kind, const QString& text) {
 void MainWindow::setFileCaption(const QString& name) {
   state_.currentFileName = name.toStdString();
   setWindowTitle(QString(kCaption) + " - " + name);
-}
-
-void MainWindow::openCommandLineFile(const QStringList& arguments) {
-  if (arguments.size() != 1) {
-    QString dir = programDir_;
-    if (dir.size() > 1 && dir.endsWith('/')) dir.chop(1);
-    openDialog_->initialDir = dir;
-    saveDialog_->initialDir = dir;
-  }
 }
 
 }  // namespace cs

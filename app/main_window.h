@@ -10,7 +10,9 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
 
+#include "formats/file_error.h"
 #include "model/editor_state.h"
 #include "render/compose.h"
 #include "shell/window_positions.h"
@@ -93,6 +95,17 @@ class MainWindow : public QMainWindow {
   // --- file commands ---
   void NewPicture(int cellHeight);
   void ConvertPicture(int cellHeight);
+  // "Open *.mgs" and "Save *.mgs".
+  void Open1Click();
+  void SaveMgsFile();
+  // Read a file into the Picture; on failure the user sees why and the
+  // Picture, the view and the caption stay as they were.
+  bool LoadMgsFile(const QString& name);
+  bool LoadMgFile(const QString& name);
+  void ImportMgFile();
+  void ImportScreenFile(bool withHeader, bool singleScreen, const char* filter);
+  void ExportMgFile(const char* filter, const char* extension, bool mg1Layout);
+  void ExportImgFile();
   void SaveWindowsPositions();
 
   FileDialog& openDialog() { return *openDialog_; }
@@ -129,6 +142,15 @@ class MainWindow : public QMainWindow {
   void openCommandLineFile(const QStringList& arguments);
   void showZoomOnKeys();
   void showMessage(MessageKind kind, const QString& text);
+  bool confirm(const QString& text);
+  // Shows the error's text (a format error in an error box); true if failed.
+  bool reportFileError(const FileError& error);
+  bool runOpenDialog(const char* filter);
+  // The chosen name with its extension ensured, or nothing for cancel.
+  std::optional<std::string> runSaveDialog(const char* filter, const char* extension);
+  // After a load or import: zoom level 1, recomposed; a named file goes into
+  // the caption and both dialogs.
+  void pictureReplaced(const QString& name);
   void setFileCaption(const QString& name);
 
   EditorState state_;

@@ -7,7 +7,11 @@ namespace cs {
 
 void MainWindow::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
   const bool ctrl = modifiers & Qt::ControlModifier;
-  if (ctrl) return;
+  if (ctrl) {
+    if (key == Qt::Key_S) SaveMgsFile();
+    if (key == Qt::Key_O) Open1Click();
+    return;
+  }
   switch (key) {
     case Qt::Key_G: ToggleCharGrid(); break;
     case Qt::Key_H: TogglePixelGrid(); break;
