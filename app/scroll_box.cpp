@@ -49,16 +49,24 @@ void ScrollBox::scrollTo(int h, int v) {
 }
 
 void ScrollBox::updateRanges() {
-  if (!panel_) return;
-  // Showing one scroll bar can shrink the viewport enough to need the other;
-  // two passes settle it.
-  for (int pass = 0; pass < 2; ++pass) {
-    const QSize vp = viewport()->size();
-    horizontalScrollBar()->setRange(0, MaxScroll(panel_->width() + offsetX_, vp.width()));
-    verticalScrollBar()->setRange(0, MaxScroll(panel_->height() + offsetY_, vp.height()));
-    horizontalScrollBar()->setPageStep(vp.width());
-    verticalScrollBar()->setPageStep(vp.height());
-  }
+  if (!panel_ || updating_) return;
+  updating_ = true;
+  // The scroll bars are shown or hidden here, at once, rather than left to
+  // the scroll area's own deferred check: zooming and centring read the
+  // viewport's size right after changing the content.
+  const int contentW = panel_->width() + offsetX_, contentH = panel_->height() + offsetY_;
+  const int barW = verticalScrollBar()->sizeHint().width(), barH = horizontalScrollBar()->sizeHint().height();
+  bool needH = contentW > width(), needV = contentH > height();
+  if (needH && !needV) needV = contentH > height() - barH;
+  if (needV && !needH) needH = contentW > width() - barW;
+  setHorizontalScrollBarPolicy(needH ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(needV ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  const QSize vp = viewport()->size();
+  horizontalScrollBar()->setRange(0, MaxScroll(contentW, vp.width()));
+  verticalScrollBar()->setRange(0, MaxScroll(contentH, vp.height()));
+  horizontalScrollBar()->setPageStep(vp.width());
+  verticalScrollBar()->setPageStep(vp.height());
+  updating_ = false;
 }
 
 void ScrollBox::movePanel() {
@@ -69,8 +77,13 @@ void ScrollBox::scrollContentsBy(int, int) { movePanel(); }
 
 void ScrollBox::resizeEvent(QResizeEvent* e) {
   QAbstractScrollArea::resizeEvent(e);
+  // Showing or hiding the scroll bars in updateRanges resizes the viewport,
+  // and the viewport's resizes arrive here too.
+  if (updating_) return;
   updateRanges();
   movePanel();
+  if (size() == boxSize_) return;
+  boxSize_ = size();
   emit resized();
 }
 

@@ -48,6 +48,8 @@ class ScrollBox : public QAbstractScrollArea {
   QWidget* panel_ = nullptr;
   int offsetX_ = 0;
   int offsetY_ = 0;
+  QSize boxSize_;
+  bool updating_ = false;
 };
 
 }  // namespace cs

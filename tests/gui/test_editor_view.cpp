@@ -202,8 +202,11 @@ class EditorViewTest : public QObject {
     const int vpWidth = w.scrollBox()->viewport()->width();
     QVERIFY(vpWidth > 1026);
     QCOMPARE(panel->x(), (vpWidth - 1026) / 2);
+    const QPointF centre = viewCentre(w);
     w.SetZoom(2);
     QCoreApplication::processEvents();
+    // The scroll bars the zoom brought do not move the centre.
+    QVERIFY(std::abs(viewCentre(w).x() - centre.x()) <= 1.0 && std::abs(viewCentre(w).y() - centre.y()) <= 1.0);
     // Scrolled to the end, the panel's right edge meets the viewport's.
     auto* bar = w.scrollBox()->horizontalScrollBar();
     bar->setValue(bar->maximum());
