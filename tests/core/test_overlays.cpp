@@ -188,13 +188,5 @@ TEST(Clipping, AnyRectangleDrawsExactlyWhatTheWholeImageDrawsThere) {
   }
 }
 
-TEST(Ants, EdgeRectsCoverTheFourEdges) {
-  const auto r = AntsEdgeRects({10, 20, 30, 40});
-  EXPECT_EQ(r[0], (ScreenRect{10, 20, 30, 1}));
-  EXPECT_EQ(r[1], (ScreenRect{10, 59, 30, 1}));
-  EXPECT_EQ(r[2], (ScreenRect{10, 20, 1, 40}));
-  EXPECT_EQ(r[3], (ScreenRect{39, 20, 1, 40}));
-}
-
 }  // namespace
 }  // namespace cs

@@ -71,13 +71,6 @@ TEST(CentreEditorPicture, NarrowerPanelIsCentredOtherwiseStartsAtTheOrigin) {
   EXPECT_EQ(CentreAxis(500, 1026), (AxisPlacement{0, 0}));
 }
 
-TEST(EditorSizes, ImageAndPanelAtEachLevel) {
-  EXPECT_EQ(EditorImageWidth(1), 1024);
-  EXPECT_EQ(EditorImageHeight(4), 3072);
-  EXPECT_EQ(EditPanelWidth(3), 3 * 1024 + 2);
-  EXPECT_EQ(EditPanelHeight(2), 2 * 768 + 2);
-}
-
 TEST(WheelZoom, OneStepPerTickAndNeverPastTheLimits) {
   EXPECT_EQ(WheelZoomTarget(1, true, true), 2);
   EXPECT_EQ(WheelZoomTarget(3, false, true), 2);
