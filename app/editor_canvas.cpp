@@ -34,6 +34,8 @@ void EditorCanvas::paint(QPainter& p, const QRect& rect, const OverlayView& view
   const int px1 = area.right() / s + 1, py1 = area.bottom() / s + 1;
   p.drawImage(QRect(px0 * s, py0 * s, (px1 - px0) * s, (py1 - py0) * s), composite_,
               QRect(px0, py0, px1 - px0, py1 - py0));
+  // The segments are clipped already; the painter need not clip them again.
+  p.setClipping(false);
   segments_.clear();
   CollectEditorOverlays(view, {area.x(), area.y(), area.width(), area.height()}, segments_);
   for (const Segment& seg : segments_) {
