@@ -214,7 +214,17 @@ void MainWindow::readWindowPositions() {
   image6_->setImage(picturePanel_->align() == PanelAlign::Client ? MakeResizeMinIcon() : MakeResizeMaxIcon());
 }
 
+void MainWindow::registerPanel(QWidget* panel, int WindowPositions::*left, int WindowPositions::*top) {
+  panel->move(positions_.*left, positions_.*top);
+  panels_.push_back({panel, left, top});
+}
+
 void MainWindow::SaveWindowsPositions() {
+  // Whatever their visibility; panels not built yet keep what was read.
+  for (const PanelSlot& slot : panels_) {
+    positions_.*slot.left = slot.panel->x();
+    positions_.*slot.top = slot.panel->y();
+  }
   const PanelRect b = picturePanel_->bounds();
   positions_.pictureX = b.left;
   positions_.pictureY = b.top;

@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 #include <string>
 
 #include "formats/file_error.h"
@@ -62,9 +63,11 @@ class MainWindow : public QMainWindow {
   const ColourTables& tables() const { return tables_; }
   ComposedImages& images() { return images_; }
   const QString& programDir() const { return programDir_; }
-  // The panel positions read from the INI file (the floating panels take
-  // theirs from here when they are built).
-  WindowPositions& positions() { return positions_; }
+  // The panel positions read from the INI file.
+  const WindowPositions& positions() const { return positions_; }
+  // A floating panel built by its own part: moves it to its stored position
+  // and has "Save windows positions" write where it is then.
+  void registerPanel(QWidget* panel, int WindowPositions::*left, int WindowPositions::*top);
 
   // --- display ---
   // Recomposes the off-screen images when asked, repaints the editor image
@@ -157,6 +160,12 @@ class MainWindow : public QMainWindow {
   ColourTables tables_;
   ComposedImages images_;
   WindowPositions positions_;
+  struct PanelSlot {
+    QWidget* panel;
+    int WindowPositions::*left;
+    int WindowPositions::*top;
+  };
+  std::vector<PanelSlot> panels_;
   QString programDir_;
   MessageSink messages_;
   ConfirmSink confirm_;

@@ -113,6 +113,19 @@ class StartupTest : public QObject {
     QVERIFY(ini.endsWith("[mine]\na=b\n"));
   }
 
+  void floatingPanelsTakeTheirStoredPositionAndAreSavedWhereverTheyAre() {
+    auto s = start({}, [](const QString& dir) { writeIni(dir, "[positions]\nborderpal_x=400\nborderpal_y=50\n"); });
+    auto* border = new QWidget(s->w().workSpace());
+    border->hide();
+    s->w().registerPanel(border, &WindowPositions::borderPaletteX, &WindowPositions::borderPaletteY);
+    QCOMPARE(border->pos(), QPoint(400, 50));
+    border->move(-20, 700);
+    s->w().SaveWindowsPositions();
+    const QByteArray ini = readIni(s->dir->path());
+    QVERIFY(ini.contains("borderpal_x=-20\nborderpal_y=700\n"));
+    QVERIFY(ini.contains("zoompreview_x=495\n"));
+  }
+
   void anUnwritableIniFileIsReportedWithItsPath() {
     auto s = start({}, [](const QString& dir) { QDir(dir).mkdir("chromasmith.ini"); });
     s->w().SaveWindowsPositions();
