@@ -1,35 +1,195 @@
-// The main window: owns the editor state and the views over it.
+// The main window, Form1: owns the editor state, the composed images, the
+// menus, the toolbar, the status bar and the picture window, and holds the
+// command handlers. Other parts reach the display through RefreshPicture,
+// RedrawCell and the signals below; floating panels are widgets of their
+// own, created and owned here.
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <optional>
+#include <vector>
+#include <string>
 
+#include "formats/file_error.h"
 #include "model/editor_state.h"
 #include "render/compose.h"
+#include "app/window_positions.h"
 
-class QScrollArea;
+class QMenu;
+class QTimer;
+class QFrame;
 
 namespace cs {
 
-class PictureView;
+class CaptionIcon;
+class EditorImage;
+class FileDialog;
+class PanelCaptionStrip;
+class ScrollBox;
+class StatusBar;
+class TFreePanel;
+class ToolKey;
 
 inline constexpr const char* kCaption = "chromaSmith x0.94";
+inline constexpr const char* kSelectionClipboardFormat = "ChromaSmith Selection";
+
+// How messages reach the user: an error box by default; tests collect them.
+enum class MessageKind { Error, FormatError };
+using MessageSink = std::function<void(MessageKind kind, const QString& text)>;
+// Asks a yes/no question (overwriting a file); true for yes.
+using ConfirmSink = std::function<bool(const QString& text)>;
+
+struct StartupOptions {
+  // The command-line arguments after the program name; by default the
+  // application's own.
+  std::optional<QStringList> arguments;
+  // Where the program lives (the INI file is read and written there); by
+  // default the executable's directory.
+  QString programDir;
+  MessageSink messages;
+  ConfirmSink confirm;
+};
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  explicit MainWindow(QWidget* parent = nullptr);
+  explicit MainWindow(StartupOptions options = {});
+  ~MainWindow() override;
 
   EditorState& state() { return state_; }
-  const ComposedImages& images() const { return images_; }
-  // Recomposes if asked and repaints the editor image.
+  const ColourTables& tables() const { return tables_; }
+  ComposedImages& images() { return images_; }
+  const QString& programDir() const { return programDir_; }
+  // The panel positions read from the INI file.
+  const WindowPositions& positions() const { return positions_; }
+  // A floating panel built by its own part: moves it to its stored position
+  // and has "Save windows positions" write where it is then.
+  void registerPanel(QWidget* panel, int WindowPositions::*left, int WindowPositions::*top);
+
+  // --- display ---
+  // Recomposes the off-screen images when asked, repaints the editor image
+  // and tells the previews (pictureRefreshed).
   void RefreshPicture(bool recompose);
+  // Recolours one cell after a pen point and repaints only its rectangle.
+  void RedrawCell(int column, int cellRow);
+
+  // --- view ---
+  void SetZoom(int level);
+  // Places the picture in the middle of a larger scroll box, or at its origin.
+  void CenterEditorPicture();
+  // Image6: the picture window fills the work area or floats at RestoreBounds.
+  void TogglePictureMaximised();
+  // One wheel notch over the window; zooms at most one level per timer tick.
+  void FormMouseWheel(bool up);
+  void Timer1Timer();
+
+  // --- toggles of the toolbar keys ---
+  void ToggleCharGrid();
+  void TogglePixelGrid();
+  void TogglePixMode();
+  void ToggleRgbMode();
+
+  // --- keyboard: every key press of the window, before the focused control ---
+  void KeyPressed(int key, Qt::KeyboardModifiers modifiers);
+
+  // --- file commands ---
+  void NewPicture(int cellHeight);
+  void ConvertPicture(int cellHeight);
+  // "Open *.mgs" and "Save *.mgs".
+  void Open1Click();
+  void SaveMgsFile();
+  // Read a file into the Picture; on failure the user sees why and the
+  // Picture, the view and the caption stay as they were.
+  bool LoadMgsFile(const QString& name);
+  bool LoadMgFile(const QString& name);
+  void ImportMgFile();
+  void ImportScreenFile(bool withHeader, bool singleScreen, const char* filter);
+  void ExportMgFile(const char* filter, const char* extension, bool mg1Layout);
+  void ExportImgFile();
+  void SaveWindowsPositions();
+
+  FileDialog& openDialog() { return *openDialog_; }
+  FileDialog& saveDialog() { return *saveDialog_; }
+
+  void setMessageSink(MessageSink sink) { messages_ = std::move(sink); }
+  void setConfirmSink(ConfirmSink sink) { confirm_ = std::move(sink); }
+
+  EditorImage* editorImage() const { return editorImage_; }
+  ScrollBox* scrollBox() const { return scrollBox_; }
+  TFreePanel* picturePanel() const { return picturePanel_; }
+  QWidget* workSpace() const { return workSpace_; }
+  StatusBar* statusBar1() const { return statusBar_; }
+  QWidget* toolbar() const { return instruments_; }
+  QMenu* fileMenu() const { return fileMenu_; }
+
+ signals:
+  // After every RefreshPicture: the previews redraw from the images.
+  void pictureRefreshed();
+  // After RedrawCell: the cell's rectangle in picture pixels.
+  void cellRedrawn(CellRect cell);
+  // Every Timer1 tick, after the selection outline has moved.
+  void timerTicked();
+
+ protected:
+  void showEvent(QShowEvent*) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void buildMenus();
+  void buildToolbar();
+  void buildPictureWindow();
+  void readWindowPositions();
+  void openCommandLineFile(const QStringList& arguments);
+  void showZoomOnKeys();
+  void showMessage(MessageKind kind, const QString& text);
+  bool confirm(const QString& text);
+  // Shows the error's text (a format error in an error box); true if failed.
+  bool reportFileError(const FileError& error);
+  bool runOpenDialog(const char* filter);
+  // The chosen name with its extension ensured, or nothing for cancel.
+  std::optional<std::string> runSaveDialog(const char* filter, const char* extension);
+  // After a load or import: zoom level 1, recomposed; a named file goes into
+  // the caption and both dialogs.
+  void pictureReplaced(const QString& name);
+  void setFileCaption(const QString& name);
+
   EditorState state_;
   ColourTables tables_;
   ComposedImages images_;
-  QScrollArea* scroll_ = nullptr;
-  PictureView* view_ = nullptr;
+  WindowPositions positions_;
+  struct PanelSlot {
+    QWidget* panel;
+    int WindowPositions::*left;
+    int WindowPositions::*top;
+  };
+  std::vector<PanelSlot> panels_;
+  QString programDir_;
+  MessageSink messages_;
+  ConfirmSink confirm_;
+
+  QWidget* editMode_ = nullptr;
+  QWidget* instruments_ = nullptr;
+  std::array<ToolKey*, 4> zoomKeys_{};
+  ToolKey* gridKey_ = nullptr;
+  ToolKey* zGridKey_ = nullptr;
+  ToolKey* pixKey_ = nullptr;
+  ToolKey* rgbKey_ = nullptr;
+  QWidget* workSpace_ = nullptr;
+  TFreePanel* picturePanel_ = nullptr;
+  PanelCaptionStrip* pictureCaption_ = nullptr;
+  CaptionIcon* image6_ = nullptr;
+  ScrollBox* scrollBox_ = nullptr;
+  QFrame* editPanel_ = nullptr;
+  EditorImage* editorImage_ = nullptr;
+  StatusBar* statusBar_ = nullptr;
+  QTimer* timer1_ = nullptr;
+  FileDialog* openDialog_ = nullptr;
+  FileDialog* saveDialog_ = nullptr;
+  QMenu* fileMenu_ = nullptr;
+  bool shown_ = false;
 };
 
 }  // namespace cs

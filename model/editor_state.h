@@ -28,9 +28,22 @@ struct Selection {
   int height = 0;
 };
 
+// Left, top, width and height of a panel in its parent.
+struct PanelBounds {
+  int left = 0, top = 0, width = 0, height = 0;
+  friend bool operator==(const PanelBounds&, const PanelBounds&) = default;
+};
+
 struct ViewState {
   int zoomLevel = 1;  // 1..4
   int pixelScale() const { return 4 * zoomLevel; }
+  // Where the picture window goes when it stops filling the work area.
+  PanelBounds restoreBounds{2, 42, 640, 480};
+  // The preview window's navigation: the zoom a click there switches to (as
+  // a pixel scale: 8, 12 or 16) and the 8 x 8 block under the mouse.
+  int previewZoomTarget = 8;
+  int previewCellX = 0;
+  int previewCellY = 0;
 };
 
 // Instrument values as the toolbar and the keys set them.

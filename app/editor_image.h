@@ -1,0 +1,37 @@
+// The editor image: the magnified picture the user paints on. It draws itself
+// through the EditorCanvas from the editor state, and reports mouse presses,
+// moves and releases in its own (editor-image) coordinates for the painting
+// and selection code to handle.
+#pragma once
+
+#include <QWidget>
+
+#include "app/editor_canvas.h"
+#include "model/editor_state.h"
+
+namespace cs {
+
+class EditorImage : public QWidget {
+  Q_OBJECT
+ public:
+  EditorImage(const EditorState& state, const ComposedImages& images, QWidget* parent);
+
+  EditorCanvas& canvas() { return canvas_; }
+
+ signals:
+  void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
+  void moved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
+  void released(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  const EditorState& state_;
+  EditorCanvas canvas_;
+};
+
+}  // namespace cs

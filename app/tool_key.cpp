@@ -1,0 +1,93 @@
+#include "app/tool_key.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace cs {
+
+namespace {
+
+constexpr int kBevel = 4;
+const QColor kFace(240, 240, 240);
+const QColor kBorder(120, 120, 120);
+
+// A lowered bevel: shadow on the top and left, light on the bottom and right,
+// fading inwards so the key looks pressed in.
+void drawLoweredBevel(QPainter& p, QRect r) {
+  static const QColor kShadow[kBevel] = {QColor(96, 96, 96), QColor(140, 140, 140), QColor(180, 180, 180),
+                                         QColor(215, 215, 215)};
+  for (int i = 0; i < kBevel; ++i) {
+    const QRect q = r.adjusted(i, i, -i, -i);
+    p.fillRect(q.left(), q.top(), q.width(), 1, kShadow[i]);
+    p.fillRect(q.left(), q.top(), 1, q.height(), kShadow[i]);
+    p.fillRect(q.left(), q.bottom(), q.width(), 1, Qt::white);
+    p.fillRect(q.right(), q.top(), 1, q.height(), Qt::white);
+  }
+}
+
+}  // namespace
+
+ToolKeyIcon::ToolKeyIcon(const QImage& image, ToolKey* key) : QWidget(key), image_(image) {
+  setFixedSize(image.size());
+}
+
+void ToolKeyIcon::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.drawImage(0, 0, image_);
+}
+
+ToolKey::ToolKey(const QString& name, const QImage& icon, const QString& iconName, const QString& hint,
+                 QWidget* parent)
+    : QWidget(parent) {
+  setObjectName(name);
+  setFixedSize(kToolKeySize, kToolKeySize);
+  icon_ = new ToolKeyIcon(icon, this);
+  icon_->setObjectName(iconName);
+  icon_->setToolTip(hint);
+  // The icon sits at (4, 4) of the area inside the one-pixel border.
+  icon_->move(1 + 4, 1 + 4);
+}
+
+ToolKey::ToolKey(const QString& name, const QString& caption, int width, QWidget* parent)
+    : QWidget(parent), caption_(caption) {
+  setObjectName(name);
+  setFixedSize(width, kToolKeySize);
+}
+
+void ToolKey::setInnerLowered(bool on) {
+  inner_ = on;
+  update();
+}
+
+void ToolKey::setOuterLowered(bool on) {
+  outer_ = on;
+  update();
+}
+
+void ToolKey::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), caption_.isEmpty() ? QColor(Qt::white) : kFace);
+  p.setPen(kBorder);
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
+  QRect inside = rect().adjusted(1, 1, -1, -1);
+  // The outer bevel lies at the edge, the inner one inside it.
+  if (outer_) {
+    drawLoweredBevel(p, inside);
+    inside.adjust(kBevel, kBevel, -kBevel, -kBevel);
+  }
+  if (inner_) drawLoweredBevel(p, inside);
+  if (!caption_.isEmpty()) {
+    QFont f = font();
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::black);
+    p.drawText(rect(), Qt::AlignCenter, caption_);
+  }
+}
+
+void ToolKey::mousePressEvent(QMouseEvent* event) {
+  event->accept();
+  emit pressed();
+}
+
+}  // namespace cs

@@ -1,0 +1,74 @@
+// The positions of the movable panels, kept in "chromasmith.ini" next to the
+// program, section "positions". Read at start-up (missing keys take their
+// defaults) and written on request, all fifteen keys in table order.
+#pragma once
+
+#include <string>
+
+#include "formats/file_error.h"
+#include "app/ini_document.h"
+
+namespace cs {
+
+inline constexpr const char* kIniFileName = "chromasmith.ini";
+inline constexpr const char* kIniSection = "positions";
+
+struct WindowPositions {
+  // The picture window: its bounds, and whether it floats at them (1) or
+  // fills the work area (0).
+  int pictureX = 0;
+  int pictureY = 40;
+  int pictureWidth = 1033;
+  int pictureHeight = 794;
+  int pictureAlign = 0;
+  int paletteX = 3;
+  int paletteY = 43;
+  int borderPaletteX = 345;
+  int borderPaletteY = 43;
+  int previewX = 3;
+  int previewY = 43;
+  int zoomPreviewX = 495;
+  int zoomPreviewY = 43;
+  int correctorX = 3;
+  int correctorY = 43;
+  friend bool operator==(const WindowPositions&, const WindowPositions&) = default;
+};
+
+// Each key with its field, in the order the file is written.
+struct WindowPositionKey {
+  const char* key;
+  int WindowPositions::*field;
+};
+inline constexpr WindowPositionKey kWindowPositionKeys[] = {
+    {"picture_x", &WindowPositions::pictureX},
+    {"picture_y", &WindowPositions::pictureY},
+    {"picture_width", &WindowPositions::pictureWidth},
+    {"picture_height", &WindowPositions::pictureHeight},
+    {"picture_align", &WindowPositions::pictureAlign},
+    {"palette_x", &WindowPositions::paletteX},
+    {"palette_y", &WindowPositions::paletteY},
+    {"borderpal_x", &WindowPositions::borderPaletteX},
+    {"borderpal_y", &WindowPositions::borderPaletteY},
+    {"preview_x", &WindowPositions::previewX},
+    {"preview_y", &WindowPositions::previewY},
+    {"zoompreview_x", &WindowPositions::zoomPreviewX},
+    {"zoompreview_y", &WindowPositions::zoomPreviewY},
+    {"colorcorrector_x", &WindowPositions::correctorX},
+    {"colorcorrector_y", &WindowPositions::correctorY},
+};
+
+WindowPositions ReadWindowPositions(const IniDocument& ini);
+// The INI text with the fifteen keys set; other sections, keys and comments
+// stay as they were.
+std::string WriteWindowPositions(const std::string& iniText, const WindowPositions& pos);
+
+// The INI file's path in the program's directory.
+std::string WindowPositionsPath(const std::string& programDir);
+
+// Reads the file; a missing or unreadable file gives every default.
+WindowPositions LoadWindowPositions(const std::string& path);
+// Sets the keys in the file (creating it if need be). The file is replaced
+// whole or not at all.
+FileError SaveWindowPositions(const std::string& path, const WindowPositions& pos);
+
+}  // namespace cs

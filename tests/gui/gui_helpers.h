@@ -1,0 +1,56 @@
+// Shared set-up of the widget tests: a main window started in a private
+// program directory with given arguments, its messages collected instead of
+// shown, and lookups by component name.
+#pragma once
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "app/main_window.h"
+
+namespace cs::test {
+
+struct Started {
+  std::unique_ptr<QTemporaryDir> dir;
+  std::vector<std::pair<MessageKind, QString>> messages;
+  std::unique_ptr<MainWindow> window;
+
+  MainWindow& w() { return *window; }
+  template <class T = QWidget>
+  T* find(const char* name) {
+    T* found = window->findChild<T*>(name);
+    if (!found) qWarning("no component %s", name);
+    return found;
+  }
+};
+
+// Starts a window; `prepare` may write files into the program directory first.
+template <class Prepare>
+std::unique_ptr<Started> start(QStringList arguments, Prepare prepare) {
+  auto s = std::make_unique<Started>();
+  s->dir = std::make_unique<QTemporaryDir>();
+  prepare(s->dir->path());
+  StartupOptions o;
+  o.arguments = std::move(arguments);
+  o.programDir = s->dir->path();
+  Started* raw = s.get();
+  o.messages = [raw](MessageKind k, const QString& text) { raw->messages.emplace_back(k, text); };
+  o.confirm = [](const QString&) { return true; };
+  s->window = std::make_unique<MainWindow>(std::move(o));
+  return s;
+}
+inline std::unique_ptr<Started> start(QStringList arguments = {}) {
+  return start(std::move(arguments), [](const QString&) {});
+}
+
+// Shows the window and waits until it can be painted.
+inline bool showAndWait(MainWindow& w) {
+  w.show();
+  return QTest::qWaitForWindowExposed(&w);
+}
+
+}  // namespace cs::test

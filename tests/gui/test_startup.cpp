@@ -1,0 +1,160 @@
+// Start-up: the window-position INI, the start-up values and the
+// command-line argument; saving the window positions.
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "app/file_dialog.h"
+#include "app/free_panel.h"
+#include "app/icons.h"
+#include "app/tool_key.h"
+#include "gui_helpers.h"
+
+using namespace cs;
+using cs::test::start;
+
+namespace {
+
+void writeIni(const QString& dir, const QByteArray& text) {
+  QFile f(dir + "/chromasmith.ini");
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write(text);
+}
+
+QByteArray readIni(const QString& dir) {
+  QFile f(dir + "/chromasmith.ini");
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool pictureIsEmpty(const MainWindow& w) {
+  const auto& planes = const_cast<MainWindow&>(w).state().picture.planes;
+  return std::all_of(planes.begin(), planes.end(), [](uint8_t b) { return b == 0; });
+}
+
+}  // namespace
+
+class StartupTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void startsAsAnEmptyEightByOnePictureAtZoomOneFillingTheDesktop() {
+    auto s = start();
+    MainWindow& w = s->w();
+    QCOMPARE(w.windowTitle(), QString("chromaSmith x0.94"));
+    QCOMPARE(w.geometry(), QGuiApplication::primaryScreen()->availableGeometry());
+    QCOMPARE(w.state().picture.vertSize, uint8_t(1));
+    QCOMPARE(w.state().view.zoomLevel, 1);
+    QCOMPARE(w.state().colours.mix, 0);
+    QVERIFY(pictureIsEmpty(w));
+    QVERIFY(s->find<ToolKey>("KEY_Zoom1_1")->innerLowered());
+    QVERIFY(s->messages.empty());
+  }
+
+  void withoutAnIniFileThePictureWindowFillsTheWorkArea() {
+    auto s = start();
+    MainWindow& w = s->w();
+    QVERIFY(cs::test::showAndWait(w));
+    QCOMPARE(w.picturePanel()->align(), PanelAlign::Client);
+    QCOMPARE(w.picturePanel()->geometry(), w.workSpace()->rect());
+    QCOMPARE(w.positions(), WindowPositions{});
+    QCOMPARE(s->find<CaptionIcon>("Image6")->image(), MakeResizeMinIcon());
+  }
+
+  void iniPlacesAFloatingPictureWindow() {
+    auto s = start({}, [](const QString& dir) {
+      writeIni(dir, "[positions]\npicture_x=10\npicture_y=20\npicture_width=600\npicture_height=450\n"
+                    "picture_align=1\npalette_x=77\n");
+    });
+    MainWindow& w = s->w();
+    QVERIFY(cs::test::showAndWait(w));
+    QCOMPARE(w.picturePanel()->align(), PanelAlign::None);
+    QCOMPARE(w.picturePanel()->geometry(), QRect(10, 20, 600, 450));
+    QCOMPARE(w.positions().paletteX, 77);
+    QCOMPARE(s->find<CaptionIcon>("Image6")->image(), MakeResizeMaxIcon());
+  }
+
+  void savingWithAMaximisedPictureWindowStoresItsMaximisedBounds() {
+    auto s = start();
+    QVERIFY(cs::test::showAndWait(s->w()));
+    const QRect maximised = s->w().picturePanel()->geometry();
+    s->w().SaveWindowsPositions();
+    QVERIFY(s->messages.empty());
+    const QByteArray expected = QString("[positions]\npicture_x=0\npicture_y=0\npicture_width=%1\n"
+                                        "picture_height=%2\npicture_align=0\npalette_x=3\npalette_y=43\n"
+                                        "borderpal_x=345\nborderpal_y=43\npreview_x=3\npreview_y=43\n"
+                                        "zoompreview_x=495\nzoompreview_y=43\ncolorcorrector_x=3\n"
+                                        "colorcorrector_y=43\n")
+                                    .arg(maximised.width())
+                                    .arg(maximised.height())
+                                    .toUtf8();
+    QCOMPARE(readIni(s->dir->path()), expected);
+
+    // The next start shows it maximised; un-maximising then uses the initial
+    // restore bounds, not the stored ones.
+    StartupOptions o;
+    o.arguments = QStringList();
+    o.programDir = s->dir->path();
+    MainWindow again(o);
+    QVERIFY(cs::test::showAndWait(again));
+    QCOMPARE(again.picturePanel()->align(), PanelAlign::Client);
+    again.TogglePictureMaximised();
+    QCOMPARE(again.picturePanel()->geometry(), QRect(2, 42, 640, 480));
+  }
+
+  void savingAFloatingPictureWindowKeepsOtherIniContent() {
+    auto s = start({}, [](const QString& dir) { writeIni(dir, "; notes\n[positions]\npreview_x=-40\n[mine]\na=b\n"); });
+    QVERIFY(cs::test::showAndWait(s->w()));
+    s->w().TogglePictureMaximised();
+    s->w().picturePanel()->move(30, 31);
+    s->w().SaveWindowsPositions();
+    const QByteArray ini = readIni(s->dir->path());
+    QVERIFY(ini.startsWith("; notes\n[positions]\npreview_x=-40\npicture_x=30\npicture_y=31\npicture_width=640\n"));
+    QVERIFY(ini.contains("picture_align=1\n"));
+    QVERIFY(ini.endsWith("[mine]\na=b\n"));
+  }
+
+  void floatingPanelsTakeTheirStoredPositionAndAreSavedWhereverTheyAre() {
+    auto s = start({}, [](const QString& dir) { writeIni(dir, "[positions]\nborderpal_x=400\nborderpal_y=50\n"); });
+    auto* border = new QWidget(s->w().workSpace());
+    border->hide();
+    s->w().registerPanel(border, &WindowPositions::borderPaletteX, &WindowPositions::borderPaletteY);
+    QCOMPARE(border->pos(), QPoint(400, 50));
+    border->move(-20, 700);
+    s->w().SaveWindowsPositions();
+    const QByteArray ini = readIni(s->dir->path());
+    QVERIFY(ini.contains("borderpal_x=-20\nborderpal_y=700\n"));
+    QVERIFY(ini.contains("zoompreview_x=495\n"));
+  }
+
+  void anUnwritableIniFileIsReportedWithItsPath() {
+    auto s = start({}, [](const QString& dir) { QDir(dir).mkdir("chromasmith.ini"); });
+    s->w().SaveWindowsPositions();
+    QCOMPARE(s->messages.size(), size_t(1));
+    QCOMPARE(s->messages[0].second, QString("Unable to write to %1/chromasmith.ini").arg(s->dir->path()));
+  }
+
+  void noArgumentOrTwoArgumentsStartTheDialogsInTheProgramDirectory() {
+    for (const QStringList& args : {QStringList(), QStringList{"a.mgs", "b.mgs"}}) {
+      auto s = start(args);
+      QCOMPARE(s->w().openDialog().initialDir, s->dir->path());
+      QCOMPARE(s->w().saveDialog().initialDir, s->dir->path());
+      QCOMPARE(s->w().windowTitle(), QString("chromaSmith x0.94"));
+      QVERIFY(s->messages.empty());
+    }
+  }
+
+  void argumentWithAnUnknownOrUpperCaseExtensionIsIgnored() {
+    for (const char* name : {"picture.MGS", "picture.Mg4", "picture.scr", "picture"}) {
+      auto s = start({}, [](const QString&) {});
+      auto t = start({QString(s->dir->path() + "/" + name)});
+      QCOMPARE(t->w().windowTitle(), QString("chromaSmith x0.94"));
+      QVERIFY(pictureIsEmpty(t->w()));
+      QVERIFY(t->messages.empty());
+      // One argument: the dialogs keep their own starting folder.
+      QVERIFY(t->w().openDialog().initialDir.isEmpty());
+    }
+  }
+};
+
+QTEST_MAIN(StartupTest)
+#include "test_startup.moc"
