@@ -132,6 +132,9 @@ class MainWindow : public QMainWindow {
   void cellRedrawn(CellRect cell);
   // Every Timer1 tick, after the selection outline has moved.
   void timerTicked();
+  // The Picture's border pair changed (a load, an import or the border
+  // palette): the border palette's marker and the preview frame follow it.
+  void borderChanged();
 
  protected:
   void showEvent(QShowEvent*) override;

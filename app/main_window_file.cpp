@@ -60,6 +60,7 @@ std::optional<std::string> MainWindow::runSaveDialog(const char* filter, const c
 void MainWindow::pictureReplaced(const QString& name) {
   SetZoom(1);
   RefreshPicture(true);
+  emit borderChanged();
   if (name.isEmpty()) return;
   setFileCaption(name);
   openDialog_->fileName = name;
