@@ -6,6 +6,7 @@
 namespace cs {
 
 void MainWindow::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
+  panelKeyPressed(key, modifiers);
   const bool ctrl = modifiers & Qt::ControlModifier;
   if (ctrl) {
     if (key == Qt::Key_S) SaveMgsFile();
