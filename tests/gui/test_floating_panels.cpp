@@ -2,6 +2,7 @@
 // close icons, the toolbar keys and hotkeys that show and hide them, the
 // caption-strip drag, the picture window's grips and the About box.
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -335,7 +336,7 @@ class FloatingPanelsTest : public QObject {
     for (const auto& spot : spots) {
       auto* band = qobject_cast<PanelResizeBand*>(panel->childAt(spot.at));
       QVERIFY(band);
-      QTest::mouseMove(band, band->mapFrom(panel, spot.at));
+      cs::test::hover(band, band->mapFrom(panel, spot.at));
       QCOMPARE(band->cursor().shape(), spot.shape);
     }
   }

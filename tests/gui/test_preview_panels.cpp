@@ -1,7 +1,6 @@
 // The preview window and the magnifier: what they show, the zoom-target
 // frame and the jump, the border colour around the preview, and how both
 // follow refreshes, pen points and the mouse.
-#include <QCursor>
 #include <QPainter>
 #include <QWindow>
 #include <random>
@@ -16,6 +15,7 @@
 #include "model/colour.h"
 
 using namespace cs;
+using cs::test::hover;
 using cs::test::start;
 
 namespace {
@@ -37,19 +37,6 @@ bool sameBlock(const RgbImage& canvas, int x, int y, const RgbImage& source, int
 
 bool sameAsPreview(MainWindow& w) {
   return sameBlock(w.previewPanel()->image()->canvas(), 0, 0, w.images().preview, 0, 0, 512, 384);
-}
-
-// Moves the mouse cursor over `p` of `w`, so the widget that shows there
-// gets a real move: from one pixel aside first if it is there already, as a
-// cursor that does not move sends nothing.
-void hover(QWidget* w, QPoint p) {
-  const QPoint global = w->mapToGlobal(p);
-  if (QCursor::pos() == global) {
-    QCursor::setPos(global + QPoint(1, 0));
-    QCoreApplication::processEvents();
-  }
-  QCursor::setPos(global);
-  QCoreApplication::processEvents();
 }
 
 // Floats the picture window with a scroll box of exactly `box`.
