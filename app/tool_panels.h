@@ -24,7 +24,7 @@ class AboutPanel : public FloatingPanel {
 inline constexpr const char* kVersionText = "version x0.94";
 inline constexpr const char* kWebAddress = "chromasmith.example.org";
 
-// Panel_ExportToBmp: the eleven export sizes of Part 5.4 as one group of
+// Panel_ExportToBmp: the eleven PNG export sizes as one group of
 // radio buttons, the first checked at start; "Ok" (Button4) is wired by the
 // main window, "Cancel" (Button5) hides the panel.
 class ExportPngPanel : public FloatingPanel {

@@ -20,7 +20,7 @@ using cs::test::start;
 
 namespace {
 
-// The sizes as the specification's table gives them, top to bottom: the
+// The export sizes written out independently, top to bottom: the
 // radio button, its caption, the image size, where the picture goes and at
 // what scale.
 struct ExportRow {
