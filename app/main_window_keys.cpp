@@ -9,7 +9,17 @@ void MainWindow::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
   const bool ctrl = modifiers & Qt::ControlModifier;
   // The digits of the main row only; the keypad's do nothing here.
   if (key >= Qt::Key_1 && key <= Qt::Key_4 && !(modifiers & Qt::KeypadModifier)) SelectMix(key - Qt::Key_1);
+  if (key == Qt::Key_Escape) {
+    // Ends an open polyline, rectangle or ellipse and removes the selection.
+    state_.shapeStarted = false;
+    state_.selection.visible = false;
+    RefreshPicture(false);
+  }
   if (ctrl) {
+    if (key == Qt::Key_Z) {
+      SwapUndoSnapshot(state_);
+      RefreshPicture(true);
+    }
     if (key == Qt::Key_S) SaveMgsFile();
     if (key == Qt::Key_O) Open1Click();
     return;
