@@ -50,7 +50,8 @@ const struct {
   const char* hint;
   Instrument value;
 } kInstrumentKeys[6] = {
-    {"Key_Instrument_Paint", "Image_Instrument_Paint", Icon::Pencil, "Pencil (use hotkey 'P')", Instrument::Paint},
+    {"Key_Instrument_Paint", "Image_Instrument_Paint", Icon::Pencil, "Pencil (use hotkey 'P')",
+     Instrument::Paint},
     {"Key_Instrument_Line", "Image_Instrument_Line", Icon::Line, "Line (use hotkey 'L')", Instrument::Line},
     {"Key_Instrument_Rect", "Image_Instrument_Rect", Icon::Rectangle, "", Instrument::Rect},
     {"Key_Instrument_FillChar", "Image_Instrument_FillChar", Icon::FillChar, "Fill Char (use hotkey 'N')",
@@ -84,10 +85,12 @@ void MainWindow::connectEditorImage() {
 
 void MainWindow::SetInstrument(Instrument n) {
   cs::SetInstrument(state_, n);
-  for (size_t i = 0; i < instrumentKeys_.size(); ++i) instrumentKeys_[i]->setInnerLowered(kInstrumentKeys[i].value == n);
+  for (size_t i = 0; i < instrumentKeys_.size(); ++i)
+    instrumentKeys_[i]->setInnerLowered(kInstrumentKeys[i].value == n);
 }
 
-void MainWindow::Editor_IMG_MGSFullMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos) {
+void MainWindow::Editor_IMG_MGSFullMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                                             QPoint pos) {
   const PressResult r =
       EditorPress(state_, *paintSink_, buttonOf(button), modifiers & Qt::ShiftModifier, pos.x(), pos.y());
   if (r.pickedColours) {
@@ -97,10 +100,12 @@ void MainWindow::Editor_IMG_MGSFullMouseDown(Qt::MouseButton button, Qt::Keyboar
   if (r.refreshView) RefreshPicture(false);
 }
 
-void MainWindow::Editor_IMG_MGSFullMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos) {
-  const MoveResult r = EditorMove(state_, *paintSink_, buttons & Qt::LeftButton, modifiers & Qt::ShiftModifier,
-                                  pos.x(), pos.y());
-  if (r.band.kind != RubberBand::Kind::None) editorImage_->setRubberBand(r.band, currentColours_->curMixColour());
+void MainWindow::Editor_IMG_MGSFullMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
+                                             QPoint pos) {
+  const MoveResult r = EditorMove(state_, *paintSink_, buttons & Qt::LeftButton,
+                                  modifiers & Qt::ShiftModifier, pos.x(), pos.y());
+  if (r.band.kind != RubberBand::Kind::None)
+    editorImage_->setRubberBand(r.band, currentColours_->curMixColour());
   if (r.hover) {
     const PointInfo& p = r.hoverPoint;
     statusBar_->ax()->setText(QString("X: %1").arg(p.pixelX()));
@@ -113,7 +118,9 @@ void MainWindow::Editor_IMG_MGSFullMouseMove(Qt::MouseButtons buttons, Qt::Keybo
 
 void MainWindow::Editor_IMG_MGSFullMouseUp() { state_.selection.dragging = false; }
 
-void MainWindow::ShowCellColours(int X, int Y) { statusBar_->setCellColours(CellMixColours(state_, tables_.mix, X, Y)); }
+void MainWindow::ShowCellColours(int X, int Y) {
+  statusBar_->setCellColours(CellMixColours(state_, tables_.mix, X, Y));
+}
 
 void MainWindow::KeyReleased(int key, Qt::KeyboardModifiers modifiers) {
   // The release of Shift itself may still carry Shift among the modifiers.

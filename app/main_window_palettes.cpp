@@ -33,7 +33,8 @@ std::pair<QWidget*, QWidget*> MainWindow::paletteShells() {
   colour->hide();
   auto* border = new QWidget(workSpace_);
   border->setObjectName("Panel_Border");
-  border->setGeometry(positions_.borderPaletteX, positions_.borderPaletteY, kBorderPanelWidth, kBorderPanelHeight);
+  border->setGeometry(positions_.borderPaletteX, positions_.borderPaletteY, kBorderPanelWidth,
+                      kBorderPanelHeight);
   border->hide();
   return {colour, border};
 }

@@ -6,7 +6,9 @@ namespace cs {
 
 namespace {
 
-QRect cornersRect(const RubberBand& b) { return QRect(QPoint(b.from.x, b.from.y), QPoint(b.to.x, b.to.y)).normalized(); }
+QRect cornersRect(const RubberBand& b) {
+  return QRect(QPoint(b.from.x, b.from.y), QPoint(b.to.x, b.to.y)).normalized();
+}
 
 }  // namespace
 

@@ -15,8 +15,8 @@ const QColor kBorder(120, 120, 120);
 void DrawLoweredBevel(QPainter& p, QRect r, int width) {
   // Shadow on the top and left, light on the bottom and right, fading
   // inwards so the face looks pressed in.
-  static const QColor kShadow[kBevelWidth] = {QColor(96, 96, 96), QColor(140, 140, 140), QColor(180, 180, 180),
-                                              QColor(215, 215, 215)};
+  static const QColor kShadow[kBevelWidth] = {QColor(96, 96, 96), QColor(140, 140, 140),
+                                              QColor(180, 180, 180), QColor(215, 215, 215)};
   for (int i = 0; i < width; ++i) {
     const QRect q = r.adjusted(i, i, -i, -i);
     const QColor& shade = kShadow[i * kBevelWidth / width];

@@ -41,7 +41,8 @@ class CanvasSink : public cs::PaintSink {
  public:
   explicit CanvasSink(PaintScene& scene) : scene_(scene), canvas_(scene.images) {}
   void redrawCell(int column, int cellRow, int) override {
-    const cs::CellRect r = cs::ComposeCell(scene_.state.picture, scene_.tables, scene_.images, column, cellRow);
+    const cs::CellRect r =
+        cs::ComposeCell(scene_.state.picture, scene_.tables, scene_.images, column, cellRow);
     const int s = scene_.state.view.pixelScale();
     const QRect area = QRect(r.x * s, r.y * s, r.width * s, r.height * s) & scene_.viewport;
     if (area.isEmpty()) return;

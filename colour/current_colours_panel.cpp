@@ -44,7 +44,8 @@ CurrentColoursPanel::CurrentColoursPanel(EditorState& state, const MixTable& mix
 }
 
 void CurrentColoursPanel::RedrawPalettePanels() {
-  for (int n = 0; n < 4; ++n) swatches_[size_t(n)]->setFill(QColor::fromRgb(state_.colours.mixColour(mix_, n)));
+  for (int n = 0; n < 4; ++n)
+    swatches_[size_t(n)]->setFill(QColor::fromRgb(state_.colours.mixColour(mix_, n)));
 }
 
 void CurrentColoursPanel::ShowMixSelection() {

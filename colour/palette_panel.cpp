@@ -123,7 +123,8 @@ void PalettePanel::buildSwatches(QWidget* panel) {
     label->setObjectName(QString("Label%1").arg(n + 1));
     label->move(kLabelX[n], 431);
     label->adjustSize();
-    BevelBox* swatch = box(qPrintable(QString("Pal4Color%1").arg(n)), QRect(kSwatchX[n], 448, 73, 25), {}, panel);
+    BevelBox* swatch =
+        box(qPrintable(QString("Pal4Color%1").arg(n)), QRect(kSwatchX[n], 448, 73, 25), {}, panel);
     swatch->setToolTip(kHints[n]);
     swatches_[size_t(n)] = swatch;
     connect(swatch, &BevelBox::pressed, this, [this, n] {

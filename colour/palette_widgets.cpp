@@ -7,7 +7,8 @@
 
 namespace cs {
 
-BevelBox::BevelBox(const QString& name, QWidget* parent) : QWidget(parent), fill_(palette().window().color()) {
+BevelBox::BevelBox(const QString& name, QWidget* parent)
+    : QWidget(parent), fill_(palette().window().color()) {
   setObjectName(name);
 }
 
@@ -59,8 +60,8 @@ PaletteImage::PaletteImage(const QString& name, QWidget* parent) : QWidget(paren
 }
 
 QImage ToQImage(const RgbImage& image) {
-  return QImage(reinterpret_cast<const uchar*>(image.data()), image.width(), image.height(), image.bytesPerLine(),
-                QImage::Format_RGB32)
+  return QImage(reinterpret_cast<const uchar*>(image.data()), image.width(), image.height(),
+                image.bytesPerLine(), QImage::Format_RGB32)
       .copy();
 }
 

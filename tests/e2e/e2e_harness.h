@@ -65,8 +65,9 @@ inline Screen parseXwd(const QByteArray& d) {
   for (uint32_t y = 0; y < height; ++y)
     for (uint32_t x = 0; x < width; ++x) {
       const uint8_t* p = px + y * stride + x * 4;
-      const uint32_t v = byteOrder == 0 ? (uint32_t(p[3]) << 24 | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0])
-                                        : (uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]);
+      const uint32_t v = byteOrder == 0
+                             ? (uint32_t(p[3]) << 24 | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0])
+                             : (uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]);
       const uint32_t r = (v & rMask) >> shiftOf(rMask), g = (v & gMask) >> shiftOf(gMask),
                      b = (v & bMask) >> shiftOf(bMask);
       s.rgb[size_t(y) * width + x] = r << 16 | g << 8 | b;
@@ -82,7 +83,8 @@ inline void keep(const Screen& s, const char* path) {
 }
 
 // Runs a tool to completion; its standard output, or failure.
-inline QByteArray run(const QString& program, const QStringList& args, const QProcessEnvironment& env, int timeoutMs = 20000) {
+inline QByteArray run(const QString& program, const QStringList& args, const QProcessEnvironment& env,
+                      int timeoutMs = 20000) {
   QProcess p;
   p.setProcessEnvironment(env);
   p.start(program, args);
@@ -166,7 +168,8 @@ class Session {
     for (int i = 0; i < 100 && !out.contains('\n'); ++i) {
       xvfb_.waitForReadyRead(100);
       out += xvfb_.readAllStandardOutput();
-      if (xvfb_.state() != QProcess::Running) fail("Xvfb stopped: " + QString::fromLocal8Bit(xvfb_.readAllStandardError()));
+      if (xvfb_.state() != QProcess::Running)
+        fail("Xvfb stopped: " + QString::fromLocal8Bit(xvfb_.readAllStandardError()));
     }
     const QString number = QString::fromLatin1(out).trimmed();
     if (number.isEmpty()) fail("Xvfb reported no display");
@@ -186,7 +189,8 @@ class Session {
 
   QString waitForWindow(const QString& title) {
     const QString pattern = "^" + QRegularExpression::escape(title) + "$";
-    const QByteArray id = run("xdotool", {"search", "--sync", "--onlyvisible", "--name", pattern}, env_, 30000);
+    const QByteArray id =
+        run("xdotool", {"search", "--sync", "--onlyvisible", "--name", pattern}, env_, 30000);
     const QString wid = QString::fromLatin1(id).split('\n', Qt::SkipEmptyParts).value(0);
     if (wid.isEmpty()) fail("no window titled " + title);
     return wid;
@@ -225,7 +229,6 @@ class Session {
   QProcess editor_;
   QProcessEnvironment env_;
 };
-
 
 // The test's main: runs `check` and reports a failure's reason.
 inline int RunCheck(int argc, char** argv, int (*check)()) {

@@ -31,7 +31,9 @@ class Driver {
  public:
   Driver(Session& session, QPoint origin, cs::EditorState& expect) : s_(session), o_(origin), e_(expect) {}
 
-  QPoint screenOf(int x, int y) const { return o_ + QPoint(x * kScale + kScale / 2, y * kScale + kScale / 2); }
+  QPoint screenOf(int x, int y) const {
+    return o_ + QPoint(x * kScale + kScale / 2, y * kScale + kScale / 2);
+  }
   static QPoint imageOf(int x, int y) { return {x * kScale + kScale / 2, y * kScale + kScale / 2}; }
 
   void key(const QString& name, const std::function<void()>& effect = {}) {
@@ -67,7 +69,9 @@ class Driver {
     cs::EditorKeyRelease(e_, false);
   }
   // A press on the screen outside the editor image (a toolbar key).
-  void clickAt(QPoint screen) { act({"mousemove", QString::number(screen.x()), QString::number(screen.y()), "click", "1"}); }
+  void clickAt(QPoint screen) {
+    act({"mousemove", QString::number(screen.x()), QString::number(screen.y()), "click", "1"});
+  }
 
  private:
   void press(int x, int y, cs::MouseButton b) {
@@ -137,12 +141,18 @@ int check() {
   // The colours of a cell of the skin, picked with the right button.
   d.click(150, 90, 3);
   // The pen in mix 3 (both pixel bits set): a click and a drag.
-  d.key("4", [&] { cs::SelectMix(expect.colours, 3); expect.penMemo.clear(); });
+  d.key("4", [&] {
+    cs::SelectMix(expect.colours, 3);
+    expect.penMemo.clear();
+  });
   d.click(20, 20);
   d.drag({{30, 30}, {34, 30}, {38, 31}, {42, 33}});
   // FillChar in mix 1.
   d.key("n", [&] { cs::SetInstrument(expect, cs::Instrument::FillChar); });
-  d.key("2", [&] { cs::SelectMix(expect.colours, 1); expect.penMemo.clear(); });
+  d.key("2", [&] {
+    cs::SelectMix(expect.colours, 1);
+    expect.penMemo.clear();
+  });
   d.click(100, 50);
   // A polyline of two segments, ended by Esc.
   d.key("l", [&] { cs::SetInstrument(expect, cs::Instrument::Line); });
@@ -164,7 +174,10 @@ int check() {
   // pen position in mix 0.
   d.key("p", [&] { cs::SetInstrument(expect, cs::Instrument::Paint); });
   d.click(100, 50, 3);
-  d.key("1", [&] { cs::SelectMix(expect.colours, 0); expect.penMemo.clear(); });
+  d.key("1", [&] {
+    cs::SelectMix(expect.colours, 0);
+    expect.penMemo.clear();
+  });
   d.click(10, 120);
   d.shiftDown();
   d.moveTo(90, 180);
@@ -198,7 +211,8 @@ int check() {
   if (!file.open(QIODevice::ReadOnly)) fail("nothing was saved at " + saved);
   const QByteArray bytes = file.readAll();
   const std::vector<uint8_t> want = cs::EncodeMgs(expect.picture);
-  if (size_t(bytes.size()) != want.size()) fail(QString("saved %1 bytes, not %2").arg(bytes.size()).arg(want.size()));
+  if (size_t(bytes.size()) != want.size())
+    fail(QString("saved %1 bytes, not %2").arg(bytes.size()).arg(want.size()));
   for (size_t i = 0; i < want.size(); ++i)
     if (uint8_t(bytes[qsizetype(i)]) != want[i])
       fail(QString("byte %1 is %2, not %3").arg(i).arg(uint8_t(bytes[qsizetype(i)])).arg(want[i]));

@@ -46,7 +46,9 @@ void move(MainWindow& w, QPoint p, Qt::MouseButtons held = {}, Qt::KeyboardModif
 
 QString text(test::Started& s, const char* label) { return s.find<QLabel>(label)->text(); }
 
-QRgb shown(MainWindow& w, QPoint p) { return w.editorImage()->grab(QRect(p, QSize(1, 1))).toImage().pixel(0, 0); }
+QRgb shown(MainWindow& w, QPoint p) {
+  return w.editorImage()->grab(QRect(p, QSize(1, 1))).toImage().pixel(0, 0);
+}
 
 QRgb composed(MainWindow& w, QPoint p) {
   const int s = w.state().view.pixelScale();
@@ -54,7 +56,8 @@ QRgb composed(MainWindow& w, QPoint p) {
 }
 
 bool hasMarker(const QImage& img, int c, int r) {
-  return img.pixel(16 * c + 4, 16 * r + 4) == qRgb(0, 0, 0) && img.pixel(16 * c + 8, 16 * r + 8) == qRgb(255, 255, 255);
+  return img.pixel(16 * c + 4, 16 * r + 4) == qRgb(0, 0, 0) &&
+         img.pixel(16 * c + 8, 16 * r + 8) == qRgb(255, 255, 255);
 }
 
 }  // namespace
@@ -71,13 +74,14 @@ class PaintingTest : public QObject {
       const char* icon;
       const char* hint;
       Instrument value;
-    } keys[] = {{"Key_Instrument_Paint", "Image_Instrument_Paint", "Pencil (use hotkey 'P')", Instrument::Paint},
-                {"Key_Instrument_Line", "Image_Instrument_Line", "Line (use hotkey 'L')", Instrument::Line},
-                {"Key_Instrument_Rect", "Image_Instrument_Rect", "", Instrument::Rect},
-                {"Key_Instrument_FillChar", "Image_Instrument_FillChar", "Fill Char (use hotkey 'N')",
-                 Instrument::FillChar},
-                {"Key_Instrument_Select", "Image_Instrument_Select", "Selection (use hotkey 'S')",
-                 Instrument::Select}};
+    } keys[] = {
+        {"Key_Instrument_Paint", "Image_Instrument_Paint", "Pencil (use hotkey 'P')", Instrument::Paint},
+        {"Key_Instrument_Line", "Image_Instrument_Line", "Line (use hotkey 'L')", Instrument::Line},
+        {"Key_Instrument_Rect", "Image_Instrument_Rect", "", Instrument::Rect},
+        {"Key_Instrument_FillChar", "Image_Instrument_FillChar", "Fill Char (use hotkey 'N')",
+         Instrument::FillChar},
+        {"Key_Instrument_Select", "Image_Instrument_Select", "Selection (use hotkey 'S')",
+         Instrument::Select}};
     std::vector<ToolKey*> all;
     for (size_t i = 0; i < 5; ++i) {
       auto* key = s->find<ToolKey>(keys[i].key);
@@ -231,7 +235,8 @@ class PaintingTest : public QObject {
     // Shift + press draws the line from the last pen position; one Ctrl+Z
     // takes it all back.
     press(w, at(w, 50, 14), Qt::LeftButton, Qt::ShiftModifier);
-    for (int x = 10; x <= 50; ++x) QVERIFY(w.state().picture.cellColours(x / 8, 12) == (CellColours{1, 1, 1, 1}));
+    for (int x = 10; x <= 50; ++x)
+      QVERIFY(w.state().picture.cellColours(x / 8, 12) == (CellColours{1, 1, 1, 1}));
     QCOMPARE(QColor(shown(w, at(w, 50, 14))), mixColour);
     QTest::keyClick(w.windowHandle(), Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(w.state().picture.planes == before);

@@ -50,7 +50,8 @@ struct Panel {
 QImage shown(QWidget* w) { return static_cast<PaletteImage*>(w)->image(); }
 
 bool hasMarker(const QImage& img, int c, int r) {
-  return img.pixel(16 * c + 4, 16 * r + 4) == qRgb(0, 0, 0) && img.pixel(16 * c + 8, 16 * r + 8) == qRgb(255, 255, 255);
+  return img.pixel(16 * c + 4, 16 * r + 4) == qRgb(0, 0, 0) &&
+         img.pixel(16 * c + 8, 16 * r + 8) == qRgb(255, 255, 255);
 }
 
 }  // namespace
@@ -64,26 +65,41 @@ class PalettePanelsTest : public QObject {
       const char* name;
       QRect where;
     } places[] = {
-        {"Image_PaletteGradient", {8, 40, 76, 229}}, {"Img_Palette_full", {88, 32, 240, 240}},
-        {"Panel2", {8, 280, 322, 17}},               {"Flash0", {8, 304, 25, 49}},
-        {"PalZX_i0", {32, 304, 49, 25}},             {"IMG_INK0", {88, 307, 240, 16}},
-        {"PalZX_p0", {32, 328, 49, 25}},             {"IMG_PAP0", {88, 331, 240, 16}},
-        {"Flash1", {8, 352, 25, 49}},                {"PalZX_i1", {32, 352, 49, 25}},
-        {"IMG_INK1", {88, 355, 240, 16}},            {"PalZX_p1", {32, 376, 49, 25}},
-        {"IMG_PAP1", {88, 379, 240, 16}},            {"Panel11", {8, 408, 322, 17}},
-        {"Pal4Color0", {8, 448, 73, 25}},            {"Pal4Color1", {92, 448, 73, 25}},
-        {"Pal4Color2", {174, 448, 73, 25}},          {"Pal4Color3", {256, 448, 73, 25}},
+        {"Image_PaletteGradient", {8, 40, 76, 229}},
+        {"Img_Palette_full", {88, 32, 240, 240}},
+        {"Panel2", {8, 280, 322, 17}},
+        {"Flash0", {8, 304, 25, 49}},
+        {"PalZX_i0", {32, 304, 49, 25}},
+        {"IMG_INK0", {88, 307, 240, 16}},
+        {"PalZX_p0", {32, 328, 49, 25}},
+        {"IMG_PAP0", {88, 331, 240, 16}},
+        {"Flash1", {8, 352, 25, 49}},
+        {"PalZX_i1", {32, 352, 49, 25}},
+        {"IMG_INK1", {88, 355, 240, 16}},
+        {"PalZX_p1", {32, 376, 49, 25}},
+        {"IMG_PAP1", {88, 379, 240, 16}},
+        {"Panel11", {8, 408, 322, 17}},
+        {"Pal4Color0", {8, 448, 73, 25}},
+        {"Pal4Color1", {92, 448, 73, 25}},
+        {"Pal4Color2", {174, 448, 73, 25}},
+        {"Pal4Color3", {256, 448, 73, 25}},
     };
     for (const auto& pl : places) QCOMPARE(p.placed(pl.name), pl.where);
-    for (const char* container : {"Panel_Palette", "Panel7", "Panel8", "Panel9", "Panel10"}) QVERIFY(p.find(container));
+    for (const char* container : {"Panel_Palette", "Panel7", "Panel8", "Panel9", "Panel10"})
+      QVERIFY(p.find(container));
     QVERIFY(p.find<QTimer>("Timer_GradPal"));
 
     const struct {
       const char* name;
       const char* caption;
-    } captions[] = {{"Panel2", "ZX Screen's Palette"}, {"Panel11", "Char's Palette"}, {"Flash0", "F"},
-                    {"Flash1", "F"},                   {"PalZX_i0", "PAP0"},          {"PalZX_p0", "INK0"},
-                    {"PalZX_i1", "PAP1"},              {"PalZX_p1", "INK1"}};
+    } captions[] = {{"Panel2", "ZX Screen's Palette"},
+                    {"Panel11", "Char's Palette"},
+                    {"Flash0", "F"},
+                    {"Flash1", "F"},
+                    {"PalZX_i0", "PAP0"},
+                    {"PalZX_p0", "INK0"},
+                    {"PalZX_i1", "PAP1"},
+                    {"PalZX_p1", "INK1"}};
     for (const auto& c : captions) QCOMPARE(p.find<BevelBox>(c.name)->caption(), QString(c.caption));
     const char* labels[4] = {"PAP0+PAP1", "PAP0+INK1", "INK0+PAP1", "INK0+INK1"};
     const int labelX[4] = {9, 95, 177, 261};
@@ -105,7 +121,8 @@ class PalettePanelsTest : public QObject {
     Panel p;
     QCOMPARE(p.bevels(), (std::array<bool, 8>{true, false, false, false, true, false, true, false}));
     QVERIFY(hasMarker(shown(p.find("Img_Palette_full")), 0, 0));
-    for (const char* strip : {"IMG_INK0", "IMG_PAP0", "IMG_INK1", "IMG_PAP1"}) QVERIFY(hasMarker(shown(p.find(strip)), 0, 0));
+    for (const char* strip : {"IMG_INK0", "IMG_PAP0", "IMG_INK1", "IMG_PAP1"})
+      QVERIFY(hasMarker(shown(p.find(strip)), 0, 0));
   }
 
   void stripPressCouplesThePartnerAndMovesOnlyItsMarker() {
@@ -187,8 +204,8 @@ class PalettePanelsTest : public QObject {
     p.press("Image_PaletteGradient", {20 + 4, 56 + 4});  // the square of (13, 13) alone
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), 100);
-    QTRY_COMPARE_WITH_TIMEOUT(shown(p.find("Img_Palette_full")).pixel(13 * 16 + 1, 13 * 16 + 1), qRgb(255, 255, 255),
-                              1000);
+    QTRY_COMPARE_WITH_TIMEOUT(shown(p.find("Img_Palette_full")).pixel(13 * 16 + 1, 13 * 16 + 1),
+                              qRgb(255, 255, 255), 1000);
     // The cell's marker stays drawn over the blink.
     QVERIFY(hasMarker(shown(p.find("Img_Palette_full")), 13, 13));
     QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 4000);
@@ -202,8 +219,8 @@ class PalettePanelsTest : public QObject {
     const QImage before = shown(p.find("Img_Palette_full"));
     auto* timer = p.find<QTimer>("Timer_GradPal");
     p.press("Image_PaletteGradient", {2, 56});  // eight cells of the darkest grey
-    QTRY_COMPARE_WITH_TIMEOUT(shown(p.find("Img_Palette_full")).pixel(0 * 16 + 1, 13 * 16 + 1), qRgb(255, 255, 255),
-                              1000);
+    QTRY_COMPARE_WITH_TIMEOUT(shown(p.find("Img_Palette_full")).pixel(0 * 16 + 1, 13 * 16 + 1),
+                              qRgb(255, 255, 255), 1000);
     p.press("Image_PaletteGradient", {1, 1});
     QVERIFY(!timer->isActive());
     QCOMPARE(shown(p.find("Img_Palette_full")), before);
