@@ -27,6 +27,11 @@ Qt::CursorShape cursorFor(PanelZone z) {
   return Qt::ArrowCursor;
 }
 
+PanelPoint screenPoint(const QMouseEvent* e) {
+  const QPoint p = e->globalPosition().toPoint();
+  return {p.x(), p.y()};
+}
+
 }  // namespace
 
 bool canDragPanel(const QWidget* panel) {
@@ -91,19 +96,17 @@ void TPanelCaption::mousePressEvent(QMouseEvent* e) {
   if (PanelHitTest(e->position().toPoint().x(), e->position().toPoint().y(), width(), height(), align_,
                    moving_) != PanelZone::Caption)
     return QWidget::mousePressEvent(e);
-  dragging_ = true;
-  dragOrigin_ = e->globalPosition().toPoint();
-  dragStart_ = bounds();
+  drag_.press(screenPoint(e), {x(), y()});
 }
 
 void TPanelCaption::mouseMoveEvent(QMouseEvent* e) {
-  if (!dragging_) return QWidget::mouseMoveEvent(e);
-  const QPoint d = e->globalPosition().toPoint() - dragOrigin_;
-  move(dragStart_.left + d.x(), dragStart_.top + d.y());
+  PanelPoint to;
+  if (!drag_.move(screenPoint(e), to)) return QWidget::mouseMoveEvent(e);
+  move(to.x, to.y);
 }
 
 void TPanelCaption::mouseReleaseEvent(QMouseEvent* e) {
-  dragging_ = false;
+  drag_.release();
   QWidget::mouseReleaseEvent(e);
 }
 
@@ -192,19 +195,18 @@ void PanelCaptionStrip::paintEvent(QPaintEvent*) {
   p.drawText(rect().adjusted(4, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, caption_);
 }
 
+// MoveWindowDown, MoveWindowMove and MoveWindowUp.
 void PanelCaptionStrip::mousePressEvent(QMouseEvent* e) {
   QWidget* panel = parentWidget();
   if (!panel || !canDragPanel(panel)) return;
-  dragging_ = true;
-  dragOrigin_ = e->globalPosition().toPoint();
-  panelStart_ = panel->pos();
+  drag_.press(screenPoint(e), {panel->x(), panel->y()});
 }
 
 void PanelCaptionStrip::mouseMoveEvent(QMouseEvent* e) {
-  if (!dragging_) return;
-  parentWidget()->move(panelStart_ + e->globalPosition().toPoint() - dragOrigin_);
+  PanelPoint to;
+  if (drag_.move(screenPoint(e), to)) parentWidget()->move(to.x, to.y);
 }
 
-void PanelCaptionStrip::mouseReleaseEvent(QMouseEvent*) { dragging_ = false; }
+void PanelCaptionStrip::mouseReleaseEvent(QMouseEvent*) { drag_.release(); }
 
 }  // namespace cs

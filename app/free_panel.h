@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/panel_hit_test.h"
+#include "app/panel_placement.h"
 
 class QLabel;
 
@@ -59,9 +60,7 @@ class TPanelCaption : public QWidget {
   bool moving_ = false;
   std::array<PanelResizeBand*, 4> bands_{};
   // A drag of the whole panel while `moving_`.
-  bool dragging_ = false;
-  QPoint dragOrigin_;
-  PanelRect dragStart_{};
+  CaptionDrag drag_;
 };
 
 class TFreePanel : public TPanelCaption {
@@ -115,9 +114,7 @@ class PanelCaptionStrip : public QWidget {
   void placeIcons();
   QString caption_;
   std::vector<QWidget*> icons_;
-  bool dragging_ = false;
-  QPoint dragOrigin_;
-  QPoint panelStart_;
+  CaptionDrag drag_;
 };
 
 // Clicks on a strip icon; the image can change (maximise/restore).

@@ -203,4 +203,16 @@ QImage MakeResizeMinIcon() {
   return img;
 }
 
+QImage MakeCloseIcon() {
+  QImage img = blank(16, 13);
+  QPainter p(&img);
+  p.setPen(kInk);
+  p.drawRect(2, 1, 11, 10);
+  for (int i = 0; i < 7; ++i) {
+    p.fillRect(5 + i, 3 + i, 2, 1, kInk);
+    p.fillRect(10 - i, 3 + i, 2, 1, kInk);
+  }
+  return img;
+}
+
 }  // namespace cs

@@ -1,6 +1,6 @@
 // The toolbar and caption-strip icons, drawn in code so they stay crisp and
 // need no image files: 22 x 22 for the toolbar keys, 16 x 13 for the
-// maximise/restore glyph of the picture window's caption strip.
+// glyphs of the caption strips (maximise/restore, close).
 #pragma once
 
 #include <QImage>
@@ -33,5 +33,7 @@ QImage MakeIcon(Icon icon);
 // makes it fill the work area); IMG_SRC_ICON_RESIZE_MIN: shown while it fills.
 QImage MakeResizeMaxIcon();
 QImage MakeResizeMinIcon();
+// The close icon of a floating panel's caption strip, 16 x 13.
+QImage MakeCloseIcon();
 
 }  // namespace cs

@@ -65,6 +65,7 @@ MainWindow::MainWindow(StartupOptions options)
   buildMenus();
 
   readWindowPositions();
+  buildPanels();
   if (QScreen* s = screen()) setGeometry(s->availableGeometry());
 
   tables_.mix = BuildMixTable(MakeFullPaletteImage());
@@ -204,9 +205,15 @@ void MainWindow::buildMenus() {
   add(exportMenu, "Exporttomg21", "Export to *.mg4", [this] { ExportMgFile("*.mg4|*.mg4", ".mg4", false); });
   add(exportMenu, "Exporttomg81", "Export to *.mg8", [this] { ExportMgFile("*.mg8|*.mg8", ".mg8", false); });
   add(exportMenu, "Exporttoimg2", "Export to *.img", [this] { ExportImgFile(); });
+  add(exportMenu, "ExporttoBMP1", "Export to *.PNG", [this] { ExporttoBMP1Click(); });
+  add(fileMenu_, "MenuSaveSelection", "Save selection", [this] { MenuSaveSelectionClick(); });
 
   fileMenu_->addSeparator();
   add(fileMenu_, "Savewindowspositions1", "Save windows positions", [this] { SaveWindowsPositions(); });
+
+  QAction* about = menuBar()->addAction("About");
+  about->setObjectName("About1");
+  connect(about, &QAction::triggered, this, [this] { About1Click(); });
 }
 
 void MainWindow::readWindowPositions() {

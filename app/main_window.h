@@ -26,18 +26,24 @@ class QFrame;
 
 namespace cs {
 
+class AboutPanel;
 class BorderPalettePanel;
 class CaptionIcon;
 class CurrentColoursPanel;
 class EditorImage;
+class ExportPngPanel;
 class FileDialog;
+class FloatingPanel;
 class PaintSink;
 class PalettePanel;
 class PanelCaptionStrip;
+class PreviewPanel;
+class SaveSelectionPanel;
 class ScrollBox;
 class StatusBar;
 class TFreePanel;
 class ToolKey;
+class ZoomPreviewPanel;
 
 inline constexpr const char* kCaption = "chromaSmith x0.94";
 inline constexpr const char* kSelectionClipboardFormat = "ChromaSmith Selection";
@@ -97,6 +103,43 @@ class MainWindow : public QMainWindow {
   void TogglePixelGrid();
   void TogglePixMode();
   void ToggleRgbMode();
+
+  // --- floating panels and their keys (main_window_panels.cpp) ---
+  // Each flips its panel and shows the state on its key's outer bevel.
+  void TogglePalettePanel();
+  void ToggleBorderPalettePanel();
+  void TogglePreviewPanel();
+  void ToggleZoomPreviewPanel();
+  // The preview image shows the composed preview again, without the frame.
+  void ShowPreview();
+  // The magnifier shows the preview around the last mouse position over the
+  // editor image.
+  void ShowZoomPreview();
+  // Outlines on the preview the area a click there would show, at the
+  // target zoom, with that zoom's icon in its corner.
+  void DrawPreviewFrame();
+  // Editor_IMG_Preview: a move picks the 8 x 8 block under the mouse; a press
+  // jumps the editor there at the target zoom and hides the preview.
+  void Editor_IMG_PreviewMouseMove(QPoint pos);
+  void Editor_IMG_PreviewMouseDown();
+  // Menu "About": centres the About panel in the window, then flips it.
+  void About1Click();
+  // Menu "Export to *.PNG" shows the export panel; its "Ok" writes the file.
+  void ExporttoBMP1Click();
+  void Button4Click();
+  // Menu "Save selection": shows its panel while a selection is visible.
+  void MenuSaveSelectionClick();
+
+  // The two palette panels are empty shells here: their content is placed
+  // in panel coordinates below the 17-pixel caption strip.
+  QWidget* palettePanel() const;
+  QWidget* borderPanel() const;
+  QWidget* correctorPanel() const;
+  PreviewPanel* previewPanel() const { return previewPanel_; }
+  ZoomPreviewPanel* zoomPreviewPanel() const { return zoomPreviewPanel_; }
+  ExportPngPanel* exportPngPanel() const { return exportPngPanel_; }
+  SaveSelectionPanel* saveSelectionPanel() const { return saveSelectionPanel_; }
+  AboutPanel* aboutPanel() const { return aboutPanel_; }
 
   // --- keyboard: every key press of the window, before the focused control ---
   void KeyPressed(int key, Qt::KeyboardModifiers modifiers);
@@ -173,12 +216,15 @@ class MainWindow : public QMainWindow {
   void buildPictureWindow();
   void buildInstrumentKeys();
   void buildPaletteContent();
-  // The windows the palette contents live in.
-  std::pair<QWidget*, QWidget*> paletteShells();
   void connectEditorImage();
   void readWindowPositions();
   void openCommandLineFile(const QStringList& arguments);
   void showZoomOnKeys();
+  void buildPanels();
+  void buildPanelKeys();
+  void togglePanel(QWidget* panel, ToolKey* key);
+  // The key rules that show panels and steer the preview.
+  void panelKeyPressed(int key, Qt::KeyboardModifiers modifiers);
   void showMessage(MessageKind kind, const QString& text);
   bool confirm(const QString& text);
   // Shows the error's text (a format error in an error box); true if failed.
@@ -230,6 +276,21 @@ class MainWindow : public QMainWindow {
   FileDialog* openDialog_ = nullptr;
   FileDialog* saveDialog_ = nullptr;
   QMenu* fileMenu_ = nullptr;
+
+  FloatingPanel* palettePanel_ = nullptr;
+  FloatingPanel* borderPanel_ = nullptr;
+  PreviewPanel* previewPanel_ = nullptr;
+  ZoomPreviewPanel* zoomPreviewPanel_ = nullptr;
+  FloatingPanel* correctorPanel_ = nullptr;
+  ExportPngPanel* exportPngPanel_ = nullptr;
+  SaveSelectionPanel* saveSelectionPanel_ = nullptr;
+  AboutPanel* aboutPanel_ = nullptr;
+  ToolKey* paletteKey_ = nullptr;
+  ToolKey* borderPaletteKey_ = nullptr;
+  ToolKey* previewKey_ = nullptr;
+  ToolKey* zoomPreviewKey_ = nullptr;
+  // ImageZoom8, ImageZoom12, ImageZoom16 as the preview frame copies them.
+  std::array<RgbImage, 3> zoomTargetIcons_;
   bool shown_ = false;
 };
 

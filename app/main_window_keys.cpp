@@ -6,6 +6,7 @@
 namespace cs {
 
 void MainWindow::KeyPressed(int key, Qt::KeyboardModifiers modifiers) {
+  panelKeyPressed(key, modifiers);
   const bool ctrl = modifiers & Qt::ControlModifier;
   // The digits of the main row only; the keypad's do nothing here.
   if (key >= Qt::Key_1 && key <= Qt::Key_4 && !(modifiers & Qt::KeypadModifier)) SelectMix(key - Qt::Key_1);

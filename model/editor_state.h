@@ -78,6 +78,8 @@ struct EditorState {
   bool shapeStarted = false;  // a shape has its first point; a rubber band follows the mouse
   ImagePoint lastPoint;       // the last pen position, anchor of the open shape
   ImagePoint lastMousePos;    // the last position moved over while no click guard was set
+  // The last position moved over, click guard or not: the magnifier follows it.
+  ImagePoint zoomPreviewMouse;
 };
 
 // Takes the undo snapshot of the state's Picture.
