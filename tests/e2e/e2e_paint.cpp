@@ -1,12 +1,14 @@
 // Painting end to end under a real X server, driven only by X input events:
 // keys choose mixes and instruments, clicks and a drag paint with the pen and
 // FillChar, a polyline, a rectangle through its toolbar key and its undo,
-// a right-button pick and a Shift-line. The screen must then show the same
+// a right-button pick, colours and a border from the palette windows and a
+// Shift-line. The screen must then show the same
 // picture as the painting rules give for the same events, and the file saved
 // with Ctrl+S through the save dialog must hold exactly that picture's bytes.
 #include <QFile>
 #include <QFileInfo>
 
+#include "colour/palette_actions.h"
 #include "e2e_harness.h"
 #include "edit/instruments.h"
 #include "formats/formats.h"
@@ -134,7 +136,12 @@ int check() {
   for (int y = 0; y < o.y() && stripTop < 0; ++y)
     if (first.at(8, y) == 0xA6CAF0) stripTop = y;
   if (stripTop < 0) fail("the picture window's caption strip was not found");
-  const int keyMiddleY = stripTop - 1 - 41 + 4 + 16;
+  const int toolbarTop = stripTop - 1 - 41;
+  const int keyMiddleY = toolbarTop + 4 + 16;
+  // The palette windows open at their default places in the work area,
+  // which starts under the toolbar.
+  const QPoint fullPalette(3, toolbarTop + 41 + 43);
+  const QPoint borderPalette(345, toolbarTop + 41 + 43);
   session.tool({"windowfocus", "--sync", wid});
 
   Driver d(session, o, expect);
@@ -225,6 +232,8 @@ int check() {
   for (int line = 48; line < 52; ++line)
     if (back.pixels(0)[cs::pixelIndex(12, line)] != 0x00 || back.pixels(1)[cs::pixelIndex(12, line)] != 0xFF)
       fail(QString("FillChar did not fill line %1").arg(line));
+  // ... the border pair chosen in the border palette ...
+  if (bytes[5] != 2 || bytes[6] != 6) fail("the border pair 2, 6 was not saved");
   // ... and the rectangle's undo left its far corner as the sample had it.
   if (back.pixel(0, 200, 60) != original.pixel(0, 200, 60)) fail("the undone rectangle is still there");
   std::printf("saved %lld bytes exactly as expected\nPASS\n", static_cast<long long>(bytes.size()));

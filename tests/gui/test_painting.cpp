@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 
 #include "app/editor_image.h"
+#include "app/preview_panels.h"
 #include "app/scroll_box.h"
 #include "app/tool_key.h"
 #include "colour/border_palette_panel.h"
@@ -292,9 +293,13 @@ class PaintingTest : public QObject {
     QVERIFY(test::showAndWait(w));
     QSignalSpy changed(&w, &MainWindow::borderChanged);
     auto* border = s->find<PaletteImage>("Img_Palette_Border");
+    QCOMPARE(border->parentWidget()->parentWidget(), w.borderPanel());
+    QCOMPARE(s->find("Img_Palette_full")->parentWidget()->parentWidget(), w.palettePanel());
     QTest::mousePress(border, Qt::LeftButton, {}, {37, 100});
     QCOMPARE(changed.size(), 1);
     QCOMPARE(w.state().picture.borderIndex0, uint8_t(2));
+    auto* frame = s->find<BorderFrame>("PanelBorderPreview");
+    QCOMPARE(frame->colour(), rgb(202, 115, 0));
     Picture pic;
     pic.vertSize = 4;
     pic.borderIndex0 = 5;
@@ -305,6 +310,7 @@ class PaintingTest : public QObject {
     QCOMPARE(changed.size(), 2);
     QVERIFY(hasMarker(border->image(), 5, 3));
     QVERIFY(!hasMarker(border->image(), 2, 6));
+    QCOMPARE(frame->colour(), BorderColor(5, 3));
   }
 };
 
