@@ -186,6 +186,18 @@ int check() {
     expect.penMemo.clear();
   });
   d.click(10, 120);
+  // Colours from the full palette: a cell of the mix palette and a strip.
+  d.key("c");
+  d.clickAt(fullPalette + QPoint(88 + 16 * 2 + 5, 32 + 16 * 11 + 9));
+  cs::ChooseMixPair(expect, 16 * 2 + 5, 16 * 11 + 9);
+  d.clickAt(fullPalette + QPoint(88 + 16 * 9 + 3, 379 + 8));
+  cs::ChooseStripColour(expect, cs::Role::Pap1, 16 * 9 + 3);
+  d.key("c");
+  // The border pair, saved with the picture.
+  d.key("b");
+  d.clickAt(borderPalette + QPoint(8 + 37, 26 + 100));
+  cs::ChooseBorder(expect, 37, 100);
+  d.key("b");
   d.shiftDown();
   d.moveTo(90, 180);
   d.click(90, 180);
@@ -233,7 +245,8 @@ int check() {
     if (back.pixels(0)[cs::pixelIndex(12, line)] != 0x00 || back.pixels(1)[cs::pixelIndex(12, line)] != 0xFF)
       fail(QString("FillChar did not fill line %1").arg(line));
   // ... the border pair chosen in the border palette ...
-  if (bytes[5] != 2 || bytes[6] != 6) fail("the border pair 2, 6 was not saved");
+  if (bytes[5] != 2 || bytes[6] != 6)
+    fail(QString("the border pair 2, 6 was not saved: %1, %2").arg(int(bytes[5])).arg(int(bytes[6])));
   // ... and the rectangle's undo left its far corner as the sample had it.
   if (back.pixel(0, 200, 60) != original.pixel(0, 200, 60)) fail("the undone rectangle is still there");
   std::printf("saved %lld bytes exactly as expected\nPASS\n", static_cast<long long>(bytes.size()));
