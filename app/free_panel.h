@@ -100,6 +100,7 @@ class PanelCaptionStrip : public QWidget {
   // Adds an icon in an 18 x 15 box at the right end of the strip (left of
   // any added before); presses on it click the icon instead of dragging.
   class CaptionIcon* addIcon(const QString& name, const QImage& image);
+  const QString& caption() const { return caption_; }
 
  protected:
   void paintEvent(QPaintEvent*) override;

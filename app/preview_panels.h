@@ -21,6 +21,8 @@ class CanvasImage : public QWidget {
  public:
   CanvasImage(const QString& name, int width, int height, QWidget* parent);
 
+  // Drawn into in place: the widget shows it without a copy, so it keeps
+  // its size for the widget's life.
   RgbImage& canvas() { return canvas_; }
   const RgbImage& canvas() const { return canvas_; }
 

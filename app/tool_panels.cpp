@@ -1,8 +1,10 @@
 #include "app/tool_panels.h"
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "app/free_panel.h"
 
@@ -32,8 +34,24 @@ QRadioButton* addRadio(QWidget* panel, const QString& name, const QString& capti
   return radio;
 }
 
-// Bold labels of the dialog panels use the panels' own font height.
+// The bold headings of the export and selection panels.
 constexpr int kLabelPixels = 12;
+
+// The panels have fixed sizes: the radio buttons' font is made smaller, if
+// need be, until the longest caption fits in the button.
+template <class Radios>
+void fitCaptions(const Radios& radios) {
+  QFont f = radios[0]->font();
+  int pixels = QFontInfo(f).pixelSize();
+  auto overflows = [&] {
+    return std::any_of(std::begin(radios), std::end(radios),
+                       [](QRadioButton* r) { return r->sizeHint().width() > r->width(); });
+  };
+  while (pixels > 8 && overflows()) {
+    f.setPixelSize(--pixels);
+    for (QRadioButton* r : radios) r->setFont(f);
+  }
+}
 
 }  // namespace
 
@@ -56,6 +74,7 @@ ExportPngPanel::ExportPngPanel(QWidget* parent)
     radios_[static_cast<size_t>(mode - 1)] =
         addRadio(this, kNames[mode - 1], PngSizeOf(mode).caption, QRect(8, 46 + 24 * (mode - 1), 216, 20));
   radios_[0]->setChecked(true);
+  fitCaptions(radios_);
   ok_ = addButton("Button4", "Ok", QRect(16, 316, 90, 25));
   addButton("Button5", "Cancel", QRect(124, 316, 90, 25), true);
 }
@@ -72,8 +91,9 @@ SaveSelectionPanel::SaveSelectionPanel(QWidget* parent)
   addLabel(this, "Label14", "Select pixel mode:", kLabelPixels, true, {8, 24});
   asScreen_ =
       addRadio(this, "Radio_SaveSel_PixMode_AsScreen", "as screen (only full height)", {8, 44, 200, 20});
-  addRadio(this, "Radio_SaveSel_PixMode_Linear", "linear", {8, 66, 200, 20});
+  QRadioButton* linear = addRadio(this, "Radio_SaveSel_PixMode_Linear", "linear", {8, 66, 200, 20});
   asScreen_->setChecked(true);
+  fitCaptions(std::array{asScreen_, linear});
   ok_ = addButton("Button19", "Ok", QRect(16, 100, 85, 25));
   addButton("Button20", "Cancel", QRect(116, 100, 85, 25), true);
 }

@@ -2,8 +2,10 @@
 // editor with a sample picture, waits for its window by caption and checks
 // the screen: the editor image is the picture's composition magnified 4
 // times; after the key G the char grid lies over it; after a press on the
-// zoom key x2 it is magnified 8 times around the same centre. Any missing
-// tool or mismatch fails the test; the last screenshot is kept for a look.
+// zoom key x2 it is magnified 8 times around the same centre; V shows the
+// preview window, and a drag of its caption strip through far-away places
+// moves it by exactly the mouse's travel. Any missing tool or mismatch fails
+// the test; the last screenshot is kept for a look.
 #include <QFileInfo>
 
 #include "e2e_harness.h"
@@ -84,6 +86,32 @@ int check() {
   const double cx = (middle.x() - o2.x()) / 8.0, cy = (middle.y() - o2.y()) / 8.0;
   if (std::abs(cx - 128) > 1.5 || std::abs(cy - 96) > 1.5)
     fail(QString("zoom moved the centre to %1,%2").arg(cx).arg(cy));
+
+  // 4. V shows the preview window: the whole picture at 2:1, no grid.
+  session.tool({"key", "--window", wid, "v"});
+  const Expect preview{&images.composite, 2, h, false};
+  const QPoint p1 = session.poll<QPoint>(
+      [&](const Screen& s) { return locate(s, preview, QRect(0, 0, 1920 - 512 + 1, 1080 - 384 + 1), screenRect); },
+      "after V the preview is not on the screen");
+  std::printf("preview at %d,%d\n", p1.x(), p1.y());
+
+  // 5. Dragging its caption strip through far-away places moves the preview
+  // window by exactly the mouse's travel (+30, -10). The strip is the top
+  // 17 lines of the panel, 70 lines above the preview image.
+  const QPoint grab(p1.x() + 40, p1.y() - 70 + 8);
+  auto at = [](QPoint q) { return QStringList{QString::number(q.x()), QString::number(q.y())}; };
+  session.tool(QStringList{"mousemove"} + at(grab) + QStringList{"mousedown", "1"});
+  session.tool(QStringList{"mousemove", "1900", "1060"});
+  session.tool(QStringList{"mousemove", "3", "3"});
+  session.tool(QStringList{"mousemove"} + at(grab + QPoint(30, -10)) + QStringList{"mouseup", "1"});
+  const QPoint p2 = p1 + QPoint(30, -10);
+  session.poll<bool>(
+      [&](const Screen& s) -> std::optional<bool> {
+        if (locate(s, preview, QRect(p2, QSize(1, 1)), QRect(p2, QSize(512, 384)))) return true;
+        return std::nullopt;
+      },
+      "the preview window did not move by (+30, -10)");
+  std::printf("preview dragged to %d,%d\n", p2.x(), p2.y());
   std::printf("PASS\n");
   return 0;
 }

@@ -3,6 +3,8 @@
 // shown, and lookups by component name.
 #pragma once
 
+#include <QCoreApplication>
+#include <QCursor>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -51,6 +53,19 @@ inline std::unique_ptr<Started> start(QStringList arguments = {}) {
 inline bool showAndWait(MainWindow& w) {
   w.show();
   return QTest::qWaitForWindowExposed(&w);
+}
+
+// Moves the mouse cursor over `p` of `w`, so whatever shows there gets a
+// real move event. A cursor that does not move sends nothing, so from one
+// pixel aside first if it is there already.
+inline void hover(QWidget* w, QPoint p) {
+  const QPoint global = w->mapToGlobal(p);
+  if (QCursor::pos() == global) {
+    QCursor::setPos(global + QPoint(1, 0));
+    QCoreApplication::processEvents();
+  }
+  QCursor::setPos(global);
+  QCoreApplication::processEvents();
 }
 
 }  // namespace cs::test

@@ -115,9 +115,8 @@ class StartupTest : public QObject {
 
   void floatingPanelsTakeTheirStoredPositionAndAreSavedWhereverTheyAre() {
     auto s = start({}, [](const QString& dir) { writeIni(dir, "[positions]\nborderpal_x=400\nborderpal_y=50\n"); });
-    auto* border = new QWidget(s->w().workSpace());
-    border->hide();
-    s->w().registerPanel(border, &WindowPositions::borderPaletteX, &WindowPositions::borderPaletteY);
+    QWidget* border = s->w().borderPanel();
+    QVERIFY(border->isHidden());
     QCOMPARE(border->pos(), QPoint(400, 50));
     border->move(-20, 700);
     s->w().SaveWindowsPositions();
