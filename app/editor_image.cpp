@@ -4,6 +4,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "app/rubber_band.h"
+
 namespace cs {
 
 EditorImage::EditorImage(const EditorState& state, const ComposedImages& images, QWidget* parent)
@@ -17,6 +19,18 @@ void EditorImage::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   const OverlayView view = OverlayViewOf(state_);
   for (const QRect& r : event->region()) canvas_.paint(p, r, view);
+  if (band_.kind != RubberBand::Kind::None) {
+    p.setClipRegion(event->region());
+    DrawRubberBand(p, band_, bandColour_, view.scale);
+  }
+}
+
+void EditorImage::setRubberBand(const RubberBand& band, QColor colour) {
+  const int s = state_.view.pixelScale();
+  update(RubberBandBounds(band_, s));
+  band_ = band;
+  bandColour_ = colour;
+  update(RubberBandBounds(band_, s));
 }
 
 void EditorImage::mousePressEvent(QMouseEvent* e) {

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "app/editor_canvas.h"
+#include "edit/instruments.h"
 #include "model/editor_state.h"
 
 namespace cs {
@@ -17,6 +18,13 @@ class EditorImage : public QWidget {
   EditorImage(const EditorState& state, const ComposedImages& images, QWidget* parent);
 
   EditorCanvas& canvas() { return canvas_; }
+
+  // Shows the rubber band of an open shape over the picture, in place of
+  // any earlier one; only the two bands' rectangles are repainted.
+  void setRubberBand(const RubberBand& band, QColor colour);
+  // Forgets the band; the next repaint of its area no longer shows it.
+  void clearRubberBand() { band_ = {}; }
+  const RubberBand& rubberBand() const { return band_; }
 
  signals:
   void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
@@ -32,6 +40,8 @@ class EditorImage : public QWidget {
  private:
   const EditorState& state_;
   EditorCanvas canvas_;
+  RubberBand band_;
+  QColor bandColour_;
 };
 
 }  // namespace cs

@@ -19,6 +19,7 @@
 #include "app/scroll_box.h"
 #include "app/status_bar.h"
 #include "app/tool_key.h"
+#include "edit/painting.h"
 #include "render/view_geometry.h"
 
 namespace cs {
@@ -68,6 +69,9 @@ MainWindow::MainWindow(StartupOptions options)
   if (QScreen* s = screen()) setGeometry(s->availableGeometry());
 
   tables_.mix = BuildMixTable(MakeFullPaletteImage());
+  buildInstrumentKeys();
+  buildPaletteContent();
+  connectEditorImage();
 
   timer1_ = new QTimer(this);
   timer1_->setObjectName("Timer1");
@@ -259,6 +263,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const auto* k = static_cast<QKeyEvent*>(event);
     KeyPressed(k->key(), k->modifiers());
     return false;  // the focused control still gets the key
+  }
+  if (event->type() == QEvent::KeyRelease) {
+    const auto* k = static_cast<QKeyEvent*>(event);
+    KeyReleased(k->key(), k->modifiers());
+    return false;
   }
   if (event->type() == QEvent::Wheel) {
     const int dy = static_cast<QWheelEvent*>(event)->angleDelta().y();

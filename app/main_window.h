@@ -9,9 +9,11 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 #include <string>
+#include <utility>
 
 #include "formats/file_error.h"
 #include "model/editor_state.h"
@@ -25,11 +27,15 @@ class QFrame;
 namespace cs {
 
 class AboutPanel;
+class BorderPalettePanel;
 class CaptionIcon;
+class CurrentColoursPanel;
 class EditorImage;
 class ExportPngPanel;
 class FileDialog;
 class FloatingPanel;
+class PaintSink;
+class PalettePanel;
 class PanelCaptionStrip;
 class PreviewPanel;
 class SaveSelectionPanel;
@@ -137,6 +143,24 @@ class MainWindow : public QMainWindow {
 
   // --- keyboard: every key press of the window, before the focused control ---
   void KeyPressed(int key, Qt::KeyboardModifiers modifiers);
+  // Every key release: ends the pen's Shift-line when Shift is let go.
+  void KeyReleased(int key, Qt::KeyboardModifiers modifiers);
+
+  // --- painting on the editor image (editor-image coordinates) ---
+  void Editor_IMG_MGSFullMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
+  void Editor_IMG_MGSFullMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
+  void Editor_IMG_MGSFullMouseUp();
+  // The four mixed colours of the cell under (X, Y) in the status bar.
+  void ShowCellColours(int X, int Y);
+  // The instrument and the bevels of the instrument keys.
+  void SetInstrument(Instrument n);
+
+  // --- current colours ---
+  // Everything that shows the four current colours, and the mix selection.
+  void RedrawPalettePanels();
+  void ShowMixSelection();
+  // A mix swatch or the keys 1..4.
+  void SelectMix(int n);
 
   // --- file commands ---
   void NewPicture(int cellHeight);
@@ -167,6 +191,9 @@ class MainWindow : public QMainWindow {
   StatusBar* statusBar1() const { return statusBar_; }
   QWidget* toolbar() const { return instruments_; }
   QMenu* fileMenu() const { return fileMenu_; }
+  PalettePanel* paletteContent() const { return paletteContent_; }
+  BorderPalettePanel* borderContent() const { return borderContent_; }
+  CurrentColoursPanel* currentColours() const { return currentColours_; }
 
  signals:
   // After every RefreshPicture: the previews redraw from the images.
@@ -187,6 +214,9 @@ class MainWindow : public QMainWindow {
   void buildMenus();
   void buildToolbar();
   void buildPictureWindow();
+  void buildInstrumentKeys();
+  void buildPaletteContent();
+  void connectEditorImage();
   void readWindowPositions();
   void openCommandLineFile(const QStringList& arguments);
   void showZoomOnKeys();
@@ -228,6 +258,12 @@ class MainWindow : public QMainWindow {
   ToolKey* zGridKey_ = nullptr;
   ToolKey* pixKey_ = nullptr;
   ToolKey* rgbKey_ = nullptr;
+  // Paint, FillChar, Line, Rect, Ellipse, Select.
+  std::array<ToolKey*, 6> instrumentKeys_{};
+  CurrentColoursPanel* currentColours_ = nullptr;
+  PalettePanel* paletteContent_ = nullptr;
+  BorderPalettePanel* borderContent_ = nullptr;
+  std::unique_ptr<PaintSink> paintSink_;
   QWidget* workSpace_ = nullptr;
   TFreePanel* picturePanel_ = nullptr;
   PanelCaptionStrip* pictureCaption_ = nullptr;

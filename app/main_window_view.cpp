@@ -17,6 +17,8 @@ namespace cs {
 
 void MainWindow::RefreshPicture(bool recompose) {
   if (recompose) ComposePicture(state_.picture, tables_, images_);
+  // Redrawn from the composite: a rubber band on the screen is gone.
+  editorImage_->clearRubberBand();
   editorImage_->update();
   emit pictureRefreshed();
 }

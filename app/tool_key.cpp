@@ -7,25 +7,25 @@ namespace cs {
 
 namespace {
 
-constexpr int kBevel = 4;
 const QColor kFace(240, 240, 240);
 const QColor kBorder(120, 120, 120);
 
-// A lowered bevel: shadow on the top and left, light on the bottom and right,
-// fading inwards so the key looks pressed in.
-void drawLoweredBevel(QPainter& p, QRect r) {
-  static const QColor kShadow[kBevel] = {QColor(96, 96, 96), QColor(140, 140, 140), QColor(180, 180, 180),
-                                         QColor(215, 215, 215)};
-  for (int i = 0; i < kBevel; ++i) {
+}  // namespace
+
+void DrawLoweredBevel(QPainter& p, QRect r, int width) {
+  // Shadow on the top and left, light on the bottom and right, fading
+  // inwards so the face looks pressed in.
+  static const QColor kShadow[kBevelWidth] = {QColor(96, 96, 96), QColor(140, 140, 140),
+                                              QColor(180, 180, 180), QColor(215, 215, 215)};
+  for (int i = 0; i < width; ++i) {
     const QRect q = r.adjusted(i, i, -i, -i);
-    p.fillRect(q.left(), q.top(), q.width(), 1, kShadow[i]);
-    p.fillRect(q.left(), q.top(), 1, q.height(), kShadow[i]);
+    const QColor& shade = kShadow[i * kBevelWidth / width];
+    p.fillRect(q.left(), q.top(), q.width(), 1, shade);
+    p.fillRect(q.left(), q.top(), 1, q.height(), shade);
     p.fillRect(q.left(), q.bottom(), q.width(), 1, Qt::white);
     p.fillRect(q.right(), q.top(), 1, q.height(), Qt::white);
   }
 }
-
-}  // namespace
 
 ToolKeyIcon::ToolKeyIcon(const QImage& image, ToolKey* key) : QWidget(key), image_(image) {
   setFixedSize(image.size());
@@ -72,10 +72,10 @@ void ToolKey::paintEvent(QPaintEvent*) {
   QRect inside = rect().adjusted(1, 1, -1, -1);
   // The outer bevel lies at the edge, the inner one inside it.
   if (outer_) {
-    drawLoweredBevel(p, inside);
-    inside.adjust(kBevel, kBevel, -kBevel, -kBevel);
+    DrawLoweredBevel(p, inside);
+    inside.adjust(kBevelWidth, kBevelWidth, -kBevelWidth, -kBevelWidth);
   }
-  if (inner_) drawLoweredBevel(p, inside);
+  if (inner_) DrawLoweredBevel(p, inside);
   if (!caption_.isEmpty()) {
     QFont f = font();
     f.setBold(true);

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QWidget>
 
+class QPainter;
+
 namespace cs {
 
 class ToolKey;
@@ -54,5 +56,10 @@ class ToolKey : public QWidget {
 };
 
 inline constexpr int kToolKeySize = 32;
+inline constexpr int kBevelWidth = 4;
+
+// A lowered bevel of `width` pixels (at most kBevelWidth) along the inside of
+// `r`, the look of a key or swatch that is switched on.
+void DrawLoweredBevel(QPainter& p, QRect r, int width = kBevelWidth);
 
 }  // namespace cs

@@ -3,23 +3,15 @@
 // same viewport; and one pen cell against the whole viewport.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <random>
 
 #include "app/editor_canvas.h"
+#include "bench/gui_app.h"
 #include "bench/ratio.h"
 
 namespace {
-
-void ensureApp() {
-  static int argc = 1;
-  static char name[] = "chromasmith_bench";
-  static char* argv[] = {name, nullptr};
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QGuiApplication app(argc, argv);
-}
 
 struct Scene {
   cs::EditorState state;
@@ -29,7 +21,7 @@ struct Scene {
   QRect viewport{1000, 800, 1920, 1080};  // the visible part of the 4096 x 3072 image
 
   Scene() {
-    ensureApp();
+    cs::bench::EnsureGuiApp();
     std::mt19937 rng(3);
     auto& pic = state.picture;
     for (auto& b : pic.planes) b = static_cast<uint8_t>(rng());

@@ -1,0 +1,245 @@
+// The harness of the end-to-end tests: an Xvfb of their own, the editor
+// started in it, screenshots through xwd, input through xdotool, and the
+// search for the magnified picture on the screen. A mismatch throws Failure,
+// so the X server and the editor are stopped on the way out.
+#pragma once
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <random>
+#include <vector>
+
+#include "model/rgb_image.h"
+
+namespace cs::e2e {
+
+// Thrown on the first mismatch, so the X server and the editor are stopped
+// on the way out.
+struct Failure {
+  QString why;
+};
+[[noreturn]] inline void fail(const QString& why) { throw Failure{why}; }
+
+struct Screen {
+  int width = 0, height = 0;
+  std::vector<uint32_t> rgb;  // 0xRRGGBB per pixel
+  uint32_t at(int x, int y) const { return rgb[size_t(y) * size_t(width) + size_t(x)]; }
+  bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+};
+
+inline uint32_t be32(const QByteArray& b, int off) {
+  const auto* p = reinterpret_cast<const uint8_t*>(b.constData()) + off;
+  return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
+}
+
+inline int shiftOf(uint32_t mask) {
+  int s = 0;
+  while (mask && !(mask & 1)) mask >>= 1, ++s;
+  return s;
+}
+
+// An xwd dump: big-endian header, colormap entries of 12 bytes, then the
+// pixels in the server's byte order.
+inline Screen parseXwd(const QByteArray& d) {
+  if (d.size() < 100) fail("xwd gave no image");
+  const uint32_t headerSize = be32(d, 0), width = be32(d, 16), height = be32(d, 20), byteOrder = be32(d, 28);
+  const uint32_t bpp = be32(d, 44), stride = be32(d, 48), rMask = be32(d, 56), gMask = be32(d, 60),
+                 bMask = be32(d, 64), ncolors = be32(d, 76);
+  if (bpp != 32) fail(QString("xwd: %1 bits per pixel").arg(bpp));
+  const qsizetype start = qsizetype(headerSize + ncolors * 12);
+  if (d.size() < start + qsizetype(stride * height)) fail("xwd image is short");
+  Screen s;
+  s.width = int(width);
+  s.height = int(height);
+  s.rgb.resize(size_t(width) * height);
+  const auto* px = reinterpret_cast<const uint8_t*>(d.constData()) + start;
+  for (uint32_t y = 0; y < height; ++y)
+    for (uint32_t x = 0; x < width; ++x) {
+      const uint8_t* p = px + y * stride + x * 4;
+      const uint32_t v = byteOrder == 0
+                             ? (uint32_t(p[3]) << 24 | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0])
+                             : (uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]);
+      const uint32_t r = (v & rMask) >> shiftOf(rMask), g = (v & gMask) >> shiftOf(gMask),
+                     b = (v & bMask) >> shiftOf(bMask);
+      s.rgb[size_t(y) * width + x] = r << 16 | g << 8 | b;
+    }
+  return s;
+}
+
+inline void keep(const Screen& s, const char* path) {
+  QImage img(s.width, s.height, QImage::Format_RGB32);
+  for (int y = 0; y < s.height; ++y)
+    for (int x = 0; x < s.width; ++x) img.setPixel(x, y, 0xFF000000u | s.at(x, y));
+  img.save(path);
+}
+
+// Runs a tool to completion; its standard output, or failure.
+inline QByteArray run(const QString& program, const QStringList& args, const QProcessEnvironment& env,
+                      int timeoutMs = 20000) {
+  QProcess p;
+  p.setProcessEnvironment(env);
+  p.start(program, args);
+  if (!p.waitForStarted(5000)) fail(program + " could not be started (is it installed?)");
+  if (!p.waitForFinished(timeoutMs)) {
+    p.kill();
+    p.waitForFinished();
+    fail(program + " " + args.join(' ') + " did not finish");
+  }
+  if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+    fail(program + " " + args.join(' ') + " failed: " + QString::fromLocal8Bit(p.readAllStandardError()));
+  return p.readAllStandardOutput();
+}
+
+// What the editor shows at image pixel (x, y): the picture magnified by s
+// with the char grid of cell height h over it when `grid` is on.
+inline uint32_t expectedAt(const cs::RgbImage& composite, int s, int h, bool grid, int x, int y) {
+  if (grid) {
+    if (x % (8 * s) == 0) return y % 2 ? 0x808080 : 0xFFFFFF;
+    if (y % (h * s) == 0) return x % 2 ? 0x808080 : 0xFFFFFF;
+  }
+  return composite.at(x / s, y / s) & 0xFFFFFF;
+}
+
+struct Expect {
+  const cs::RgbImage* composite;
+  int scale, cellHeight;
+  bool grid;
+  uint32_t at(int x, int y) const { return expectedAt(*composite, scale, cellHeight, grid, x, y); }
+};
+
+// The image's origin on the screen: tries every origin in the ranges, with a
+// fixed set of sample pixels first and then every visible pixel of `area`.
+inline std::optional<QPoint> locate(const Screen& scr, const Expect& e, QRect origins, QRect area) {
+  std::mt19937 rng(1);
+  std::vector<QPoint> samples;
+  const int w = 256 * e.scale, h = 192 * e.scale;
+  for (int i = 0; i < 1000; ++i) samples.emplace_back(int(rng() % unsigned(w)), int(rng() % unsigned(h)));
+  for (int oy = origins.top(); oy <= origins.bottom(); ++oy)
+    for (int ox = origins.left(); ox <= origins.right(); ++ox) {
+      int seen = 0;
+      bool ok = true;
+      for (const QPoint& p : samples) {
+        if (!area.contains(ox + p.x(), oy + p.y())) continue;
+        if (scr.at(ox + p.x(), oy + p.y()) != e.at(p.x(), p.y())) {
+          ok = false;
+          break;
+        }
+        ++seen;
+      }
+      if (!ok || seen < 50) continue;
+      for (int y = area.top(); ok && y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+          const int ix = x - ox, iy = y - oy;
+          if (ix < 0 || iy < 0 || ix >= w || iy >= h) continue;
+          if (scr.at(x, y) != e.at(ix, iy)) {
+            ok = false;
+            break;
+          }
+        }
+      if (ok) return QPoint(ox, oy);
+    }
+  return std::nullopt;
+}
+
+class Session {
+ public:
+  // `shotPath`: where the last screenshot goes when a wait fails.
+  explicit Session(const char* shotPath = "e2e_window_last.png") : shotPath_(shotPath) {}
+  ~Session() {
+    stop(editor_);
+    stop(xvfb_);
+  }
+
+  void startXvfb() {
+    // -displayfd makes Xvfb choose a free display and print its number once
+    // it accepts connections.
+    xvfb_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1920x1080x24", "-nolisten", "tcp"});
+    if (!xvfb_.waitForStarted(5000)) fail("Xvfb could not be started (is it installed?)");
+    QByteArray out;
+    for (int i = 0; i < 100 && !out.contains('\n'); ++i) {
+      xvfb_.waitForReadyRead(100);
+      out += xvfb_.readAllStandardOutput();
+      if (xvfb_.state() != QProcess::Running)
+        fail("Xvfb stopped: " + QString::fromLocal8Bit(xvfb_.readAllStandardError()));
+    }
+    const QString number = QString::fromLatin1(out).trimmed();
+    if (number.isEmpty()) fail("Xvfb reported no display");
+    env_ = QProcessEnvironment::systemEnvironment();
+    env_.insert("DISPLAY", ":" + number);
+    env_.insert("QT_QPA_PLATFORM", "xcb");
+    env_.insert("XDG_RUNTIME_DIR", runtime_.path());
+    std::printf("Xvfb on display :%s (pid %lld)\n", qPrintable(number), xvfb_.processId());
+  }
+
+  void startEditor(const QString& exe, const QString& picture) {
+    editor_.setProcessEnvironment(env_);
+    editor_.setProcessChannelMode(QProcess::ForwardedChannels);
+    editor_.start(exe, {picture});
+    if (!editor_.waitForStarted(5000)) fail("the editor could not be started");
+  }
+
+  QString waitForWindow(const QString& title) {
+    const QString pattern = "^" + QRegularExpression::escape(title) + "$";
+    const QByteArray id =
+        run("xdotool", {"search", "--sync", "--onlyvisible", "--name", pattern}, env_, 30000);
+    const QString wid = QString::fromLatin1(id).split('\n', Qt::SkipEmptyParts).value(0);
+    if (wid.isEmpty()) fail("no window titled " + title);
+    return wid;
+  }
+
+  Screen shot() { return parseXwd(run("xwd", {"-root", "-silent"}, env_)); }
+
+  // Screenshots until `found` gives a result, for up to ten seconds.
+  template <class T>
+  T poll(const std::function<std::optional<T>(const Screen&)>& found, const QString& what) {
+    Screen last;
+    for (int i = 0; i < 40; ++i) {
+      last = shot();
+      if (auto r = found(last)) return *r;
+      QThread::msleep(250);
+    }
+    keep(last, shotPath_);
+    fail(what + " (screenshot kept in " + QDir::current().filePath(shotPath_) + ")");
+  }
+
+  void tool(const QStringList& args) { run("xdotool", args, env_); }
+  QByteArray toolOutput(const QStringList& args) { return run("xdotool", args, env_, 30000); }
+
+ private:
+  static void stop(QProcess& p) {
+    if (p.state() == QProcess::NotRunning) return;
+    p.terminate();
+    if (!p.waitForFinished(3000)) {
+      p.kill();
+      p.waitForFinished(3000);
+    }
+  }
+  const char* shotPath_;
+  QTemporaryDir runtime_;
+  QProcess xvfb_;
+  QProcess editor_;
+  QProcessEnvironment env_;
+};
+
+// The test's main: runs `check` and reports a failure's reason.
+inline int RunCheck(int argc, char** argv, int (*check)()) {
+  QCoreApplication app(argc, argv);
+  std::setvbuf(stdout, nullptr, _IONBF, 0);
+  try {
+    return check();
+  } catch (const Failure& f) {
+    std::fprintf(stderr, "FAIL: %s\n", qPrintable(f.why));
+    return 1;
+  }
+}
+
+}  // namespace cs::e2e
