@@ -40,7 +40,12 @@ int main(int argc, char** argv) {
     const auto m = reporter.times.find(p.measured);
     const auto f = reporter.times.find(p.floor);
     if (m == reporter.times.end() || f == reporter.times.end() || f->second <= 0) continue;
-    std::printf("  %-48s %7.2fx\n", p.label.c_str(), m->second / f->second);
+    const double ratio = m->second / f->second;
+    // Small ratios read better as a fraction of the floor.
+    if (ratio < 0.1)
+      std::printf("  %-48s %7.4fx (1/%.0f)\n", p.label.c_str(), ratio, 1.0 / ratio);
+    else
+      std::printf("  %-48s %7.2fx\n", p.label.c_str(), ratio);
   }
   return 0;
 }
