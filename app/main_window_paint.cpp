@@ -102,6 +102,8 @@ void MainWindow::Editor_IMG_MGSFullMouseDown(Qt::MouseButton button, Qt::Keyboar
 
 void MainWindow::Editor_IMG_MGSFullMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
                                              QPoint pos) {
+  // The magnifier follows every move, also while the click guard holds.
+  state_.zoomPreviewMouse = {pos.x(), pos.y()};
   const MoveResult r = EditorMove(state_, *paintSink_, buttons & Qt::LeftButton,
                                   modifiers & Qt::ShiftModifier, pos.x(), pos.y());
   if (r.band.kind != RubberBand::Kind::None)
@@ -114,6 +116,7 @@ void MainWindow::Editor_IMG_MGSFullMouseMove(Qt::MouseButtons buttons, Qt::Keybo
     statusBar_->by()->setText(QString("Ay: %1").arg(p.cellRow));
     ShowCellColours(pos.x(), pos.y());
   }
+  ShowZoomPreview();
 }
 
 void MainWindow::Editor_IMG_MGSFullMouseUp() { state_.selection.dragging = false; }

@@ -78,11 +78,6 @@ void MainWindow::buildPanels() {
   });
   // The magnifier records every move, even while the click guard holds the
   // painting back.
-  connect(editorImage_, &EditorImage::moved, this,
-          [this](Qt::MouseButtons, Qt::KeyboardModifiers, QPoint pos) {
-            state_.zoomPreviewMouse = {pos.x(), pos.y()};
-            ShowZoomPreview();
-          });
   connect(exportPngPanel_->okButton(), &QPushButton::clicked, this, &MainWindow::Button4Click);
 
   buildPanelKeys();
@@ -137,7 +132,7 @@ void MainWindow::TogglePreviewPanel() {
 
 void MainWindow::ToggleZoomPreviewPanel() {
   togglePanel(zoomPreviewPanel_, zoomPreviewKey_);
-  if (!zoomPreviewPanel_->isHidden()) zoomPreviewPanel_->image()->update();
+  ShowZoomPreview();
 }
 
 void MainWindow::ShowPreview() {
@@ -147,6 +142,8 @@ void MainWindow::ShowPreview() {
 }
 
 void MainWindow::ShowZoomPreview() {
+  // A hidden magnifier is brought up to date when it is shown again.
+  if (zoomPreviewPanel_->isHidden()) return;
   const MagnifierSource src = MagnifierSourceOf(state_.zoomPreviewMouse, state_.view.pixelScale());
   CanvasImage* magnifier = zoomPreviewPanel_->image();
   CopyRect(magnifier->canvas(), 0, 0, previewPanel_->image()->canvas(), src.x, src.y, kMagnifierSize,

@@ -1,8 +1,6 @@
 #include "app/window_positions.h"
 
-#include <filesystem>
 #include <span>
-#include <system_error>
 
 #include "formats/file_io.h"
 #include "formats/ini_text.h"
@@ -27,15 +25,17 @@ std::string WindowPositionsPath(const std::string& programDir) {
 }
 
 WindowPositions LoadWindowPositions(const std::string& path) {
-  return ReadWindowPositions(IniDocument::Parse(ReadTextFile(path).value_or(std::string())));
+  std::string text;
+  // An unreadable file gives the defaults, like a missing one.
+  if (ReadIniText(path, text)) text.clear();
+  return ReadWindowPositions(IniDocument::Parse(text));
 }
 
 FileError SaveWindowPositions(const std::string& path, const WindowPositions& pos) {
-  std::error_code ec;
-  const auto old = ReadTextFile(path);
+  std::string old;
   // A file that is there but cannot be read would lose its other content.
-  if (!old && std::filesystem::exists(path, ec)) return FileError{FileErrorKind::AccessDenied};
-  const std::string text = WriteWindowPositions(old.value_or(std::string()), pos);
+  if (FileError err = ReadIniText(path, old)) return err;
+  const std::string text = WriteWindowPositions(old, pos);
   return WriteFileAtomic(path, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 

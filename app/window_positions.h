@@ -6,7 +6,7 @@
 #include <string>
 
 #include "formats/file_error.h"
-#include "app/ini_document.h"
+#include "formats/ini_text.h"
 
 namespace cs {
 

@@ -1,22 +1,13 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
-#include <random>
 #include <vector>
 
+#include "bench/editor_scene.h"
 #include "bench/ratio.h"
 #include "render/compose.h"
 
 namespace {
-
-cs::Picture randomPicture() {
-  cs::Picture pic;
-  pic.vertSize = 1;
-  std::mt19937 rng(1);
-  for (auto& b : pic.planes) b = static_cast<uint8_t>(rng());
-  for (int i = cs::kPixelBlockSize; i < cs::kPlanesSize; ++i) pic.planes[size_t(i)] %= 15;
-  return pic;
-}
 
 // Bytes ComposePicture writes: the used composite, the preview and both screens.
 constexpr size_t kComposeBytes = (256 * 192 + 512 * 384 + 2 * 256 * 192) * 4;
@@ -24,7 +15,7 @@ constexpr size_t kComposeBytes = (256 * 192 + 512 * 384 + 2 * 256 * 192) * 4;
 constexpr size_t kCellBytes = (8 * 8 + 16 * 16) * 4;
 
 void BM_ComposePicture(benchmark::State& state) {
-  const cs::Picture pic = randomPicture();
+  const cs::Picture pic = cs::bench::RandomPicture(1, 1);
   cs::ColourTables t;
   cs::ComposedImages out;
   for (auto _ : state) {
@@ -48,7 +39,7 @@ void BM_MemcpyComposeBytes(benchmark::State& state) {
 BENCHMARK(BM_MemcpyComposeBytes);
 
 void BM_ComposeCell(benchmark::State& state) {
-  const cs::Picture pic = randomPicture();
+  const cs::Picture pic = cs::bench::RandomPicture(1, 1);
   cs::ColourTables t;
   cs::ComposedImages out;
   int column = 0;

@@ -3,28 +3,18 @@
 #include <cstdlib>
 #include <utility>
 
+#include "render/view_geometry.h"
+
 namespace cs {
-
-namespace {
-
-int floorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
-
-int cellHeightOf(const EditorState& s) {
-  return isValidCellHeight(s.picture.vertSize) ? s.picture.vertSize : 8;
-}
-
-}  // namespace
 
 PointInfo MapPosition(const EditorState& s, int X, int Y) {
   const int scale = s.view.pixelScale();
-  const int h = cellHeightOf(s);
+  const int h = s.picture.cellHeight();
   const int px = floorDiv(X, scale);
   const int line = floorDiv(Y, scale);
   const int column = floorDiv(px, 8);
   const int cellRow = floorDiv(line, h);
-  int attrLine = cellRow * h;
-  if (h == 1 && isOuterColumn(column)) attrLine = floorDiv(cellRow, 8) * 8;
-  return {column, px - 8 * column, line, cellRow, attrLine};
+  return {column, px - 8 * column, line, cellRow, attributeLine(h, column, line)};
 }
 
 bool InsidePicture(const EditorState& s, int X, int Y) {
@@ -57,7 +47,7 @@ bool PaintPoint(EditorState& s, PaintSink& sink, int X, int Y) {
   if (s.curInstrument == Instrument::FillChar) {
     // Whole bytes over the cell's lines; the outer-column exception of the
     // attribute line does not widen this span.
-    const int h = cellHeightOf(s);
+    const int h = s.picture.cellHeight();
     const int first = p.line / h * h;
     for (int l = first; l < first + h; ++l) {
       pic.pixels(0)[pixelIndex(p.column, l)] = cc.bit0 ? 0xFF : 0x00;

@@ -1,18 +1,40 @@
-// Updating one section of an INI file's text the way the platform's
-// profile-string writer does: keys already there get their new value in
-// place, missing keys are added at the end of the section, a missing section
-// at the end of the file. Every other line is kept as it was. Section and key
-// names compare without regard to case.
+// INI text: [section] headers and key=value lines, section and key names
+// compared without regard to case, as profile files are. Reading looks keys
+// up; writing updates one section the way a profile-string writer does: keys
+// already there get their new value in place, missing keys are added at the
+// end of the section, a missing section at the end of the file, and every
+// other line is kept as it was.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
+
+#include "formats/file_error.h"
 
 namespace cs {
 
 using IniKeys = std::vector<std::pair<std::string, std::string>>;
 
 std::string SetIniKeys(const std::string& text, const std::string& section, const IniKeys& keys);
+
+class IniDocument {
+ public:
+  static IniDocument Parse(std::string_view text);
+
+  std::optional<std::string> value(std::string_view section, std::string_view key) const;
+  // The value as a decimal integer (optional sign, surrounding blanks
+  // ignored); `fallback` when the key is missing or not a number in range.
+  int readInteger(std::string_view section, std::string_view key, int fallback) const;
+
+ private:
+  std::vector<std::string> lines_;
+};
+
+// The text of an INI file; a missing file reads as empty text. Other
+// failures are reported, so a caller never overwrites a file it could not read.
+FileError ReadIniText(const std::string& path, std::string& text);
 
 }  // namespace cs

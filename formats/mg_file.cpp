@@ -89,7 +89,7 @@ std::vector<uint8_t> EncodeMg1(const Picture& pic) {
 }
 
 std::vector<uint8_t> EncodeMg(const Picture& pic) {
-  const int cellHeight = isValidCellHeight(pic.vertSize) ? pic.vertSize : 8;
+  const int cellHeight = pic.cellHeight();
   if (cellHeight == 1) return EncodeMg1(pic);
   std::vector<uint8_t> out = header(pic, static_cast<uint8_t>(cellHeight));
   uint8_t* p = out.data() + kAttributesOffset;

@@ -25,22 +25,11 @@ Rect clipped(const Selection& sel, int cellHeight) {
   return r;
 }
 
-int cellHeightOf(const Picture& pic) { return isValidCellHeight(pic.vertSize) ? pic.vertSize : 8; }
-
-FileError readOptional(const std::string& name, std::string& text) {
-  std::vector<uint8_t> bytes;
-  // An INI file describing one selection is tiny; the limit only guards
-  // against a wrong name pointing at something huge.
-  FileError err = ReadFileHead(name, 1 << 20, bytes);
-  if (err.kind == FileErrorKind::FileNotFound) return {};
-  text.assign(bytes.begin(), bytes.end());
-  return err;
-}
 
 }  // namespace
 
 SelectionBytes SelectionDumpBytes(const Picture& pic, const Selection& sel, int pixMode, int screen) {
-  const int h = cellHeightOf(pic);
+  const int h = pic.cellHeight();
   const Rect r = clipped(sel, h);
   SelectionBytes out;
   const uint8_t* plane = pic.pixels(screen);
@@ -61,18 +50,18 @@ SelectionBytes SelectionDumpBytes(const Picture& pic, const Selection& sel, int 
 
 FileError WriteSelectionDump(const Picture& pic, const Selection& sel, int pixMode, const std::string& name) {
   const std::string base = RemoveExtension(name);
-  const Rect r = clipped(sel, cellHeightOf(pic));
+  const Rect r = clipped(sel, pic.cellHeight());
   const bool asScreen = pixMode == kPixModeAsScreen;
 
   const std::string iniName = base + "_selection.ini";
   std::string ini;
-  if (FileError err = readOptional(iniName, ini)) return err;
+  if (FileError err = ReadIniText(iniName, ini)) return err;
   ini = SetIniKeys(ini, "chromaSmithSelection",
                    {{"x", std::to_string(r.left)},
                     {"y", std::to_string(r.top)},
                     {"width", std::to_string(r.width)},
                     {"height", std::to_string(r.height)},
-                    {"MGS_VertSize", std::to_string(cellHeightOf(pic))},
+                    {"MGS_VertSize", std::to_string(pic.cellHeight())},
                     {"pixMode", asScreen ? "1" : "0"},
                     {"pixModeString", asScreen ? "as screen" : "linear"}});
   if (FileError err = WriteFileAtomic(iniName, std::vector<uint8_t>(ini.begin(), ini.end()))) return err;

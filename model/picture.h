@@ -59,6 +59,10 @@ struct Picture {
   uint8_t borderIndex0 = 0;
   uint8_t borderIndex1 = 0;
 
+  // The cell height to lay cells out by. Loaders only ever store 8, 4, 2 or
+  // 1; anything else reads as 8, so no division or table goes wrong.
+  int cellHeight() const { return isValidCellHeight(vertSize) ? vertSize : 8; }
+
   uint8_t* pixels(int screen) { return planes.data() + screen * kPixelPlaneSize; }
   const uint8_t* pixels(int screen) const { return planes.data() + screen * kPixelPlaneSize; }
   uint8_t* attrs(int screen) { return planes.data() + kPixelBlockSize + screen * kAttrPlaneSize; }

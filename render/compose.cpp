@@ -62,7 +62,6 @@ inline void paintRow(const Picture& pic, const CellPaint& cp, ComposedImages& ou
   }
 }
 
-int usableHeight(const Picture& pic) { return isValidCellHeight(pic.vertSize) ? pic.vertSize : 8; }
 
 }  // namespace
 
@@ -72,7 +71,7 @@ CellRect cellRectOf(int cellHeight, int column, int cellRow) {
 }
 
 void ComposePicture(const Picture& pic, const ColourTables& t, ComposedImages& out) {
-  const int h = usableHeight(pic);
+  const int h = pic.cellHeight();
   // Row by row, so every image is written in address order.
   CellPaint cells[kColumns];
   for (int y = 0; y < kLines; ++y) {
@@ -86,7 +85,7 @@ void ComposePicture(const Picture& pic, const ColourTables& t, ComposedImages& o
 
 CellRect ComposeCell(const Picture& pic, const ColourTables& t, ComposedImages& out, int column,
                      int cellRow) {
-  const int h = usableHeight(pic);
+  const int h = pic.cellHeight();
   const CellRect r = cellRectOf(h, column, cellRow);
   if (column < 0 || column >= kColumns || r.y < 0 || r.y + r.height > kLines) return {0, 0, 0, 0};
   const CellPaint cp = cellPaint(pic, t, attrIndex(column, r.y));

@@ -74,7 +74,7 @@ OverlayPatterns MakeOverlayPatterns() {
 OverlayView OverlayViewOf(const EditorState& state) {
   OverlayView v;
   v.scale = state.view.pixelScale();
-  v.cellHeight = isValidCellHeight(state.picture.vertSize) ? state.picture.vertSize : 8;
+  v.cellHeight = state.picture.cellHeight();
   v.pixelGrid = state.pixelGridOn;
   v.charGrid = state.charGridOn;
   v.antsVisible = state.selection.visible;

@@ -2,13 +2,9 @@
 
 #include <algorithm>
 
+#include "render/view_geometry.h"
+
 namespace cs {
-
-namespace {
-
-int floorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
-
-}  // namespace
 
 int PreviewFrameLength(int boxLength, int target) { return boxLength / 64 * 16 / target * 8; }
 

@@ -13,6 +13,10 @@ struct ScreenRect {
   friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
 };
 
+// Division rounding toward minus infinity: a screen position left of or
+// above the image maps to a negative picture pixel, never to pixel 0.
+constexpr int floorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
 inline constexpr int kMinZoom = 1;
 inline constexpr int kMaxZoom = 4;
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/ini_document.h"
+#include "formats/ini_text.h"
 #include "app/window_positions.h"
 
 namespace cs {
