@@ -255,6 +255,10 @@ void MainWindow::showEvent(QShowEvent* e) {
   // every key and wheel event once, before any of its widgets.
   if (QWindow* w = windowHandle()) w->installEventFilter(this);
   RefreshPicture(true);
+  if (!pendingMessages_.empty())
+    QTimer::singleShot(0, this, [this] {
+      for (const auto& [kind, text] : std::exchange(pendingMessages_, {})) showMessage(kind, text);
+    });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -285,6 +289,10 @@ bool MainWindow::confirm(const QString& text) {
 
 void MainWindow::showMessage(MessageKind kind, const QString& text) {
   if (messages_) return messages_(kind, text);
+  if (!shown_) {
+    pendingMessages_.emplace_back(kind, text);
+    return;
+  }
   QMessageBox::critical(this, kind == MessageKind::FormatError ? "Error" : "chromaSmith", text, QMessageBox::Ok);
 }
 

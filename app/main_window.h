@@ -292,6 +292,9 @@ class MainWindow : public QMainWindow {
   // ImageZoom8, ImageZoom12, ImageZoom16 as the preview frame copies them.
   std::array<RgbImage, 3> zoomTargetIcons_;
   bool shown_ = false;
+  // Errors raised before the window is first shown (a bad command-line
+  // file) wait for it, so their box stands over the window, not alone.
+  std::vector<std::pair<MessageKind, QString>> pendingMessages_;
 };
 
 }  // namespace cs
