@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <random>
 
-#include "app/editor_canvas.h"
+#include "app/ui/editor_canvas.h"
 #include "bench/gui_app.h"
 #include "model/editor_state.h"
 #include "render/compose.h"

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/main_window.h"
+#include "app/ui/main_window.h"
 
 namespace cs::test {
 

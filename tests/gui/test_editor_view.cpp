@@ -6,11 +6,11 @@
 #include <QWindow>
 #include <random>
 
-#include "app/editor_image.h"
-#include "app/free_panel.h"
-#include "app/icons.h"
-#include "app/scroll_box.h"
-#include "app/tool_key.h"
+#include "app/ui/editor_image.h"
+#include "app/ui/free_panel.h"
+#include "app/ui/icons.h"
+#include "app/ui/scroll_box.h"
+#include "app/ui/tool_key.h"
 #include "gui_helpers.h"
 
 using namespace cs;
@@ -235,17 +235,17 @@ class EditorViewTest : public QObject {
     auto s = start();
     MainWindow& w = s->w();
     QVERIFY(cs::test::showAndWait(w));
-    w.Timer1Timer();
+    w.tickTimer();
     wheel(w, 120);
     wheel(w, 120);
     wheel(w, 120);
     QCOMPARE(w.state().view.zoomLevel, 2);
-    w.Timer1Timer();
+    w.tickTimer();
     wheel(w, 120);
-    w.Timer1Timer();
+    w.tickTimer();
     wheel(w, 120);
     QCOMPARE(w.state().view.zoomLevel, 4);
-    w.Timer1Timer();
+    w.tickTimer();
     wheel(w, 120);  // at the top: nothing, and the step stays available
     QCOMPARE(w.state().view.zoomLevel, 4);
     QVERIFY(w.state().wheelReady);
@@ -268,7 +268,7 @@ class EditorViewTest : public QObject {
     w.RefreshPicture(false);
     QCoreApplication::processEvents();
     const QImage before = w.editorImage()->grab(QRect(32, 4, 96, 1)).toImage();
-    w.Timer1Timer();
+    w.tickTimer();
     QVERIFY(!st.clickGuard);
     QVERIFY(st.wheelReady);
     QCOMPARE(st.antsPhase, 0);

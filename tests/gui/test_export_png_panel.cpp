@@ -11,7 +11,7 @@
 #include <random>
 
 #include "../core/png_reader.h"
-#include "app/file_dialog.h"
+#include "app/ui/file_dialog.h"
 #include "gui_helpers.h"
 #include "model/colour.h"
 

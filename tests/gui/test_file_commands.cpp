@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <random>
 
-#include "app/file_dialog.h"
+#include "app/ui/file_dialog.h"
 #include "formats/formats.h"
 #include "gui_helpers.h"
 

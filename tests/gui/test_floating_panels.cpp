@@ -8,11 +8,11 @@
 #include <QRadioButton>
 #include <QWindow>
 
-#include "app/floating_panel.h"
-#include "app/free_panel.h"
-#include "app/icons.h"
+#include "app/ui/floating_panel.h"
+#include "app/ui/free_panel.h"
+#include "app/ui/icons.h"
 #include "app/panel_placement.h"
-#include "app/tool_key.h"
+#include "app/ui/tool_key.h"
 #include "gui_helpers.h"
 
 using namespace cs;

@@ -4,8 +4,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/editor_image.h"
-#include "app/tool_key.h"
+#include "app/ui/editor_image.h"
+#include "app/ui/tool_key.h"
 #include "gui_helpers.h"
 
 using namespace cs;

@@ -6,13 +6,13 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 
-#include "app/editor_image.h"
-#include "app/preview_panels.h"
-#include "app/scroll_box.h"
-#include "app/tool_key.h"
-#include "colour/border_palette_panel.h"
+#include "app/ui/editor_image.h"
+#include "app/ui/preview_panels.h"
+#include "app/ui/scroll_box.h"
+#include "app/ui/tool_key.h"
+#include "colour/ui/border_palette_panel.h"
 #include "colour/palette_images.h"
-#include "colour/palette_widgets.h"
+#include "colour/ui/palette_widgets.h"
 #include "formats/formats.h"
 #include "gui_helpers.h"
 

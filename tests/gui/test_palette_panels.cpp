@@ -7,11 +7,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "colour/border_palette_panel.h"
-#include "colour/current_colours_panel.h"
+#include "colour/ui/border_palette_panel.h"
+#include "colour/ui/current_colours_panel.h"
 #include "colour/palette_images.h"
-#include "colour/palette_panel.h"
-#include "colour/palette_widgets.h"
+#include "colour/ui/palette_panel.h"
+#include "colour/ui/palette_widgets.h"
 
 using namespace cs;
 

@@ -5,12 +5,12 @@
 #include <QWindow>
 #include <random>
 
-#include "app/editor_image.h"
-#include "app/free_panel.h"
-#include "app/icons.h"
-#include "app/preview_panels.h"
-#include "app/scroll_box.h"
-#include "app/tool_key.h"
+#include "app/ui/editor_image.h"
+#include "app/ui/free_panel.h"
+#include "app/ui/icons.h"
+#include "app/ui/preview_panels.h"
+#include "app/ui/scroll_box.h"
+#include "app/ui/tool_key.h"
 #include "gui_helpers.h"
 #include "model/colour.h"
 

@@ -5,10 +5,10 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "app/file_dialog.h"
-#include "app/free_panel.h"
-#include "app/icons.h"
-#include "app/tool_key.h"
+#include "app/ui/file_dialog.h"
+#include "app/ui/free_panel.h"
+#include "app/ui/icons.h"
+#include "app/ui/tool_key.h"
 #include "gui_helpers.h"
 
 using namespace cs;

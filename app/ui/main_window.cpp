@@ -1,0 +1,304 @@
+#include "app/ui/main_window.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <QWindow>
+
+#include "app/ui/editor_image.h"
+#include "app/ui/file_dialog.h"
+#include "app/ui/free_panel.h"
+#include "app/ui/icons.h"
+#include "app/ui/scroll_box.h"
+#include "app/ui/status_bar.h"
+#include "app/ui/tool_key.h"
+#include "edit/painting.h"
+#include "render/view_geometry.h"
+
+namespace cs {
+
+namespace {
+
+constexpr int kToolbarHeight = 41;
+constexpr int kKeyTop = 4;
+
+QString withSeparator(QString dir) {
+  if (!dir.endsWith('/')) dir += '/';
+  return dir;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(StartupOptions options)
+    : messages_(std::move(options.messages)), confirm_(std::move(options.confirm)) {
+  setObjectName("Form1");
+  setWindowTitle(kCaption);
+  // The selection's clipboard format needs no registration with Qt: copy and
+  // paste use kSelectionClipboardFormat as the MIME type directly.
+  programDir_ = withSeparator(options.programDir.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                           : options.programDir);
+
+  openDialog_ = new FileDialog("OpenDialog1", FileDialog::Kind::Open, this);
+  saveDialog_ = new FileDialog("SaveDialog1", FileDialog::Kind::Save, this);
+
+  editMode_ = new QWidget(this);
+  editMode_->setObjectName("EditMode_MGS");
+  auto* column = new QVBoxLayout(editMode_);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  buildToolbar();
+  workSpace_ = new QWidget(editMode_);
+  workSpace_->setObjectName("Panel_WorkSpace");
+  statusBar_ = new StatusBar(editMode_);
+  column->addWidget(instruments_);
+  column->addWidget(workSpace_, 1);
+  column->addWidget(statusBar_);
+  setCentralWidget(editMode_);
+  buildPictureWindow();
+  buildMenus();
+
+  readWindowPositions();
+  buildPanels();
+  if (QScreen* s = screen()) setGeometry(s->availableGeometry());
+
+  tables_.mix = BuildMixTable(MakeFullPaletteImage());
+  buildInstrumentKeys();
+  buildPaletteContent();
+  connectEditorImage();
+
+  timer1_ = new QTimer(this);
+  timer1_->setObjectName("Timer1");
+  timer1_->setInterval(100);
+  connect(timer1_, &QTimer::timeout, this, &MainWindow::tickTimer);
+  timer1_->start();
+
+  openCommandLineFile(options.arguments ? *options.arguments : QCoreApplication::arguments().mid(1));
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildToolbar() {
+  instruments_ = new QWidget(editMode_);
+  instruments_->setObjectName("Panel_Instruments");
+  instruments_->setFixedHeight(kToolbarHeight);
+
+  static const struct {
+    const char* name;
+    const char* iconName;
+    Icon icon;
+  } kZoomKeys[4] = {{"KEY_Zoom1_1", "ImageZoom4", Icon::Zoom1},
+                    {"KEY_Zoom2_1", "ImageZoom8", Icon::Zoom2},
+                    {"KEY_Zoom3_1", "ImageZoom12", Icon::Zoom3},
+                    {"KEY_Zoom4_1", "ImageZoom16", Icon::Zoom4}};
+  for (int i = 0; i < 4; ++i) {
+    const int level = i + 1;
+    auto* key = new ToolKey(kZoomKeys[i].name, MakeIcon(kZoomKeys[i].icon), kZoomKeys[i].iconName,
+                            QString("Zoom x%1").arg(level), instruments_);
+    key->move(4 + kToolKeySize * i, kKeyTop);
+    connect(key, &ToolKey::pressed, this, [this, level] {
+      SetZoom(level);
+      RefreshPicture(true);
+    });
+    zoomKeys_[static_cast<size_t>(i)] = key;
+  }
+  // Start-up shows level 1, as the first SetZoom would.
+  zoomKeys_[0]->setInnerLowered(true);
+
+  gridKey_ = new ToolKey("Key_Grid", MakeIcon(Icon::CharGrid), "Image4", "PerChar Grid (use hotkey 'G')",
+                         instruments_);
+  gridKey_->move(140, kKeyTop);
+  connect(gridKey_, &ToolKey::pressed, this, &MainWindow::ToggleCharGrid);
+  zGridKey_ = new ToolKey("Key_zGrid", MakeIcon(Icon::PixelGrid), "Image5",
+                          "PerPixel Grid (use hotkey 'H')", instruments_);
+  zGridKey_->move(172, kKeyTop);
+  connect(zGridKey_, &ToolKey::pressed, this, &MainWindow::TogglePixelGrid);
+
+  pixKey_ = new ToolKey("KEY_EditMode_PIX", "PIX", 41, instruments_);
+  pixKey_->move(572, kKeyTop);
+  pixKey_->setInnerLowered(state_.pixModeOn);
+  connect(pixKey_, &ToolKey::pressed, this, &MainWindow::TogglePixMode);
+  rgbKey_ = new ToolKey("KEY_EditMode_RGB", "RGB", 49, instruments_);
+  rgbKey_->move(613, kKeyTop);
+  rgbKey_->setInnerLowered(state_.rgbModeOn);
+  connect(rgbKey_, &ToolKey::pressed, this, &MainWindow::ToggleRgbMode);
+}
+
+void MainWindow::buildPictureWindow() {
+  picturePanel_ = new TFreePanel(workSpace_);
+  picturePanel_->setObjectName("Panel_Editor_Picture");
+  picturePanel_->MinWidth = 524;
+  picturePanel_->MinHeight = 414;
+  auto* column = new QVBoxLayout(picturePanel_);
+  column->setContentsMargins(1, 1, 1, 1);
+  column->setSpacing(0);
+  pictureCaption_ = new PanelCaptionStrip("Panel3", "Picture", picturePanel_);
+  image6_ = pictureCaption_->addIcon("Image6", MakeResizeMinIcon());
+  connect(image6_, &CaptionIcon::clicked, this, &MainWindow::TogglePictureMaximised);
+  column->addWidget(pictureCaption_);
+
+  scrollBox_ = new ScrollBox(picturePanel_);
+  scrollBox_->setObjectName("ScrollBox_EditPicture");
+  column->addWidget(scrollBox_, 1);
+
+  editPanel_ = new QFrame;
+  editPanel_->setObjectName("Panel_EditPicture");
+  editPanel_->setFrameShape(QFrame::Box);
+  editPanel_->setLineWidth(kEditPanelBorder);
+  editorImage_ = new EditorImage(state_, images_, editPanel_);
+  editorImage_->move(kEditPanelBorder, kEditPanelBorder);
+  const int level = state_.view.zoomLevel;
+  editorImage_->setFixedSize(EditorImageWidth(level), EditorImageHeight(level));
+  scrollBox_->setPanel(editPanel_);
+  scrollBox_->setPanelSize(EditPanelWidth(level), EditPanelHeight(level));
+
+  connect(scrollBox_, &ScrollBox::resized, this, &MainWindow::CenterEditorPicture);
+}
+
+void MainWindow::buildMenus() {
+  fileMenu_ = menuBar()->addMenu("File");
+  fileMenu_->setObjectName("File1");
+  auto add = [this](QMenu* menu, const char* name, const char* caption, auto handler) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    connect(a, &QAction::triggered, this, handler);
+    return a;
+  };
+
+  QMenu* newMenu = fileMenu_->addMenu("New");
+  newMenu->setObjectName("New1");
+  add(newMenu, "N8x8StandartGigascreen1", "8x8 Standart Gigascreen", [this] { NewPicture(8); });
+  add(newMenu, "N8x4MultiGigaScreen1", "8x4 MultiGigaScreen", [this] { NewPicture(4); });
+  add(newMenu, "N8x2MultiGigaScreen1", "8x2 MultiGigaScreen", [this] { NewPicture(2); });
+  add(newMenu, "N8x1MultiGigaScreen1", "8x1 MultiGigaScreen", [this] { NewPicture(1); });
+
+  QMenu* convert = fileMenu_->addMenu("Change char size");
+  convert->setObjectName("Changecharsize1");
+  add(convert, "Convertto8x81", "Convert to 8x8", [this] { ConvertPicture(8); });
+  add(convert, "Convertto8x41", "Convert to 8x4", [this] { ConvertPicture(4); });
+  add(convert, "Convertto8x21", "Convert to 8x2", [this] { ConvertPicture(2); });
+  add(convert, "Convertto8x11", "Convert to 8x1", [this] { ConvertPicture(1); });
+
+  fileMenu_->addSeparator();
+  add(fileMenu_, "Open1", "Open *.mgs", [this] { openPicture(); });
+  add(fileMenu_, "Save1", "Save *.mgs", [this] { SaveMgsFile(); });
+
+  fileMenu_->addSeparator();
+  QMenu* import = fileMenu_->addMenu("Import");
+  import->setObjectName("Import1");
+  add(import, "Importfrommg1mg2mg4mg81", "Import from *.mg1/mg2/mg4/mg8", [this] { ImportMgFile(); });
+  add(import, "Importfromimg2", "Import from *.img", [this] { ImportScreenFile(false, false, "*.img|*.img"); });
+  add(import, "Importfromimg1", "Import from *.$img", [this] { ImportScreenFile(true, false, "*.$img|*.$img"); });
+  add(import, "Importfromscr1", "Import from *.scr", [this] { ImportScreenFile(false, true, "*.scr|*.scr"); });
+  add(import, "Importfromscr2", "Import from *.$scr", [this] { ImportScreenFile(true, true, "*.scr|*.scr"); });
+
+  QMenu* exportMenu = fileMenu_->addMenu("Export");
+  exportMenu->setObjectName("Export1");
+  add(exportMenu, "Exporttomg01", "Export to *.mg1", [this] { ExportMgFile("*.mg1|*.mg1", ".mg1", true); });
+  add(exportMenu, "Exporttomg11", "Export to *.mg2", [this] { ExportMgFile("*.mg2|*.mg2", ".mg2", false); });
+  add(exportMenu, "Exporttomg21", "Export to *.mg4", [this] { ExportMgFile("*.mg4|*.mg4", ".mg4", false); });
+  add(exportMenu, "Exporttomg81", "Export to *.mg8", [this] { ExportMgFile("*.mg8|*.mg8", ".mg8", false); });
+  add(exportMenu, "Exporttoimg2", "Export to *.img", [this] { ExportImgFile(); });
+  add(exportMenu, "ExporttoBMP1", "Export to *.PNG", [this] { showExportPng(); });
+  add(fileMenu_, "MenuSaveSelection", "Save selection", [this] { showSaveSelection(); });
+
+  fileMenu_->addSeparator();
+  add(fileMenu_, "Savewindowspositions1", "Save windows positions", [this] { SaveWindowsPositions(); });
+
+  QAction* about = menuBar()->addAction("About");
+  about->setObjectName("About1");
+  connect(about, &QAction::triggered, this, [this] { toggleAbout(); });
+}
+
+void MainWindow::readWindowPositions() {
+  positions_ = LoadWindowPositions(WindowPositionsPath(programDir_.toStdString()));
+  const WindowPositions& p = positions_;
+  picturePanel_->setAlign(PanelAlign::None);
+  picturePanel_->setBounds({p.pictureX, p.pictureY, p.pictureWidth, p.pictureHeight});
+  if (p.pictureAlign == 0) picturePanel_->setAlign(PanelAlign::Client);
+  image6_->setImage(picturePanel_->align() == PanelAlign::Client ? MakeResizeMinIcon() : MakeResizeMaxIcon());
+}
+
+void MainWindow::registerPanel(QWidget* panel, int WindowPositions::*left, int WindowPositions::*top) {
+  panel->move(positions_.*left, positions_.*top);
+  panels_.push_back({panel, left, top});
+}
+
+void MainWindow::SaveWindowsPositions() {
+  // Whatever their visibility; panels not built yet keep what was read.
+  for (const PanelSlot& slot : panels_) {
+    positions_.*slot.left = slot.panel->x();
+    positions_.*slot.top = slot.panel->y();
+  }
+  const PanelRect b = picturePanel_->bounds();
+  positions_.pictureX = b.left;
+  positions_.pictureY = b.top;
+  positions_.pictureWidth = b.width;
+  positions_.pictureHeight = b.height;
+  positions_.pictureAlign = picturePanel_->align() == PanelAlign::None ? 1 : 0;
+  const std::string path = WindowPositionsPath(programDir_.toStdString());
+  if (SaveWindowPositions(path, positions_))
+    showMessage(MessageKind::Error, QString("Unable to write to %1").arg(QString::fromStdString(path)));
+}
+
+void MainWindow::showEvent(QShowEvent* e) {
+  QMainWindow::showEvent(e);
+  if (shown_) return;
+  shown_ = true;
+  // Key preview and the form's wheel: watch the window itself, which sees
+  // every key and wheel event once, before any of its widgets.
+  if (QWindow* w = windowHandle()) w->installEventFilter(this);
+  RefreshPicture(true);
+  if (!pendingMessages_.empty())
+    QTimer::singleShot(0, this, [this] {
+      for (const auto& [kind, text] : std::exchange(pendingMessages_, {})) showMessage(kind, text);
+    });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != windowHandle()) return QMainWindow::eventFilter(watched, event);
+  if (event->type() == QEvent::KeyPress) {
+    const auto* k = static_cast<QKeyEvent*>(event);
+    keyPressed(k->key(), k->modifiers());
+    return false;  // the focused control still gets the key
+  }
+  if (event->type() == QEvent::KeyRelease) {
+    const auto* k = static_cast<QKeyEvent*>(event);
+    keyReleased(k->key(), k->modifiers());
+    return false;
+  }
+  if (event->type() == QEvent::Wheel) {
+    const int dy = static_cast<QWheelEvent*>(event)->angleDelta().y();
+    if (dy != 0) zoomByWheel(dy > 0);
+    return true;
+  }
+  return false;
+}
+
+bool MainWindow::confirm(const QString& text) {
+  if (confirm_) return confirm_(text);
+  return QMessageBox::question(this, "chromaSmith", text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+         QMessageBox::Yes;
+}
+
+void MainWindow::showMessage(MessageKind kind, const QString& text) {
+  if (messages_) return messages_(kind, text);
+  if (!shown_) {
+    pendingMessages_.emplace_back(kind, text);
+    return;
+  }
+  QMessageBox::critical(this, kind == MessageKind::FormatError ? "Error" : "chromaSmith", text, QMessageBox::Ok);
+}
+
+void MainWindow::setFileCaption(const QString& name) {
+  state_.currentFileName = name.toStdString();
+  setWindowTitle(QString(kCaption) + " - " + name);
+}
+
+}  // namespace cs

@@ -1,0 +1,300 @@
+// The main window, Form1: owns the editor state, the composed images, the
+// menus, the toolbar, the status bar and the picture window, and holds the
+// command handlers. Other parts reach the display through RefreshPicture,
+// RedrawCell and the signals below; floating panels are widgets of their
+// own, created and owned here.
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+#include <string>
+#include <utility>
+
+#include "formats/file_error.h"
+#include "model/editor_state.h"
+#include "render/compose.h"
+#include "app/window_positions.h"
+
+class QMenu;
+class QTimer;
+class QFrame;
+
+namespace cs {
+
+class AboutPanel;
+class BorderPalettePanel;
+class CaptionIcon;
+class CurrentColoursPanel;
+class EditorImage;
+class ExportPngPanel;
+class FileDialog;
+class FloatingPanel;
+class PaintSink;
+class PalettePanel;
+class PanelCaptionStrip;
+class PreviewPanel;
+class SaveSelectionPanel;
+class ScrollBox;
+class StatusBar;
+class TFreePanel;
+class ToolKey;
+class ZoomPreviewPanel;
+
+inline constexpr const char* kCaption = "chromaSmith x0.94";
+inline constexpr const char* kSelectionClipboardFormat = "ChromaSmith Selection";
+
+// How messages reach the user: an error box by default; tests collect them.
+enum class MessageKind { Error, FormatError };
+using MessageSink = std::function<void(MessageKind kind, const QString& text)>;
+// Asks a yes/no question (overwriting a file); true for yes.
+using ConfirmSink = std::function<bool(const QString& text)>;
+
+struct StartupOptions {
+  // The command-line arguments after the program name; by default the
+  // application's own.
+  std::optional<QStringList> arguments;
+  // Where the program lives (the INI file is read and written there); by
+  // default the executable's directory.
+  QString programDir;
+  MessageSink messages;
+  ConfirmSink confirm;
+};
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainWindow(StartupOptions options = {});
+  ~MainWindow() override;
+
+  EditorState& state() { return state_; }
+  const ColourTables& tables() const { return tables_; }
+  ComposedImages& images() { return images_; }
+  const QString& programDir() const { return programDir_; }
+  // The panel positions read from the INI file.
+  const WindowPositions& positions() const { return positions_; }
+  // A floating panel built by its own part: moves it to its stored position
+  // and has "Save windows positions" write where it is then.
+  void registerPanel(QWidget* panel, int WindowPositions::*left, int WindowPositions::*top);
+
+  // --- display ---
+  // Recomposes the off-screen images when asked, repaints the editor image
+  // and tells the previews (pictureRefreshed).
+  void RefreshPicture(bool recompose);
+  // Recolours one cell after a pen point and repaints only its rectangle.
+  void RedrawCell(int column, int cellRow);
+
+  // --- view ---
+  void SetZoom(int level);
+  // Places the picture in the middle of a larger scroll box, or at its origin.
+  void CenterEditorPicture();
+  // Image6: the picture window fills the work area or floats at RestoreBounds.
+  void TogglePictureMaximised();
+  // One wheel notch over the window; zooms at most one level per timer tick.
+  void zoomByWheel(bool up);
+  void tickTimer();
+
+  // --- toggles of the toolbar keys ---
+  void ToggleCharGrid();
+  void TogglePixelGrid();
+  void TogglePixMode();
+  void ToggleRgbMode();
+
+  // --- floating panels and their keys (main_window_panels.cpp) ---
+  // Each flips its panel and shows the state on its key's outer bevel.
+  void TogglePalettePanel();
+  void ToggleBorderPalettePanel();
+  void TogglePreviewPanel();
+  void ToggleZoomPreviewPanel();
+  // The preview image shows the composed preview again, without the frame.
+  void ShowPreview();
+  // The magnifier shows the preview around the last mouse position over the
+  // editor image.
+  void ShowZoomPreview();
+  // Outlines on the preview the area a click there would show, at the
+  // target zoom, with that zoom's icon in its corner.
+  void DrawPreviewFrame();
+  // Editor_IMG_Preview: a move picks the 8 x 8 block under the mouse; a press
+  // jumps the editor there at the target zoom and hides the preview.
+  void previewMouseMove(QPoint pos);
+  void previewMousePress();
+  // Menu "About": centres the About panel in the window, then flips it.
+  void toggleAbout();
+  // Menu "Export to *.PNG" shows the export panel; its "Ok" writes the file.
+  void showExportPng();
+  void exportPng();
+  // Menu "Save selection": shows its panel while a selection is visible.
+  void showSaveSelection();
+
+  // The two palette panels are empty shells here: their content is placed
+  // in panel coordinates below the 17-pixel caption strip.
+  QWidget* palettePanel() const;
+  QWidget* borderPanel() const;
+  QWidget* correctorPanel() const;
+  PreviewPanel* previewPanel() const { return previewPanel_; }
+  ZoomPreviewPanel* zoomPreviewPanel() const { return zoomPreviewPanel_; }
+  ExportPngPanel* exportPngPanel() const { return exportPngPanel_; }
+  SaveSelectionPanel* saveSelectionPanel() const { return saveSelectionPanel_; }
+  AboutPanel* aboutPanel() const { return aboutPanel_; }
+
+  // --- keyboard: every key press of the window, before the focused control ---
+  void keyPressed(int key, Qt::KeyboardModifiers modifiers);
+  // Every key release: ends the pen's Shift-line when Shift is let go.
+  void keyReleased(int key, Qt::KeyboardModifiers modifiers);
+
+  // --- painting on the editor image (editor-image coordinates) ---
+  void editorMousePress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
+  void editorMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
+  void editorMouseRelease();
+  // The four mixed colours of the cell under (X, Y) in the status bar.
+  void ShowCellColours(int X, int Y);
+  // The instrument and the bevels of the instrument keys.
+  void SetInstrument(Instrument n);
+
+  // --- current colours ---
+  // Everything that shows the four current colours, and the mix selection.
+  void RedrawPalettePanels();
+  void ShowMixSelection();
+  // A mix swatch or the keys 1..4.
+  void SelectMix(int n);
+
+  // --- file commands ---
+  void NewPicture(int cellHeight);
+  void ConvertPicture(int cellHeight);
+  // "Open *.mgs" and "Save *.mgs".
+  void openPicture();
+  void SaveMgsFile();
+  // Read a file into the Picture; on failure the user sees why and the
+  // Picture, the view and the caption stay as they were.
+  bool LoadMgsFile(const QString& name);
+  bool LoadMgFile(const QString& name);
+  void ImportMgFile();
+  void ImportScreenFile(bool withHeader, bool singleScreen, const char* filter);
+  void ExportMgFile(const char* filter, const char* extension, bool mg1Layout);
+  void ExportImgFile();
+  void SaveWindowsPositions();
+
+  FileDialog& openDialog() { return *openDialog_; }
+  FileDialog& saveDialog() { return *saveDialog_; }
+
+  void setMessageSink(MessageSink sink) { messages_ = std::move(sink); }
+  void setConfirmSink(ConfirmSink sink) { confirm_ = std::move(sink); }
+
+  EditorImage* editorImage() const { return editorImage_; }
+  ScrollBox* scrollBox() const { return scrollBox_; }
+  TFreePanel* picturePanel() const { return picturePanel_; }
+  QWidget* workSpace() const { return workSpace_; }
+  StatusBar* statusBar1() const { return statusBar_; }
+  QWidget* toolbar() const { return instruments_; }
+  QMenu* fileMenu() const { return fileMenu_; }
+  PalettePanel* paletteContent() const { return paletteContent_; }
+  BorderPalettePanel* borderContent() const { return borderContent_; }
+  CurrentColoursPanel* currentColours() const { return currentColours_; }
+
+ signals:
+  // After every RefreshPicture: the previews redraw from the images.
+  void pictureRefreshed();
+  // After RedrawCell: the cell's rectangle in picture pixels.
+  void cellRedrawn(CellRect cell);
+  // Every Timer1 tick, after the selection outline has moved.
+  void timerTicked();
+  // The Picture's border pair changed (a load, an import or the border
+  // palette): the border palette's marker and the preview frame follow it.
+  void borderChanged();
+
+ protected:
+  void showEvent(QShowEvent*) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildMenus();
+  void buildToolbar();
+  void buildPictureWindow();
+  void buildInstrumentKeys();
+  void buildPaletteContent();
+  void connectEditorImage();
+  void readWindowPositions();
+  void openCommandLineFile(const QStringList& arguments);
+  void showZoomOnKeys();
+  void buildPanels();
+  void buildPanelKeys();
+  void togglePanel(QWidget* panel, ToolKey* key);
+  // The key rules that show panels and steer the preview.
+  void panelKeyPressed(int key, Qt::KeyboardModifiers modifiers);
+  void showMessage(MessageKind kind, const QString& text);
+  bool confirm(const QString& text);
+  // Shows the error's text (a format error in an error box); true if failed.
+  bool reportFileError(const FileError& error);
+  bool runOpenDialog(const char* filter);
+  // The chosen name with its extension ensured, or nothing for cancel.
+  std::optional<std::string> runSaveDialog(const char* filter, const char* extension);
+  // After a load or import: zoom level 1, recomposed; a named file goes into
+  // the caption and both dialogs.
+  void pictureReplaced(const QString& name);
+  void setFileCaption(const QString& name);
+
+  EditorState state_;
+  ColourTables tables_;
+  ComposedImages images_;
+  WindowPositions positions_;
+  struct PanelSlot {
+    QWidget* panel;
+    int WindowPositions::*left;
+    int WindowPositions::*top;
+  };
+  std::vector<PanelSlot> panels_;
+  QString programDir_;
+  MessageSink messages_;
+  ConfirmSink confirm_;
+
+  QWidget* editMode_ = nullptr;
+  QWidget* instruments_ = nullptr;
+  std::array<ToolKey*, 4> zoomKeys_{};
+  ToolKey* gridKey_ = nullptr;
+  ToolKey* zGridKey_ = nullptr;
+  ToolKey* pixKey_ = nullptr;
+  ToolKey* rgbKey_ = nullptr;
+  // Paint, FillChar, Line, Rect, Ellipse, Select.
+  std::array<ToolKey*, 6> instrumentKeys_{};
+  CurrentColoursPanel* currentColours_ = nullptr;
+  PalettePanel* paletteContent_ = nullptr;
+  BorderPalettePanel* borderContent_ = nullptr;
+  std::unique_ptr<PaintSink> paintSink_;
+  QWidget* workSpace_ = nullptr;
+  TFreePanel* picturePanel_ = nullptr;
+  PanelCaptionStrip* pictureCaption_ = nullptr;
+  CaptionIcon* image6_ = nullptr;
+  ScrollBox* scrollBox_ = nullptr;
+  QFrame* editPanel_ = nullptr;
+  EditorImage* editorImage_ = nullptr;
+  StatusBar* statusBar_ = nullptr;
+  QTimer* timer1_ = nullptr;
+  FileDialog* openDialog_ = nullptr;
+  FileDialog* saveDialog_ = nullptr;
+  QMenu* fileMenu_ = nullptr;
+
+  FloatingPanel* palettePanel_ = nullptr;
+  FloatingPanel* borderPanel_ = nullptr;
+  PreviewPanel* previewPanel_ = nullptr;
+  ZoomPreviewPanel* zoomPreviewPanel_ = nullptr;
+  FloatingPanel* correctorPanel_ = nullptr;
+  ExportPngPanel* exportPngPanel_ = nullptr;
+  SaveSelectionPanel* saveSelectionPanel_ = nullptr;
+  AboutPanel* aboutPanel_ = nullptr;
+  ToolKey* paletteKey_ = nullptr;
+  ToolKey* borderPaletteKey_ = nullptr;
+  ToolKey* previewKey_ = nullptr;
+  ToolKey* zoomPreviewKey_ = nullptr;
+  // ImageZoom8, ImageZoom12, ImageZoom16 as the preview frame copies them.
+  std::array<RgbImage, 3> zoomTargetIcons_;
+  bool shown_ = false;
+  // Errors raised before the window is first shown (a bad command-line
+  // file) wait for it, so their box stands over the window, not alone.
+  std::vector<std::pair<MessageKind, QString>> pendingMessages_;
+};
+
+}  // namespace cs

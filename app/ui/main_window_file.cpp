@@ -1,0 +1,133 @@
+// The File menu's picture commands: New, Convert, the native file, the
+// multicolour files and the Spectrum screens. The formats never show
+// anything; their errors reach the user here.
+#include <QFileInfo>
+
+#include "app/ui/file_dialog.h"
+#include "app/ui/main_window.h"
+#include "formats/formats.h"
+
+namespace cs {
+
+namespace {
+
+constexpr const char* kMgsFilter = "*.mgs|*.mgs";
+constexpr const char* kMgFilter = "*.mg1/mg2/mg4/mg8|*.mg1;*.mg2;*.mg4;*.mg8";
+
+}  // namespace
+
+void MainWindow::NewPicture(int cellHeight) {
+  cs::NewPicture(state_.picture, cellHeight);
+  SetZoom(1);
+  RefreshPicture(true);
+}
+
+void MainWindow::ConvertPicture(int cellHeight) {
+  cs::ConvertPicture(state_.picture, cellHeight);
+  SetZoom(1);
+  RefreshPicture(true);
+}
+
+bool MainWindow::reportFileError(const FileError& error) {
+  if (error.ok()) return false;
+  showMessage(error.kind == FileErrorKind::Format ? MessageKind::FormatError : MessageKind::Error,
+              QString::fromStdString(error.text()));
+  return true;
+}
+
+bool MainWindow::runOpenDialog(const char* filter) {
+  openDialog_->filter = filter;
+  if (!openDialog_->execute()) return false;
+  // The click that closed the dialog must not paint on the new picture.
+  state_.clickGuard = true;
+  return true;
+}
+
+std::optional<std::string> MainWindow::runSaveDialog(const char* filter, const char* extension) {
+  saveDialog_->filter = filter;
+  if (!saveDialog_->execute()) return std::nullopt;
+  const QString chosen = saveDialog_->fileName;
+  const std::string name = EnsureExtension(chosen.toStdString(), extension);
+  // The dialog asked about the name as typed; a different file that the
+  // extension leads to is asked about here.
+  const QString final = QString::fromStdString(name);
+  if (final != chosen && QFileInfo::exists(final) &&
+      !confirm(QString("%1 already exists.\nDo you want to replace it?").arg(final)))
+    return std::nullopt;
+  return name;
+}
+
+void MainWindow::pictureReplaced(const QString& name) {
+  SetZoom(1);
+  RefreshPicture(true);
+  emit borderChanged();
+  if (name.isEmpty()) return;
+  setFileCaption(name);
+  openDialog_->fileName = name;
+  saveDialog_->fileName = name;
+}
+
+bool MainWindow::LoadMgsFile(const QString& name) {
+  if (reportFileError(cs::LoadMgsFile(name.toStdString(), state_.picture))) return false;
+  pictureReplaced(name);
+  return true;
+}
+
+bool MainWindow::LoadMgFile(const QString& name) {
+  if (reportFileError(cs::LoadMgFile(name.toStdString(), state_.picture))) return false;
+  pictureReplaced(name);
+  return true;
+}
+
+void MainWindow::openPicture() {
+  if (runOpenDialog(kMgsFilter)) LoadMgsFile(openDialog_->fileName);
+}
+
+void MainWindow::SaveMgsFile() {
+  const auto name = runSaveDialog(kMgsFilter, ".mgs");
+  if (!name) return;
+  // The caption names the file only once it has been written.
+  if (reportFileError(cs::SaveMgsFile(*name, state_.picture))) return;
+  setFileCaption(QString::fromStdString(*name));
+}
+
+void MainWindow::ImportMgFile() {
+  if (runOpenDialog(kMgFilter)) LoadMgFile(openDialog_->fileName);
+}
+
+void MainWindow::ImportScreenFile(bool withHeader, bool singleScreen, const char* filter) {
+  if (!runOpenDialog(filter)) return;
+  const std::string name = openDialog_->fileName.toStdString();
+  if (reportFileError(cs::ImportScreenFile(name, withHeader, singleScreen, state_.picture))) return;
+  pictureReplaced(QString());
+}
+
+void MainWindow::ExportMgFile(const char* filter, const char* extension, bool mg1Layout) {
+  const auto name = runSaveDialog(filter, extension);
+  if (!name) return;
+  reportFileError(mg1Layout ? WriteMg1File(*name, state_.picture) : WriteMgFile(*name, state_.picture));
+}
+
+void MainWindow::ExportImgFile() {
+  const auto name = runSaveDialog("*.img|*.img", ".img");
+  if (name) reportFileError(cs::ExportImgFile(*name, state_.picture));
+}
+
+void MainWindow::openCommandLineFile(const QStringList& arguments) {
+  if (arguments.size() != 1) {
+    QString dir = programDir_;
+    if (dir.size() > 1 && dir.endsWith('/')) dir.chop(1);
+    openDialog_->initialDir = dir;
+    saveDialog_->initialDir = dir;
+    return;
+  }
+  const QString& name = arguments.front();
+  const qsizetype dot = name.lastIndexOf('.');
+  const QString ext = dot < 0 ? QString() : name.mid(dot);
+  if (ext == ".mgs")
+    LoadMgsFile(name);
+  else if (ext == ".mg1" || ext == ".mg2" || ext == ".mg4" || ext == ".mg8")
+    LoadMgFile(name);
+}
+
+}  // namespace cs

@@ -1,0 +1,220 @@
+// The floating tool panels and the toolbar keys that show them; the preview
+// window's navigation and the magnifier; the About box; the PNG export.
+#include <QPainter>
+#include <QPushButton>
+
+#include "app/ui/editor_image.h"
+#include "app/ui/floating_panel.h"
+#include "app/ui/icons.h"
+#include "app/ui/main_window.h"
+#include "app/panel_placement.h"
+#include "app/ui/preview_panels.h"
+#include "app/ui/scroll_box.h"
+#include "app/ui/tool_key.h"
+#include "app/ui/tool_panels.h"
+#include "formats/png_export.h"
+#include "model/colour.h"
+#include "render/preview_nav.h"
+
+namespace cs {
+
+namespace {
+
+// Panels whose place is not stored start where the form description put them.
+constexpr QPoint kDialogPanelsAt(240, 60);
+
+// A toolbar icon as an opaque image, on the white face of its key.
+RgbImage opaqueIcon(Icon icon) {
+  QImage face(kIconSize, kIconSize, QImage::Format_RGB32);
+  face.fill(Qt::white);
+  QPainter(&face).drawImage(0, 0, MakeIcon(icon));
+  RgbImage out(kIconSize, kIconSize);
+  for (int y = 0; y < kIconSize; ++y)
+    for (int x = 0; x < kIconSize; ++x) out.set(x, y, face.pixel(x, y));
+  return out;
+}
+
+}  // namespace
+
+void MainWindow::buildPanels() {
+  palettePanel_ = new FloatingPanel("Panel_Color", "Panel1", "Full Palette", {342, 486}, workSpace_);
+  registerPanel(palettePanel_, &WindowPositions::paletteX, &WindowPositions::paletteY);
+  borderPanel_ = new FloatingPanel("Panel_Border", "Panel5", "Border Palette", {150, 166}, workSpace_);
+  registerPanel(borderPanel_, &WindowPositions::borderPaletteX, &WindowPositions::borderPaletteY);
+  previewPanel_ = new PreviewPanel(workSpace_);
+  registerPanel(previewPanel_, &WindowPositions::previewX, &WindowPositions::previewY);
+  zoomPreviewPanel_ = new ZoomPreviewPanel(workSpace_);
+  registerPanel(zoomPreviewPanel_, &WindowPositions::zoomPreviewX, &WindowPositions::zoomPreviewY);
+  correctorPanel_ =
+      new FloatingPanel("Panel_Corrector", "Panel12", "Color Corrector", {1041, 617}, workSpace_);
+  correctorPanel_->addCloseIcon("Image16");
+  registerPanel(correctorPanel_, &WindowPositions::correctorX, &WindowPositions::correctorY);
+  exportPngPanel_ = new ExportPngPanel(workSpace_);
+  exportPngPanel_->move(kDialogPanelsAt);
+  saveSelectionPanel_ = new SaveSelectionPanel(workSpace_);
+  saveSelectionPanel_->move(kDialogPanelsAt);
+  aboutPanel_ = new AboutPanel(workSpace_);
+
+  zoomTargetIcons_ = {opaqueIcon(Icon::Zoom2), opaqueIcon(Icon::Zoom3), opaqueIcon(Icon::Zoom4)};
+  previewPanel_->borderFrame()->setColour(
+      BorderColor(state_.picture.borderIndex0, state_.picture.borderIndex1));
+
+  CanvasImage* preview = previewPanel_->image();
+  connect(preview, &CanvasImage::moved, this, &MainWindow::previewMouseMove);
+  connect(preview, &CanvasImage::pressed, this, [this] { previewMousePress(); });
+  connect(previewPanel_->borderFrame(), &BorderFrame::moved, this, &MainWindow::ShowPreview);
+  connect(this, &MainWindow::pictureRefreshed, this, &MainWindow::ShowPreview);
+  connect(this, &MainWindow::cellRedrawn, this, [this, preview](CellRect r) {
+    const QRect block(2 * r.x, 2 * r.y, 2 * r.width, 2 * r.height);
+    CopyRect(preview->canvas(), block.x(), block.y(), images_.preview, block.x(), block.y(), block.width(),
+             block.height());
+    preview->update(block);
+    // The magnifier follows a pen point even when no move comes after it.
+    ShowZoomPreview();
+  });
+  connect(this, &MainWindow::borderChanged, this, [this] {
+    previewPanel_->borderFrame()->setColour(
+        BorderColor(state_.picture.borderIndex0, state_.picture.borderIndex1));
+  });
+  // The magnifier records every move, even while the click guard holds the
+  // painting back.
+  connect(exportPngPanel_->okButton(), &QPushButton::clicked, this, &MainWindow::exportPng);
+
+  buildPanelKeys();
+}
+
+void MainWindow::buildPanelKeys() {
+  const struct {
+    const char* name;
+    Icon icon;
+    const char* iconName;
+    const char* hint;
+    int x;
+    void (MainWindow::*toggle)();
+    ToolKey* MainWindow::*key;
+  } keys[] = {
+      {"KEY_Palette", Icon::Palette, "Image1", "Full Palette Window (use hotkey 'C')", 212,
+       &MainWindow::TogglePalettePanel, &MainWindow::paletteKey_},
+      {"KEY_BorderPalette", Icon::BorderPalette, "Image2", "Border Palette Window (use hotkey 'B')", 244,
+       &MainWindow::ToggleBorderPalettePanel, &MainWindow::borderPaletteKey_},
+      {"KEY_Preview", Icon::Preview, "Image3", "Preview and Zoom selector Window (use hotkey 'V')", 284,
+       &MainWindow::TogglePreviewPanel, &MainWindow::previewKey_},
+      {"KEY_ZoomPreview", Icon::Magnifier, "Image14", "Preview Zoom Window (use hotkey 'ALT+V')", 316,
+       &MainWindow::ToggleZoomPreviewPanel, &MainWindow::zoomPreviewKey_},
+  };
+  for (const auto& k : keys) {
+    auto* key = new ToolKey(k.name, MakeIcon(k.icon), k.iconName, k.hint, instruments_);
+    key->move(k.x, gridKey_->y());
+    connect(key, &ToolKey::pressed, this, k.toggle);
+    this->*k.key = key;
+  }
+}
+
+QWidget* MainWindow::palettePanel() const { return palettePanel_; }
+QWidget* MainWindow::borderPanel() const { return borderPanel_; }
+QWidget* MainWindow::correctorPanel() const { return correctorPanel_; }
+
+// Only the toggles set the bevels: a panel closed otherwise leaves its key
+// lowered until the next toggle.
+void MainWindow::togglePanel(QWidget* panel, ToolKey* key) {
+  panel->setVisible(panel->isHidden());
+  key->setOuterLowered(!panel->isHidden());
+}
+
+void MainWindow::TogglePalettePanel() { togglePanel(palettePanel_, paletteKey_); }
+
+void MainWindow::ToggleBorderPalettePanel() { togglePanel(borderPanel_, borderPaletteKey_); }
+
+void MainWindow::TogglePreviewPanel() {
+  togglePanel(previewPanel_, previewKey_);
+  if (!previewPanel_->isHidden()) ShowPreview();
+}
+
+void MainWindow::ToggleZoomPreviewPanel() {
+  togglePanel(zoomPreviewPanel_, zoomPreviewKey_);
+  ShowZoomPreview();
+}
+
+void MainWindow::ShowPreview() {
+  CanvasImage* preview = previewPanel_->image();
+  CopyRect(preview->canvas(), 0, 0, images_.preview, 0, 0, kPreviewWidth, kPreviewHeight);
+  preview->update();
+}
+
+void MainWindow::ShowZoomPreview() {
+  // A hidden magnifier is brought up to date when it is shown again.
+  if (zoomPreviewPanel_->isHidden()) return;
+  const MagnifierSource src = MagnifierSourceOf(state_.zoomPreviewMouse, state_.view.pixelScale());
+  CanvasImage* magnifier = zoomPreviewPanel_->image();
+  CopyRect(magnifier->canvas(), 0, 0, previewPanel_->image()->canvas(), src.x, src.y, kMagnifierSize,
+           kMagnifierSize);
+  magnifier->update();
+}
+
+void MainWindow::DrawPreviewFrame() {
+  // The frame is sized by the whole scroll box, scroll bars included.
+  const PreviewFrame frame = PlacePreviewFrame(state_.view, scrollBox_->width(), scrollBox_->height());
+  ShowPreview();
+  CanvasImage* preview = previewPanel_->image();
+  std::vector<Segment> edges;
+  CollectPreviewFrameSegments(frame, edges);
+  DrawSegments(preview->canvas(), 0, 0, edges, editorImage_->canvas().patterns());
+  const size_t icon = static_cast<size_t>(PreviewJumpLevel(state_.view.previewZoomTarget) - 2);
+  CopyRect(preview->canvas(), frame.x, frame.y, zoomTargetIcons_[icon], 0, 0, kIconSize, kIconSize);
+}
+
+void MainWindow::previewMouseMove(QPoint pos) {
+  state_.view.previewCellX = PreviewCellAt(pos.x());
+  state_.view.previewCellY = PreviewCellAt(pos.y());
+  DrawPreviewFrame();
+}
+
+void MainWindow::previewMousePress() {
+  const ViewState& v = state_.view;
+  SetZoom(PreviewJumpLevel(v.previewZoomTarget));
+  const ScrollPositions to = PreviewJumpScroll(v.pixelScale(), v.previewCellX, v.previewCellY);
+  scrollBox_->scrollTo(to.horizontal, to.vertical);
+  RefreshPicture(true);
+  TogglePreviewPanel();
+}
+
+void MainWindow::toggleAbout() {
+  // Centred in the window itself, wherever the panel's parent lies in it.
+  const QPoint at(CentredOffset(width(), aboutPanel_->width()),
+                  CentredOffset(height(), aboutPanel_->height()));
+  aboutPanel_->move(aboutPanel_->parentWidget()->mapFrom(this, at));
+  aboutPanel_->setVisible(aboutPanel_->isHidden());
+}
+
+void MainWindow::showExportPng() { exportPngPanel_->show(); }
+
+void MainWindow::exportPng() {
+  const RgbImage image = BuildPngImage(images_.composite, state_.picture.borderIndex0,
+                                       state_.picture.borderIndex1, exportPngPanel_->checkedMode());
+  const auto name = runSaveDialog("*.png|*.png", ".png");
+  // A failed write leaves the panel open with the error shown.
+  if (name && reportFileError(WritePngFile(*name, image))) return;
+  exportPngPanel_->hide();
+}
+
+void MainWindow::showSaveSelection() {
+  if (state_.selection.visible) saveSelectionPanel_->show();
+}
+
+void MainWindow::panelKeyPressed(int key, Qt::KeyboardModifiers modifiers) {
+  const bool ctrl = modifiers & Qt::ControlModifier;
+  const bool alt = modifiers & Qt::AltModifier;
+  if (!previewPanel_->isHidden()) {
+    int& target = state_.view.previewZoomTarget;
+    const int before = target;
+    if (key == Qt::Key_Up) target = RaisedPreviewTarget(target);
+    if (key == Qt::Key_Down) target = LoweredPreviewTarget(target);
+    if (target != before) DrawPreviewFrame();
+  }
+  if (key == Qt::Key_C && !ctrl) TogglePalettePanel();
+  if ((key == Qt::Key_V || key == Qt::Key_F12) && !ctrl && !alt) TogglePreviewPanel();
+  if (key == Qt::Key_V && alt) ToggleZoomPreviewPanel();
+  if (key == Qt::Key_B && !ctrl) ToggleBorderPalettePanel();
+}
+
+}  // namespace cs
