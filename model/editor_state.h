@@ -44,6 +44,8 @@ struct ViewState {
   int previewZoomTarget = 8;
   int previewCellX = 0;
   int previewCellY = 0;
+  // The event time of the wheel notch that zoomed last (0: none yet).
+  unsigned lastWheelZoomMs = 0;
 };
 
 // Instrument values as the toolbar and the keys set them.

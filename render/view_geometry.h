@@ -61,4 +61,16 @@ constexpr int MaxScroll(int range, int viewport) { return range > viewport ? ran
 // at most one step per timer tick (`wheelReady`) and never past the limits.
 int WheelZoomTarget(int zoomLevel, bool wheelUp, bool wheelReady);
 
+// Notches sent within this many milliseconds of the notch that last zoomed
+// do nothing, however late they are handled: a burst queued behind a slow
+// zoom must not zoom again when the timer has meanwhile re-armed the wheel.
+inline constexpr unsigned kWheelStepMs = 100;
+
+// True when a notch sent at `eventMs` (the window system's event time, which
+// wraps at 32 bits; 0 when unknown) is far enough from `lastZoomMs`, the time
+// of the notch that zoomed last (0 when none).
+constexpr bool WheelStepDue(unsigned lastZoomMs, unsigned eventMs) {
+  return lastZoomMs == 0 || eventMs == 0 || eventMs - lastZoomMs >= kWheelStepMs;
+}
+
 }  // namespace cs

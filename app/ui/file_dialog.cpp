@@ -33,6 +33,8 @@ bool FileDialog::execute() {
     dialog.setNameFilter(QtNameFilters(filter));
     // Qt's own dialog, so the behaviour is the same on every desktop.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // The caller adds the extension and asks about the file really written.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!initialDir.isEmpty()) dialog.setDirectory(initialDir);
     if (!fileName.isEmpty()) {
       const QFileInfo info(fileName);

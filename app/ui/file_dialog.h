@@ -24,7 +24,8 @@ class FileDialog : public QObject {
   QString initialDir;
 
   // Runs the dialog; on confirmation stores the chosen name in `fileName` and
-  // returns true. A save dialog asks before overwriting an existing file.
+  // returns true. A save dialog never asks about overwriting: its caller
+  // knows the name that will really be written.
   bool execute();
 
   // Replaces the dialog itself, for tests: gets the dialog, returns the

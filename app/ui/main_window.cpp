@@ -196,7 +196,7 @@ void MainWindow::buildMenus() {
   add(import, "Importfromimg2", "Import from *.img", [this] { ImportScreenFile(false, false, "*.img|*.img"); });
   add(import, "Importfromimg1", "Import from *.$img", [this] { ImportScreenFile(true, false, "*.$img|*.$img"); });
   add(import, "Importfromscr1", "Import from *.scr", [this] { ImportScreenFile(false, true, "*.scr|*.scr"); });
-  add(import, "Importfromscr2", "Import from *.$scr", [this] { ImportScreenFile(true, true, "*.scr|*.scr"); });
+  add(import, "Importfromscr2", "Import from *.$scr", [this] { ImportScreenFile(true, true, "*.$scr|*.$scr"); });
 
   QMenu* exportMenu = fileMenu_->addMenu("Export");
   exportMenu->setObjectName("Export1");
@@ -274,8 +274,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   if (event->type() == QEvent::Wheel) {
-    const int dy = static_cast<QWheelEvent*>(event)->angleDelta().y();
-    if (dy != 0) zoomByWheel(dy > 0);
+    const auto* wheel = static_cast<QWheelEvent*>(event);
+    const int dy = wheel->angleDelta().y();
+    if (dy != 0) zoomByWheel(dy > 0, static_cast<unsigned>(wheel->timestamp()));
     return true;
   }
   return false;

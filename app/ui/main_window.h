@@ -94,8 +94,9 @@ class MainWindow : public QMainWindow {
   void CenterEditorPicture();
   // Image6: the picture window fills the work area or floats at RestoreBounds.
   void TogglePictureMaximised();
-  // One wheel notch over the window; zooms at most one level per timer tick.
-  void zoomByWheel(bool up);
+  // One wheel notch over the window, sent at `eventMs` (0: unknown); zooms at
+  // most one level per timer tick and per 100 ms of event time.
+  void zoomByWheel(bool up, unsigned eventMs);
   void tickTimer();
 
   // --- toggles of the toolbar keys ---
@@ -223,6 +224,8 @@ class MainWindow : public QMainWindow {
   void buildPanels();
   void buildPanelKeys();
   void togglePanel(QWidget* panel, ToolKey* key);
+  // Shows (raised above the other floating panels) or hides a panel.
+  void showOnTop(QWidget* panel, bool show);
   // The key rules that show panels and steer the preview.
   void panelKeyPressed(int key, Qt::KeyboardModifiers modifiers);
   void showMessage(MessageKind kind, const QString& text);

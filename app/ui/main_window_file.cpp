@@ -45,14 +45,17 @@ bool MainWindow::runOpenDialog(const char* filter) {
 
 std::optional<std::string> MainWindow::runSaveDialog(const char* filter, const char* extension) {
   saveDialog_->filter = filter;
+  // The last name offered again, with this command's own extension: an
+  // export to PNG never proposes the .mg8 file it was loaded from.
+  if (!saveDialog_->fileName.isEmpty())
+    saveDialog_->fileName = QString::fromStdString(
+        RemoveExtension(saveDialog_->fileName.toStdString()) + extension);
   if (!saveDialog_->execute()) return std::nullopt;
-  const QString chosen = saveDialog_->fileName;
-  const std::string name = EnsureExtension(chosen.toStdString(), extension);
-  // The dialog asked about the name as typed; a different file that the
-  // extension leads to is asked about here.
+  const std::string name = EnsureExtension(saveDialog_->fileName.toStdString(), extension);
+  // The dialog does not ask about overwriting: the name as typed may not be
+  // the file written, so the question is asked here about the file itself.
   const QString final = QString::fromStdString(name);
-  if (final != chosen && QFileInfo::exists(final) &&
-      !confirm(QString("%1 already exists.\nDo you want to replace it?").arg(final)))
+  if (QFileInfo::exists(final) && !confirm(QString("%1 already exists.\nDo you want to replace it?").arg(final)))
     return std::nullopt;
   return name;
 }

@@ -63,7 +63,12 @@ void MainWindow::buildPanels() {
   connect(preview, &CanvasImage::moved, this, &MainWindow::previewMouseMove);
   connect(preview, &CanvasImage::pressed, this, [this] { previewMousePress(); });
   connect(previewPanel_->borderFrame(), &BorderFrame::moved, this, &MainWindow::ShowPreview);
-  connect(this, &MainWindow::pictureRefreshed, this, &MainWindow::ShowPreview);
+  // The magnifier copies from the preview, so it follows every refresh (an
+  // undo or redo included) right after the preview.
+  connect(this, &MainWindow::pictureRefreshed, this, [this] {
+    ShowPreview();
+    ShowZoomPreview();
+  });
   connect(this, &MainWindow::cellRedrawn, this, [this, preview](CellRect r) {
     const QRect block(2 * r.x, 2 * r.y, 2 * r.width, 2 * r.height);
     CopyRect(preview->canvas(), block.x(), block.y(), images_.preview, block.x(), block.y(), block.width(),
@@ -117,8 +122,14 @@ QWidget* MainWindow::correctorPanel() const { return correctorPanel_; }
 // Only the toggles set the bevels: a panel closed otherwise leaves its key
 // lowered until the next toggle.
 void MainWindow::togglePanel(QWidget* panel, ToolKey* key) {
-  panel->setVisible(panel->isHidden());
+  showOnTop(panel, panel->isHidden());
   key->setOuterLowered(!panel->isHidden());
+}
+
+void MainWindow::showOnTop(QWidget* panel, bool show) {
+  panel->setVisible(show);
+  // A panel that opens under another one would look as if the key did nothing.
+  if (show) panel->raise();
 }
 
 void MainWindow::TogglePalettePanel() { togglePanel(palettePanel_, paletteKey_); }
@@ -183,10 +194,10 @@ void MainWindow::toggleAbout() {
   const QPoint at(CentredOffset(width(), aboutPanel_->width()),
                   CentredOffset(height(), aboutPanel_->height()));
   aboutPanel_->move(aboutPanel_->parentWidget()->mapFrom(this, at));
-  aboutPanel_->setVisible(aboutPanel_->isHidden());
+  showOnTop(aboutPanel_, aboutPanel_->isHidden());
 }
 
-void MainWindow::showExportPng() { exportPngPanel_->show(); }
+void MainWindow::showExportPng() { showOnTop(exportPngPanel_, true); }
 
 void MainWindow::exportPng() {
   const RgbImage image = BuildPngImage(images_.composite, state_.picture.borderIndex0,
@@ -198,7 +209,7 @@ void MainWindow::exportPng() {
 }
 
 void MainWindow::showSaveSelection() {
-  if (state_.selection.visible) saveSelectionPanel_->show();
+  if (state_.selection.visible) showOnTop(saveSelectionPanel_, true);
 }
 
 void MainWindow::panelKeyPressed(int key, Qt::KeyboardModifiers modifiers) {

@@ -76,12 +76,14 @@ void MainWindow::TogglePictureMaximised() {
   }
 }
 
-void MainWindow::zoomByWheel(bool up) {
+void MainWindow::zoomByWheel(bool up, unsigned eventMs) {
+  if (!WheelStepDue(state_.view.lastWheelZoomMs, eventMs)) return;
   const int level = WheelZoomTarget(state_.view.zoomLevel, up, state_.wheelReady);
   if (level == 0) return;
   SetZoom(level);
   RefreshPicture(true);
   state_.wheelReady = false;
+  state_.view.lastWheelZoomMs = eventMs;
 }
 
 void MainWindow::tickTimer() {

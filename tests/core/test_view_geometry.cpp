@@ -78,6 +78,10 @@ TEST(WheelZoom, OneStepPerTickAndNeverPastTheLimits) {
   EXPECT_EQ(WheelZoomTarget(2, false, false), 0);
   EXPECT_EQ(WheelZoomTarget(4, true, true), 0);
   EXPECT_EQ(WheelZoomTarget(1, false, true), 0);
+  // 100 ms of event time between zooms, across the 32-bit clock's wrap too.
+  EXPECT_FALSE(WheelStepDue(5000, 5099));
+  EXPECT_TRUE(WheelStepDue(0xFFFFFFF0u, 0x54u));
+  EXPECT_FALSE(WheelStepDue(0xFFFFFFF0u, 0x53u));
 }
 
 }  // namespace

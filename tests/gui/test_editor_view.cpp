@@ -58,9 +58,11 @@ QPointF viewCentre(MainWindow& w) {
   return {c.x() / s, c.y() / s};
 }
 
-void wheel(MainWindow& w, int dy) {
+// One notch sent at `timeMs` of the window system's clock (0: unknown).
+void wheel(MainWindow& w, int dy, unsigned timeMs = 0) {
   QWheelEvent e(QPointF(100, 100), QPointF(100, 100), QPoint(), QPoint(0, dy), Qt::NoButton, Qt::NoModifier,
                 Qt::NoScrollPhase, false);
+  e.setTimestamp(timeMs);
   QCoreApplication::sendEvent(w.windowHandle(), &e);
 }
 
@@ -254,6 +256,20 @@ class EditorViewTest : public QObject {
     QCOMPARE(s->find<ToolKey>("KEY_Zoom3_1")->innerLowered(), true);
     // The wheel zooms; it does not scroll the picture.
     QCOMPARE(w.scrollBox()->verticalScrollBar()->value(), w.scrollBox()->vertical().scroll);
+  }
+
+  void aBurstOfNotchesZoomsOnceEvenWhenATickFallsInsideIt() {
+    auto s = start();
+    MainWindow& w = s->w();
+    QVERIFY(cs::test::showAndWait(w));
+    w.tickTimer();
+    wheel(w, 120, 5000);
+    w.tickTimer();  // the zoom took long: the timer re-armed the wheel meanwhile
+    wheel(w, 120, 5012);
+    wheel(w, 120, 5025);
+    QCOMPARE(w.state().view.zoomLevel, 2);
+    wheel(w, 120, 5100);
+    QCOMPARE(w.state().view.zoomLevel, 3);
   }
 
   void timerTickClearsTheClickGuardArmsTheWheelAndMovesTheAnts() {

@@ -30,14 +30,17 @@ bool samePicture(const Picture& a, const Picture& b) {
          a.borderIndex1 == b.borderIndex1;
 }
 
-// Answers every dialog with `answer` (or cancels) and remembers the filters.
+// Answers every dialog with `answer` (or cancels) and remembers the filters
+// and the names the dialogs proposed.
 struct Dialogs {
   QStringList filters;
+  QStringList proposed;
   std::optional<QString> answer;
   void attach(MainWindow& w) {
     for (FileDialog* d : {&w.openDialog(), &w.saveDialog()})
       d->setRunner([this](const FileDialog& dlg) {
         filters << dlg.filter;
+        proposed << dlg.fileName;
         return answer;
       });
   }
@@ -214,10 +217,25 @@ class FileCommandsTest : public QObject {
     answer = true;
     trigger(w, "Save1");
     QCOMPARE(QFileInfo(target).size(), qint64(36871));
-    // Typing the full name was already confirmed in the dialog.
+    // The dialog itself asks nothing: the full name typed is asked about once.
     d.answer = target;
     trigger(w, "Save1");
-    QCOMPARE(asked.size(), 2);
+    QCOMPARE(asked.size(), 3);
+    QVERIFY(asked[2].startsWith(target));
+  }
+
+  void saveDialogsProposeTheLoadedNameWithTheirOwnExtension() {
+    auto s = start();
+    MainWindow& w = s->w();
+    const QString loaded = s->dir->path() + "/example.mg8";
+    QVERIFY(QFile::copy(kSamples + "example.mg8", loaded));
+    QVERIFY(w.LoadMgFile(loaded));
+    Dialogs d;
+    d.attach(w);
+    for (const char* item : {"Exporttoimg2", "Exporttomg01", "Save1"}) trigger(w, item);
+    w.exportPng();
+    const QString base = s->dir->path() + "/example";
+    QCOMPARE(d.proposed, (QStringList{base + ".img", base + ".mg1", base + ".mgs", base + ".png"}));
   }
 
   void importingAnMgFileNamesItAndSetsItsCellHeight() {
@@ -267,8 +285,7 @@ class FileCommandsTest : public QObject {
     }
     QCOMPARE(w.windowTitle(), QString("chromaSmith x0.94"));
     QVERIFY(s->messages.empty());
-    // The "$" kinds skip a 17-byte header; the "$scr" item offers the
-    // "*.scr" filter.
+    // The "$" kinds skip a 17-byte header; the "$scr" item lists its own files.
     QFile scr(kSamples + "example.scr");
     QVERIFY(scr.open(QIODevice::ReadOnly));
     writeBytes(s->dir->path() + "/pic.$scr", QByteArray(17, 'h') + scr.readAll());
@@ -277,7 +294,7 @@ class FileCommandsTest : public QObject {
     d.answer = s->dir->path() + "/pic.$scr";
     w.state().picture.planes.fill(0);
     trigger(w, "Importfromscr2");
-    QCOMPARE(d.filters, QStringList{"*.scr|*.scr"});
+    QCOMPARE(d.filters, QStringList{"*.$scr|*.$scr"});
     QVERIFY(samePicture(w.state().picture, fromScr));
     d.answer = s->dir->path() + "/missing.$img";
     trigger(w, "Importfromimg1");

@@ -186,6 +186,21 @@ class FloatingPanelsTest : public QObject {
     QVERIFY(zoom->isHidden() && preview->isHidden());
   }
 
+  void aPanelShownByItsKeyOpensAboveTheOthers() {
+    auto s = start();
+    MainWindow& w = s->w();
+    QVERIFY(cs::test::showAndWait(w));
+    QWindow* win = w.windowHandle();
+    // Both start at the work area's top-left corner, so they overlap there.
+    QWidget* preview = s->find("Panel_Preview");
+    const QPoint corner = w.palettePanel()->geometry().topLeft() + QPoint(30, 30);
+    for (Qt::Key key : {Qt::Key_C, Qt::Key_V, Qt::Key_C, Qt::Key_C}) QTest::keyClick(win, key);
+    QWidget* top = w.workSpace()->childAt(corner);
+    while (top->parentWidget() != w.workSpace()) top = top->parentWidget();
+    QCOMPARE(top, w.palettePanel());
+    QVERIFY(preview->isVisible());
+  }
+
   void draggingAStripMovesItsPanelByExactlyTheMousesTravelWhereverTheCursorWent() {
     auto s = start();
     MainWindow& w = s->w();

@@ -252,7 +252,7 @@ class PreviewPanelsTest : public QObject {
     QCOMPARE(magnifier->canvas().at(16, 17), kCharGridDot);  // the frame's left edge at (16, 16)
   }
 
-  void aPenPointShowsInTheMagnifierAtOnce() {
+  void aPenPointAnUndoAndARedoShowInTheMagnifierAtOnce() {
     auto s = startWithPicture();
     MainWindow& w = s->w();
     QVERIFY(cs::test::showAndWait(w));
@@ -263,12 +263,18 @@ class PreviewPanelsTest : public QObject {
     w.ToggleZoomPreviewPanel();
     hover(w.editorImage(), QPoint(0, 0));
     const Rgb before = w.images().composite.at(0, 0);
+    TakeUndoSnapshot(w.state());
     pic.pixels(0)[0] ^= 0x80;
     w.RedrawCell(0, 0);
     CanvasImage* magnifier = w.zoomPreviewPanel()->image();
     QVERIFY(w.images().composite.at(0, 0) != before);
     QCOMPARE(magnifier->canvas().at(1, 1), w.images().composite.at(0, 0));
     QVERIFY(sameBlock(magnifier->canvas(), 0, 0, w.images().preview, 0, 0, 176, 176));
+    const Rgb after = w.images().composite.at(0, 0);
+    for (const Rgb shown : {before, after}) {
+      w.keyPressed(Qt::Key_Z, Qt::ControlModifier);
+      QCOMPARE(magnifier->canvas().at(1, 1), shown);
+    }
   }
 };
 
