@@ -2,6 +2,8 @@
 // the whole run. Passed by reference to whatever reads or changes it.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 
 #include "model/current_colours.h"
@@ -21,11 +23,24 @@ struct PenMemo {
 // The cell-aligned selection, in byte columns and cell rows.
 struct Selection {
   bool visible = false;
-  bool dragging = false;
+  bool dragging = false;  // the rectangle follows the mouse from the anchor
+  int left = 0;
+  int top = 0;
+  int anchorCol = 0;  // the cell where the drag started
+  int anchorRow = 0;
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const Selection&, const Selection&) = default;
+};
+
+// What the last copy recorded (or the last paste brought in): the rectangle
+// and the whole Picture's planes as they were then.
+struct CopyBlock {
   int left = 0;
   int top = 0;
   int width = 0;
   int height = 0;
+  std::array<uint8_t, kPlanesSize> planes{};
 };
 
 // Left, top, width and height of a panel in its parent.
@@ -64,6 +79,10 @@ struct EditorState {
   CurrentColours colours;
   ViewState view;
   Selection selection;
+  CopyBlock copy;
+  // The planes as they were before the running transform: transforms read
+  // only from here, so no write feeds a later read.
+  std::array<uint8_t, kPlanesSize> transformSource{};
   PenMemo penMemo;
 
   bool pixModeOn = true;
