@@ -39,8 +39,8 @@ std::array<uint8_t, kSelectionBlockSize> SerializeSelectionBlock(const EditorSta
   const Selection& sel = s.selection;
   out[kFlagsAt] = sel.dragging ? 1 : 0;
   out[kFlagsAt + 1] = sel.visible ? 1 : 0;
-  const int fields[] = {sel.left,   sel.top,    sel.anchorCol,    sel.anchorRow,    sel.width,
-                        sel.height, s.copy.left, s.copy.top, s.copy.width, s.copy.height};
+  const int fields[] = {sel.left,   sel.top,     sel.anchorCol, sel.anchorRow, sel.width,
+                        sel.height, s.copy.left, s.copy.top,    s.copy.width,  s.copy.height};
   for (std::size_t i = 0; i < std::size(fields); ++i) putInt(out.data() + kRectAt + 4 * i, fields[i]);
   out[kPhaseAt] = static_cast<uint8_t>(s.antsPhase);
   std::memcpy(out.data() + kPlanesAt, s.copy.planes.data(), kPlanesSize);

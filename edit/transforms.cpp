@@ -57,7 +57,8 @@ Planes pixelPlanes(EditorState& s, int screen) {
 void moveEntry(EditorState& s, int toColumn, int toLine, int fromColumn, int fromLine) {
   for (int screen = 0; screen < 2; ++screen) {
     const uint8_t* src = s.transformSource.data() + kPixelBlockSize + screen * kAttrPlaneSize;
-    std::memcpy(s.picture.attrs(screen) + attrIndex(toColumn, toLine), src + attrIndex(fromColumn, fromLine), 2);
+    std::memcpy(s.picture.attrs(screen) + attrIndex(toColumn, toLine), src + attrIndex(fromColumn, fromLine),
+                2);
   }
 }
 
@@ -198,7 +199,8 @@ bool turnFits(const EditorState& s) {
   const int64_t W = 8 * int64_t(sel.width), H = int64_t(h) * sel.height;
   const bool inside = x0 + W <= kWidth && y0 + H <= kLines;
   const bool pixelsFit = x0 + H <= kWidth && y0 + W <= kLines;
-  const bool cellsFit = int64_t(sel.left) + sel.height <= kColumns && h * (int64_t(sel.top) + sel.width - 1) < kLines;
+  const bool cellsFit =
+      int64_t(sel.left) + sel.height <= kColumns && h * (int64_t(sel.top) + sel.width - 1) < kLines;
   return inside && pixelsFit && cellsFit;
 }
 

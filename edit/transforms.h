@@ -10,7 +10,15 @@
 
 namespace cs {
 
-enum class Transform { FlipHorizontal, FlipVertical, Rotate90, RotateRight, RotateLeft, RotateUp, RotateDown };
+enum class Transform {
+  FlipHorizontal,
+  FlipVertical,
+  Rotate90,
+  RotateRight,
+  RotateLeft,
+  RotateUp,
+  RotateDown
+};
 
 // Runs one transform as one undo step. The quarter turn is refused (false:
 // no snapshot, nothing written) when the turned block would not fit inside

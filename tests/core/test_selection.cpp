@@ -80,8 +80,10 @@ TEST_F(Selecting, PasteFromAnotherEditorIsClippedAtTheRightAndBottom) {
   EXPECT_TRUE(snapshotTaken(before));
   for (int line = 184; line < 192; ++line)
     for (int screen = 0; screen < 2; ++screen) {
-      EXPECT_EQ(s.picture.pixels(screen)[pixelIndex(30, line)], pixelAt(other.picture.planes, screen, 10, line - 152));
-      EXPECT_EQ(s.picture.pixels(screen)[pixelIndex(31, line)], pixelAt(other.picture.planes, screen, 11, line - 152));
+      EXPECT_EQ(s.picture.pixels(screen)[pixelIndex(30, line)],
+                pixelAt(other.picture.planes, screen, 10, line - 152));
+      EXPECT_EQ(s.picture.pixels(screen)[pixelIndex(31, line)],
+                pixelAt(other.picture.planes, screen, 11, line - 152));
       EXPECT_EQ(s.picture.attrs(screen)[attrIndex(31, line) + 1],
                 other.picture.attrs(screen)[attrIndex(11, line - 152) + 1]);
       EXPECT_EQ(s.picture.pixels(screen)[pixelIndex(29, line)], before.pixels(screen)[pixelIndex(29, line)]);
@@ -135,13 +137,12 @@ TEST_F(Selecting, ClipboardDataShortOrOutOfRangeIsIgnored) {
     b[at] = value;
     return b;
   };
-  const std::array<uint8_t, kSelectionBlockSize> bad[] = {
-      spoilt(0, 2),        // a flag other than 0 or 1
-      spoilt(7, 0x80),     // a negative left column
-      spoilt(20, 32),      // 1 + 32 columns
-      spoilt(40, 193),     // copy rows past line 191
-      spoilt(44, 3),       // an ants phase between steps
-      spoilt(12333, 15)};  // a colour index above 14
+  const std::array<uint8_t, kSelectionBlockSize> bad[] = {spoilt(0, 2),        // a flag other than 0 or 1
+                                                          spoilt(7, 0x80),     // a negative left column
+                                                          spoilt(20, 32),      // 1 + 32 columns
+                                                          spoilt(40, 193),     // copy rows past line 191
+                                                          spoilt(44, 3),       // an ants phase between steps
+                                                          spoilt(12333, 15)};  // a colour index above 14
   use(8);
   select(5, 5, 1, 1);
   CopySelection(s, false);
