@@ -1,5 +1,7 @@
 #include "edit/instruments.h"
 
+#include "edit/selection.h"
+
 namespace cs {
 
 namespace {
@@ -16,7 +18,10 @@ PressResult EditorPress(EditorState& s, PaintSink& sink, MouseButton button, boo
   const bool left = button == MouseButton::Left;
   const Instrument ins = s.curInstrument;
 
-  if (ins == Instrument::Select) r.startSelection = true;
+  if (ins == Instrument::Select) {
+    SelectPress(s, X, Y);
+    r.startSelection = true;
+  }
 
   if (isPen(ins) && left) {
     TakeUndoSnapshot(s);
@@ -70,11 +75,15 @@ MoveResult EditorMove(EditorState& s, PaintSink& sink, bool leftHeld, bool shift
     s.shapeStarted = true;
     r.band = {RubberBand::Kind::Line, s.lastPoint, here};
   }
-  if (s.curInstrument == Instrument::Rect && s.shapeStarted) r.band = {RubberBand::Kind::Rect, s.lastPoint, here};
+  if (s.curInstrument == Instrument::Rect && s.shapeStarted)
+    r.band = {RubberBand::Kind::Rect, s.lastPoint, here};
   if (s.curInstrument == Instrument::Ellipse && s.shapeStarted)
     r.band = {RubberBand::Kind::Ellipse, s.lastPoint, here};
 
-  r.selectionDrag = s.selection.dragging;
+  if (s.curInstrument == Instrument::Select && s.selection.dragging) {
+    SelectMove(s, X, Y);
+    r.selectionDrag = true;
+  }
 
   if (isPen(s.curInstrument)) {
     if (leftHeld) {

@@ -11,7 +11,7 @@ namespace cs {
 enum class MouseButton { Left, Right, Middle };
 
 struct PressResult {
-  bool startSelection = false;  // the Select instrument takes the press
+  bool startSelection = false;  // the Select instrument started a selection there
   bool pickedColours = false;   // the current colours were loaded from a cell
   bool refreshView = false;     // redraw from the composite (removes a rubber band)
 };
@@ -26,7 +26,7 @@ struct RubberBand {
 struct MoveResult {
   bool handled = false;         // the position was inside and no click guard was set
   RubberBand band;              // the band to show after a refresh from the composite
-  bool selectionDrag = false;   // the selection follows the mouse
+  bool selectionDrag = false;   // the selection was reshaped to follow the mouse
   bool hover = false;           // show the hover status and the cell's colours
   PointInfo hoverPoint{};
 };

@@ -26,10 +26,10 @@ struct Selection {
   bool dragging = false;  // the rectangle follows the mouse from the anchor
   int left = 0;
   int top = 0;
-  int anchorCol = 0;  // the cell where the drag started
-  int anchorRow = 0;
   int width = 0;
   int height = 0;
+  int anchorCol = 0;  // the cell where the drag started
+  int anchorRow = 0;
   friend bool operator==(const Selection&, const Selection&) = default;
 };
 

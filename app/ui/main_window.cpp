@@ -211,6 +211,7 @@ void MainWindow::buildMenus() {
   fileMenu_->addSeparator();
   add(fileMenu_, "Savewindowspositions1", "Save windows positions", [this] { SaveWindowsPositions(); });
 
+  buildEditMenu();
   QAction* about = menuBar()->addAction("About");
   about->setObjectName("About1");
   connect(about, &QAction::triggered, this, [this] { toggleAbout(); });

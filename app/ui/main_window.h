@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "formats/file_error.h"
+#include "edit/transforms.h"
 #include "model/editor_state.h"
 #include "render/compose.h"
 #include "app/window_positions.h"
@@ -128,8 +129,21 @@ class MainWindow : public QMainWindow {
   // Menu "Export to *.PNG" shows the export panel; its "Ok" writes the file.
   void showExportPng();
   void exportPng();
-  // Menu "Save selection": shows its panel while a selection is visible.
+  // Menu "Save selection": shows its panel while a selection is visible;
+  // its "Ok" asks for a name and dumps the selection.
   void showSaveSelection();
+  void saveSelectionOk();
+
+  // --- the Edit menu (main_window_edit.cpp) ---
+  void removeSelection();
+  void selectAll();
+  // Copy and paste go through the clipboard under the selection's format.
+  void copySelection();
+  void pasteSelection();
+  void deleteSelection();
+  void transform(Transform t);
+  // The mouse cursor is over the panel that holds the editor image.
+  bool mouseOverPicture() const;
 
   // The two palette panels are empty shells here: their content is placed
   // in panel coordinates below the 17-pixel caption strip.
@@ -213,6 +227,7 @@ class MainWindow : public QMainWindow {
 
  private:
   void buildMenus();
+  void buildEditMenu();
   void buildToolbar();
   void buildPictureWindow();
   void buildInstrumentKeys();

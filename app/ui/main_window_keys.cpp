@@ -10,13 +10,19 @@ void MainWindow::keyPressed(int key, Qt::KeyboardModifiers modifiers) {
   const bool ctrl = modifiers & Qt::ControlModifier;
   // The digits of the main row only; the keypad's do nothing here.
   if (key >= Qt::Key_1 && key <= Qt::Key_4 && !(modifiers & Qt::KeypadModifier)) SelectMix(key - Qt::Key_1);
-  if (key == Qt::Key_Escape) {
-    // Ends an open polyline, rectangle or ellipse and removes the selection.
-    state_.shapeStarted = false;
-    state_.selection.visible = false;
-    RefreshPicture(false);
-  }
+  // Esc ends an open polyline, rectangle or ellipse; it and Ctrl+D remove
+  // the selection.
+  if (key == Qt::Key_Escape) state_.shapeStarted = false;
+  if (key == Qt::Key_Escape || (ctrl && key == Qt::Key_D)) removeSelection();
+  if (key == Qt::Key_Delete) deleteSelection();
   if (ctrl) {
+    if (key == Qt::Key_C) copySelection();
+    if (key == Qt::Key_V) pasteSelection();
+    if (key == Qt::Key_Left) transform(Transform::RotateLeft);
+    if (key == Qt::Key_Right) transform(Transform::RotateRight);
+    if (key == Qt::Key_Up) transform(Transform::RotateUp);
+    if (key == Qt::Key_Down) transform(Transform::RotateDown);
+    if (key == Qt::Key_A) selectAll();
     if (key == Qt::Key_Z) {
       SwapUndoSnapshot(state_);
       RefreshPicture(true);

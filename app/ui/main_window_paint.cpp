@@ -11,6 +11,7 @@
 #include "app/ui/tool_key.h"
 #include "colour/ui/current_colours_panel.h"
 #include "edit/instruments.h"
+#include "edit/selection.h"
 
 namespace cs {
 
@@ -89,23 +90,22 @@ void MainWindow::SetInstrument(Instrument n) {
     instrumentKeys_[i]->setInnerLowered(kInstrumentKeys[i].value == n);
 }
 
-void MainWindow::editorMousePress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
-                                             QPoint pos) {
+void MainWindow::editorMousePress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos) {
   const PressResult r =
       EditorPress(state_, *paintSink_, buttonOf(button), modifiers & Qt::ShiftModifier, pos.x(), pos.y());
   if (r.pickedColours) {
     RedrawPalettePanels();
     ShowMixSelection();
   }
-  if (r.refreshView) RefreshPicture(false);
+  if (r.refreshView || r.startSelection) RefreshPicture(false);
 }
 
-void MainWindow::editorMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
-                                             QPoint pos) {
+void MainWindow::editorMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos) {
   // The magnifier follows every move, also while the click guard holds.
   state_.zoomPreviewMouse = {pos.x(), pos.y()};
   const MoveResult r = EditorMove(state_, *paintSink_, buttons & Qt::LeftButton,
                                   modifiers & Qt::ShiftModifier, pos.x(), pos.y());
+  if (r.selectionDrag) RefreshPicture(false);
   if (r.band.kind != RubberBand::Kind::None)
     editorImage_->setRubberBand(r.band, currentColours_->curMixColour());
   if (r.hover) {
@@ -119,7 +119,7 @@ void MainWindow::editorMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers
   ShowZoomPreview();
 }
 
-void MainWindow::editorMouseRelease() { state_.selection.dragging = false; }
+void MainWindow::editorMouseRelease() { SelectRelease(state_); }
 
 void MainWindow::ShowCellColours(int X, int Y) {
   statusBar_->setCellColours(CellMixColours(state_, tables_.mix, X, Y));

@@ -84,6 +84,7 @@ void MainWindow::buildPanels() {
   // The magnifier records every move, even while the click guard holds the
   // painting back.
   connect(exportPngPanel_->okButton(), &QPushButton::clicked, this, &MainWindow::exportPng);
+  connect(saveSelectionPanel_->okButton(), &QPushButton::clicked, this, &MainWindow::saveSelectionOk);
 
   buildPanelKeys();
 }

@@ -21,7 +21,7 @@ struct SelectionFixture : ::testing::Test {
     return {column * 8 * k + 4 * k, row * h * k + h * k / 2};
   }
   void select(int left, int top, int width, int height) {
-    s.selection = {true, false, left, top, left, top, width, height};
+    s.selection = {true, false, left, top, width, height, left, top};
   }
   bool snapshotTaken(const Picture& before) const { return s.undo.planes == before.planes; }
 };

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -189,8 +190,20 @@ class Session {
 
   QString waitForWindow(const QString& title) {
     const QString pattern = "^" + QRegularExpression::escape(title) + "$";
-    const QByteArray id =
-        run("xdotool", {"search", "--sync", "--onlyvisible", "--name", pattern}, env_, 30000);
+    // A window that closes while xdotool walks the tree (a dialog going away)
+    // makes the search fail with BadWindow: search again until the deadline.
+    QElapsedTimer clock;
+    clock.start();
+    QByteArray id;
+    for (;;) {
+      try {
+        id = run("xdotool", {"search", "--sync", "--onlyvisible", "--name", pattern}, env_, 30000);
+        break;
+      } catch (const Failure&) {
+        if (clock.elapsed() > 30000) throw;
+        QThread::msleep(100);
+      }
+    }
     const QString wid = QString::fromLatin1(id).split('\n', Qt::SkipEmptyParts).value(0);
     if (wid.isEmpty()) fail("no window titled " + title);
     return wid;

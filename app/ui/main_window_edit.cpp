@@ -1,0 +1,110 @@
+// The Edit menu: the selection, the clipboard and the block transforms. The
+// rules live in the core; here they meet the clipboard, the mouse cursor and
+// the display.
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QFrame>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+
+#include "app/ui/file_dialog.h"
+#include "app/ui/main_window.h"
+#include "app/ui/tool_panels.h"
+#include "edit/selection.h"
+#include "formats/selection_dump.h"
+
+namespace cs {
+
+void MainWindow::buildEditMenu() {
+  QMenu* edit = menuBar()->addMenu("Edit");
+  edit->setObjectName("Edit1");
+  const struct {
+    const char* name;
+    const char* caption;
+    void (MainWindow::*run)();
+  } commands[] = {
+      {"Removeselection1", "Remove selection (CTRL+D or ESC)", &MainWindow::removeSelection},
+      {"Copy1", "Copy (CTRL+C)", &MainWindow::copySelection},
+      {"Paste1", "Paste (CTRL+V)", &MainWindow::pasteSelection},
+      {"Delete1", "Delete (DEL)", &MainWindow::deleteSelection},
+  };
+  for (const auto& c : commands) {
+    QAction* a = edit->addAction(c.caption);
+    a->setObjectName(c.name);
+    connect(a, &QAction::triggered, this, c.run);
+  }
+  edit->addSeparator();
+  const struct {
+    const char* name;
+    const char* caption;
+    Transform t;
+  } transforms[] = {
+      {"FlipHorizontal1", "Flip Horizontal", Transform::FlipHorizontal},
+      {"FlipVertical1", "Flip Vertical", Transform::FlipVertical},
+      {"Rotate90cw1", "Rotate 90` cw", Transform::Rotate90},
+      {"RotatepixelsRight1", "Rotate pixels Right (CTRL+CursorRight)", Transform::RotateRight},
+      {"RotatepixelsLeft1", "Rotate pixels Left (CTRL+CursorLeft)", Transform::RotateLeft},
+      {"RotatepixelsUp1", "Rotate pixels Up (CTRL+CursorUp)", Transform::RotateUp},
+      {"RotatepixelsDown1", "Rotate pixels Down (CTRL+CursorDown)", Transform::RotateDown},
+  };
+  for (const auto& c : transforms) {
+    QAction* a = edit->addAction(c.caption);
+    a->setObjectName(c.name);
+    const Transform t = c.t;
+    connect(a, &QAction::triggered, this, [this, t] { transform(t); });
+  }
+}
+
+bool MainWindow::mouseOverPicture() const {
+  for (QWidget* w = QApplication::widgetAt(QCursor::pos()); w; w = w->parentWidget())
+    if (w == editPanel_) return true;
+  return false;
+}
+
+void MainWindow::removeSelection() {
+  RemoveSelection(state_);
+  RefreshPicture(false);
+}
+
+void MainWindow::selectAll() { SelectAll(state_); }
+
+void MainWindow::copySelection() {
+  if (CopySelection(state_, mouseOverPicture())) RefreshPicture(false);
+  const auto record = SerializeSelectionBlock(state_);
+  QByteArray bytes(qsizetype(kSelectionClipboardSize), '\0');
+  std::copy(record.begin(), record.end(), bytes.begin());
+  auto* mime = new QMimeData;
+  mime->setData(kSelectionClipboardFormat, bytes);
+  QApplication::clipboard()->setMimeData(mime);
+}
+
+void MainWindow::pasteSelection() {
+  QByteArray held;
+  if (const QMimeData* mime = QApplication::clipboard()->mimeData())
+    if (mime->hasFormat(kSelectionClipboardFormat)) held = mime->data(kSelectionClipboardFormat);
+  const std::span bytes(reinterpret_cast<const uint8_t*>(held.constData()), size_t(held.size()));
+  if (PasteSelection(state_, bytes, mouseOverPicture())) RefreshPicture(true);
+}
+
+void MainWindow::deleteSelection() {
+  if (DeleteSelection(state_)) RefreshPicture(true);
+}
+
+void MainWindow::transform(Transform t) {
+  if (ApplyTransform(state_, t)) RefreshPicture(true);
+}
+
+void MainWindow::saveSelectionOk() {
+  if (!state_.selection.visible) return;
+  saveSelectionPanel_->hide();
+  const int pixMode = saveSelectionPanel_->asScreen() ? kPixModeAsScreen : kPixModeLinear;
+  saveDialog_->filter = "*.bin|*.bin";
+  // The dump names its files from the chosen name; no extension is added.
+  if (!saveDialog_->execute()) return;
+  reportFileError(
+      WriteSelectionDump(state_.picture, state_.selection, pixMode, saveDialog_->fileName.toStdString()));
+}
+
+}  // namespace cs
