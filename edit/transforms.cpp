@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 
 namespace cs {
@@ -62,13 +63,29 @@ void moveEntry(EditorState& s, int toColumn, int toLine, int fromColumn, int fro
   }
 }
 
+// Mirrors each of n bytes: bit 7 swaps with bit 0 and so on. Eight bytes
+// at a time where it can.
+void reverseBytes(uint8_t* dst, const uint8_t* src, int n) {
+  int i = 0;
+  for (; i + 8 <= n; i += 8) {
+    uint64_t x;
+    std::memcpy(&x, src + i, 8);
+    x = ((x >> 1) & 0x5555555555555555ull) | ((x & 0x5555555555555555ull) << 1);
+    x = ((x >> 2) & 0x3333333333333333ull) | ((x & 0x3333333333333333ull) << 2);
+    x = ((x >> 4) & 0x0F0F0F0F0F0F0F0Full) | ((x & 0x0F0F0F0F0F0F0F0Full) << 4);
+    std::memcpy(dst + i, &x, 8);
+  }
+  for (; i < n; ++i) dst[i] = kReversedBits[src[i]];
+}
+
 void flipHorizontal(EditorState& s, const Region& r) {
+  // Byte columns swap ends and each byte is mirrored; a column's lines lie
+  // next to each other in the plane.
   for (int screen = 0; screen < 2; ++screen) {
     const Planes p = pixelPlanes(s, screen);
     for (int j = 0; j < r.columns; ++j) {
       const int from = r.column + j, to = r.column + r.columns - 1 - j;
-      for (int y = r.line; y < r.line + r.lines; ++y)
-        p.dst[pixelIndex(to, y)] = kReversedBits[p.src[pixelIndex(from, y)]];
+      reverseBytes(p.dst + pixelIndex(to, r.line), p.src + pixelIndex(from, r.line), r.lines);
     }
   }
   for (int i = 0; i < r.cellRows; ++i)
@@ -81,9 +98,19 @@ void flipHorizontal(EditorState& s, const Region& r) {
 void flipVertical(EditorState& s, const Region& r) {
   for (int screen = 0; screen < 2; ++screen) {
     const Planes p = pixelPlanes(s, screen);
-    for (int c = r.column; c < r.column + r.columns; ++c)
-      for (int i = 0; i < r.lines; ++i)
-        p.dst[pixelIndex(c, r.line + r.lines - 1 - i)] = p.src[pixelIndex(c, r.line + i)];
+    for (int c = r.column; c < r.column + r.columns; ++c) {
+      const uint8_t* __restrict src = p.src + pixelIndex(c, r.line);
+      uint8_t* __restrict dst = p.dst + pixelIndex(c, r.line);
+      int i = 0;
+      if constexpr (std::endian::native == std::endian::little)
+        for (; i + 8 <= r.lines; i += 8) {
+          uint64_t x;
+          std::memcpy(&x, src + i, 8);
+          x = __builtin_bswap64(x);
+          std::memcpy(dst + r.lines - 8 - i, &x, 8);
+        }
+      for (; i < r.lines; ++i) dst[r.lines - 1 - i] = src[i];
+    }
   }
   for (int i = 0; i < r.cellRows; ++i)
     for (int c = r.column; c < r.column + r.columns; ++c)
@@ -97,17 +124,26 @@ void rotateSideways(EditorState& s, const Region& r, bool right) {
   const int last = r.column + r.columns - 1;
   for (int screen = 0; screen < 2; ++screen) {
     const Planes p = pixelPlanes(s, screen);
-    for (int y = r.line; y < r.line + r.lines; ++y)
-      for (int c = r.column; c <= last; ++c) {
-        const uint8_t here = p.src[pixelIndex(c, y)];
-        if (right) {
-          const uint8_t before = p.src[pixelIndex(c == r.column ? last : c - 1, y)];
-          p.dst[pixelIndex(c, y)] = uint8_t((here >> 1) | (before << 7));
-        } else {
-          const uint8_t after = p.src[pixelIndex(c == last ? r.column : c + 1, y)];
-          p.dst[pixelIndex(c, y)] = uint8_t((here << 1) | (after >> 7));
-        }
+    for (int c = r.column; c <= last; ++c) {
+      // The column whose edge pixel enters this one.
+      const int other = right ? (c == r.column ? last : c - 1) : (c == last ? r.column : c + 1);
+      // The source and the live planes are separate buffers.
+      const uint8_t* __restrict here = p.src + pixelIndex(c, r.line);
+      const uint8_t* __restrict next = p.src + pixelIndex(other, r.line);
+      uint8_t* __restrict dst = p.dst + pixelIndex(c, r.line);
+      // Eight lines at a time, each byte shifted on its own.
+      int y = 0;
+      for (; y + 8 <= r.lines; y += 8) {
+        uint64_t a, b;
+        std::memcpy(&a, here + y, 8);
+        std::memcpy(&b, next + y, 8);
+        const uint64_t out = right ? ((a >> 1) & 0x7F7F7F7F7F7F7F7Full) | ((b << 7) & 0x8080808080808080ull)
+                                   : ((a << 1) & 0xFEFEFEFEFEFEFEFEull) | ((b >> 7) & 0x0101010101010101ull);
+        std::memcpy(dst + y, &out, 8);
       }
+      for (; y < r.lines; ++y)
+        dst[y] = right ? uint8_t((here[y] >> 1) | (next[y] << 7)) : uint8_t((here[y] << 1) | (next[y] >> 7));
+    }
   }
 }
 
@@ -140,8 +176,12 @@ bool pixelPair(const EditorState& s, int screen, int x, int y) {
 // turned block) holds in bit i what bit 7 - j of source byte i (line i)
 // held, so source line 0 ends up in the rightmost column.
 uint64_t turnBlock(const uint8_t* lines) {
+  // Line 7 in the top byte, line 0 in the bottom one.
   uint64_t x = 0;
-  for (int i = 0; i < 8; ++i) x |= uint64_t(lines[7 - i]) << (56 - 8 * i);
+  if constexpr (std::endian::native == std::endian::little)
+    std::memcpy(&x, lines, 8);
+  else
+    for (int i = 0; i < 8; ++i) x |= uint64_t(lines[i]) << (8 * i);
   uint64_t t = (x ^ (x >> 7)) & 0x00AA00AA00AA00AAull;
   x ^= t ^ (t << 7);
   t = (x ^ (x >> 14)) & 0x0000CCCC0000CCCCull;
@@ -165,7 +205,13 @@ void rotate90Pixels(EditorState& s, const Region& r) {
         for (int b = 0; b < H / 8; ++b) {
           const uint64_t turned = turnBlock(p.src + pixelIndex(r.column + c, y0 + 8 * b));
           uint8_t* dst = p.dst + pixelIndex(r.column + H / 8 - 1 - b, y0 + 8 * c);
-          for (int j = 0; j < 8; ++j) dst[j] = uint8_t(turned >> (56 - 8 * j));
+          // Line j of the turned block from the top byte down.
+          if constexpr (std::endian::native == std::endian::little) {
+            const uint64_t out = __builtin_bswap64(turned);
+            std::memcpy(dst, &out, 8);
+          } else {
+            for (int j = 0; j < 8; ++j) dst[j] = uint8_t(turned >> (56 - 8 * j));
+          }
         }
     }
     return;

@@ -40,7 +40,7 @@ struct CopyBlock {
   int top = 0;
   int width = 0;
   int height = 0;
-  std::array<uint8_t, kPlanesSize> planes{};
+  alignas(kPlanesAlign) std::array<uint8_t, kPlanesSize> planes{};
 };
 
 // Left, top, width and height of a panel in its parent.
@@ -82,7 +82,7 @@ struct EditorState {
   CopyBlock copy;
   // The planes as they were before the running transform: transforms read
   // only from here, so no write feeds a later read.
-  std::array<uint8_t, kPlanesSize> transformSource{};
+  alignas(kPlanesAlign) std::array<uint8_t, kPlanesSize> transformSource{};
   PenMemo penMemo;
 
   bool pixModeOn = true;
