@@ -15,6 +15,7 @@
 #include <QThread>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <random>
 #include <vector>
@@ -156,7 +157,7 @@ class Session {
   // `shotPath`: where the last screenshot goes when a wait fails.
   explicit Session(const char* shotPath = "e2e_window_last.png") : shotPath_(shotPath) {}
   ~Session() {
-    stop(editor_);
+    for (auto& editor : editors_) stop(*editor);
     stop(xvfb_);
   }
 
@@ -182,10 +183,12 @@ class Session {
   }
 
   void startEditor(const QString& exe, const QString& picture) {
-    editor_.setProcessEnvironment(env_);
-    editor_.setProcessChannelMode(QProcess::ForwardedChannels);
-    editor_.start(exe, {picture});
-    if (!editor_.waitForStarted(5000)) fail("the editor could not be started");
+    // Each call starts one more editor on the same display.
+    auto& editor = *editors_.emplace_back(std::make_unique<QProcess>());
+    editor.setProcessEnvironment(env_);
+    editor.setProcessChannelMode(QProcess::ForwardedChannels);
+    editor.start(exe, {picture});
+    if (!editor.waitForStarted(5000)) fail("the editor could not be started");
   }
 
   QString waitForWindow(const QString& title) {
@@ -239,7 +242,7 @@ class Session {
   const char* shotPath_;
   QTemporaryDir runtime_;
   QProcess xvfb_;
-  QProcess editor_;
+  std::vector<std::unique_ptr<QProcess>> editors_;
   QProcessEnvironment env_;
 };
 
