@@ -250,6 +250,9 @@ class MainWindow : public QMainWindow {
   bool runOpenDialog(const char* filter);
   // The chosen name with its extension ensured, or nothing for cancel.
   std::optional<std::string> runSaveDialog(const char* filter, const char* extension);
+  // Asks about the first of `names` that exists; true when none does or the
+  // user agrees to replace it.
+  bool mayReplace(const std::vector<std::string>& names);
   // After a load or import: zoom level 1, recomposed; a named file goes into
   // the caption and both dialogs.
   void pictureReplaced(const QString& name);

@@ -13,6 +13,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/tool_panels.h"
 #include "edit/selection.h"
+#include "formats/file_name.h"
 #include "formats/selection_dump.h"
 
 namespace cs {
@@ -101,10 +102,16 @@ void MainWindow::saveSelectionOk() {
   saveSelectionPanel_->hide();
   const int pixMode = saveSelectionPanel_->asScreen() ? kPixModeAsScreen : kPixModeLinear;
   saveDialog_->filter = "*.bin|*.bin";
-  // The dump names its files from the chosen name; no extension is added.
+  if (!saveDialog_->fileName.isEmpty())
+    saveDialog_->fileName =
+        QString::fromStdString(RemoveExtension(saveDialog_->fileName.toStdString()) + ".bin");
+  // The dump names its files from the chosen name, which gets no extension
+  // and is not written itself: the question is about the files replaced.
   if (!saveDialog_->execute()) return;
-  reportFileError(
-      WriteSelectionDump(state_.picture, state_.selection, pixMode, saveDialog_->fileName.toStdString()));
+  const std::string name = saveDialog_->fileName.toStdString(), base = RemoveExtension(name);
+  if (!mayReplace({base + "_pix_0.bin", base + "_pix_1.bin", base + "_attr_0.bin", base + "_attr_1.bin"}))
+    return;
+  reportFileError(WriteSelectionDump(state_.picture, state_.selection, pixMode, name));
 }
 
 }  // namespace cs

@@ -48,16 +48,23 @@ std::optional<std::string> MainWindow::runSaveDialog(const char* filter, const c
   // The last name offered again, with this command's own extension: an
   // export to PNG never proposes the .mg8 file it was loaded from.
   if (!saveDialog_->fileName.isEmpty())
-    saveDialog_->fileName = QString::fromStdString(
-        RemoveExtension(saveDialog_->fileName.toStdString()) + extension);
+    saveDialog_->fileName =
+        QString::fromStdString(RemoveExtension(saveDialog_->fileName.toStdString()) + extension);
   if (!saveDialog_->execute()) return std::nullopt;
   const std::string name = EnsureExtension(saveDialog_->fileName.toStdString(), extension);
   // The dialog does not ask about overwriting: the name as typed may not be
   // the file written, so the question is asked here about the file itself.
-  const QString final = QString::fromStdString(name);
-  if (QFileInfo::exists(final) && !confirm(QString("%1 already exists.\nDo you want to replace it?").arg(final)))
-    return std::nullopt;
+  if (!mayReplace({name})) return std::nullopt;
   return name;
+}
+
+bool MainWindow::mayReplace(const std::vector<std::string>& names) {
+  for (const std::string& name : names) {
+    const QString file = QString::fromStdString(name);
+    if (QFileInfo::exists(file))
+      return confirm(QString("%1 already exists.\nDo you want to replace it?").arg(file));
+  }
+  return true;
 }
 
 void MainWindow::pictureReplaced(const QString& name) {

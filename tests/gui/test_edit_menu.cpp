@@ -148,6 +148,19 @@ class EditMenuTest : public QObject {
     QCOMPARE(QFileInfo(s->dir->path() + "/sel_pix_1.bin").size(), qint64(6144));
     QCOMPARE(QFileInfo(s->dir->path() + "/sel_attr_0.bin").size(), qint64(768));
     QVERIFY(QFileInfo::exists(s->dir->path() + "/sel_selection.ini"));
+    // A second dump asks about the files it would replace, and keeps them
+    // when the answer is no.
+    QStringList asked;
+    w.setConfirmSink([&](const QString& text) {
+      asked << text;
+      return false;
+    });
+    w.state().selection.width = 1;
+    s->find<QAction>("MenuSaveSelection")->trigger();
+    ok->click();
+    QCOMPARE(asked.size(), 1);
+    QVERIFY(asked[0].startsWith(s->dir->path() + "/sel_pix_0.bin"));
+    QCOMPARE(QFileInfo(s->dir->path() + "/sel_pix_1.bin").size(), qint64(6144));
   }
 };
 
