@@ -61,8 +61,21 @@ const FileSystemOps& SystemFileOps() {
 
 FileError ReadFileHead(const std::string& name, std::size_t maxBytes, std::vector<uint8_t>& out) {
   out.clear();
-  const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK, opening a FIFO waits for a writer that may never
+  // come; anything but a regular file is refused before it is read.
+  const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) return FileError::fromErrno(errno);
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    const int err = errno;
+    ::close(fd);
+    return FileError::fromErrno(err);
+  }
+  if (!S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return {FileErrorKind::AccessDenied};
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   out.resize(maxBytes);
   std::size_t got = 0;
   FileError err;

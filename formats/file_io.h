@@ -15,6 +15,8 @@
 namespace cs {
 
 // Reads the first `maxBytes` bytes of the file (all of it when shorter).
+// Anything but a regular file (a folder, a FIFO, a device) is refused with
+// AccessDenied at once, without waiting on it.
 // Loaders ask for their largest layout, so a huge file of the wrong kind is
 // never read whole; bytes past the layout are ignored anyway.
 FileError ReadFileHead(const std::string& name, std::size_t maxBytes, std::vector<uint8_t>& out);

@@ -3,6 +3,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <future>
+#include <thread>
 
 #include "formats/formats.h"
 #include "formats/ini_text.h"
@@ -11,7 +14,9 @@
 namespace cs {
 namespace {
 
+using testing::RandomPicture;
 using testing::ReadBytes;
+using testing::SamePicture;
 using testing::ScratchDir;
 using testing::WriteBytes;
 
@@ -56,7 +61,42 @@ TEST(ReadFileHead, ReadsAtMostTheLimitAndReportsMissingFiles) {
   EXPECT_FALSE(ReadFileHead(dir.file("f"), 1000, bytes));
   EXPECT_EQ(bytes.size(), 100u);
   EXPECT_EQ(ReadFileHead(dir.file("missing"), 10, bytes).kind, FileErrorKind::FileNotFound);
-  EXPECT_EQ(ReadFileHead(dir.path().string(), 10, bytes).kind, FileErrorKind::Io) << "a folder is not a file";
+  EXPECT_EQ(ReadFileHead(dir.path().string(), 10, bytes).kind, FileErrorKind::AccessDenied)
+      << "a folder is not a file";
+}
+
+// Runs `read`, which opens the FIFO `fifo`. A reader stuck in open() is set
+// free by a writer that comes and goes after a few seconds, so a blocking
+// read fails the test instead of hanging it.
+template <class Read>
+auto WithoutBlocking(const std::string& fifo, Read read) {
+  std::promise<void> done;
+  std::thread watchdog([&fifo, finished = done.get_future()] {
+    if (finished.wait_for(std::chrono::seconds(3)) == std::future_status::ready) return;
+    ADD_FAILURE() << "open() blocked on " << fifo;
+    while (finished.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
+      const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+      if (fd >= 0) ::close(fd);
+    }
+  });
+  auto result = read();
+  done.set_value();
+  watchdog.join();
+  return result;
+}
+
+TEST(ReadFileHead, RefusesAFifoAtOnceInEveryReadPath) {
+  ScratchDir dir;
+  const std::string fifo = dir.file("pic.mgs");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  std::vector<uint8_t> bytes;
+  EXPECT_EQ(WithoutBlocking(fifo, [&] { return ReadFileHead(fifo, 10, bytes); }).text(), "File access denied");
+  Picture pic = RandomPicture(3);
+  const Picture before = pic;
+  EXPECT_EQ(WithoutBlocking(fifo, [&] { return LoadMgsFile(fifo, pic); }).text(), "File access denied");
+  EXPECT_TRUE(SamePicture(pic, before));
+  std::string ini;
+  EXPECT_EQ(WithoutBlocking(fifo, [&] { return ReadIniText(fifo, ini); }).text(), "File access denied");
 }
 
 // --- atomic writes --------------------------------------------------------
