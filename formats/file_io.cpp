@@ -13,6 +13,7 @@ namespace cs {
 namespace {
 
 int systemOpen(const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); }
+int systemAccess(const char* path, int mode) { return ::faccessat(AT_FDCWD, path, mode, AT_EACCESS); }
 
 std::string folderOf(const std::string& name) {
   const auto slash = name.rfind('/');
@@ -55,7 +56,7 @@ FileError writeAll(const FileSystemOps& ops, int fd, std::span<const uint8_t> by
 }  // namespace
 
 const FileSystemOps& SystemFileOps() {
-  static const FileSystemOps ops{systemOpen, ::write, ::fsync, ::rename};
+  static const FileSystemOps ops{systemOpen, ::write, ::fsync, ::rename, systemAccess};
   return ops;
 }
 
@@ -97,6 +98,12 @@ FileError ReadFileHead(const std::string& name, std::size_t maxBytes, std::vecto
 FileError WriteFileAtomic(const std::string& name, std::span<const uint8_t> bytes, const FileSystemOps& ops) {
   if (name.empty() || name.back() == '/') return FileError::fromErrno(EISDIR);
 
+  // The rename would replace a file the user may not write, as it asks only
+  // for the folder's permission; such a file is refused instead.
+  struct stat old {};
+  const bool exists = ::stat(name.c_str(), &old) == 0;
+  if (exists && ops.access(name.c_str(), W_OK) != 0 && errno != ENOENT) return FileError::fromErrno(errno);
+
   std::string tmp;
   int fd = -1;
   for (unsigned attempt = 0; fd < 0 && attempt < 16; ++attempt) {
@@ -107,8 +114,7 @@ FileError WriteFileAtomic(const std::string& name, std::span<const uint8_t> byte
   if (fd < 0) return FileError::fromErrno(EEXIST);
 
   // A replaced file keeps its permissions.
-  struct stat old {};
-  if (::stat(name.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd, old.st_mode & 07777);
+  if (exists && S_ISREG(old.st_mode)) ::fchmod(fd, old.st_mode & 07777);
 
   FileError err = writeAll(ops, fd, bytes);
   if (!err && ops.fsync(fd) != 0) err = FileError::fromErrno(errno);

@@ -29,13 +29,16 @@ struct FileSystemOps {
   ssize_t (*write)(int fd, const void* data, std::size_t size);
   int (*fsync)(int fd);
   int (*rename)(const char* from, const char* to);
+  // Whether the caller may access `path` (access(2) with the effective ids).
+  int (*access)(const char* path, int mode);
 };
 const FileSystemOps& SystemFileOps();
 
 // Replaces the file `name` with `bytes` or leaves it as it was. The bytes go
 // to a new temporary file in the same folder, which is flushed to the disk and
 // then renamed over the target; on any failure the temporary file is removed.
-// A new file gets the usual permissions; a replaced one keeps its own.
+// A new file gets the usual permissions; a replaced one keeps its own. A file
+// the user may not write is refused with AccessDenied and stays as it was.
 FileError WriteFileAtomic(const std::string& name, std::span<const uint8_t> bytes,
                           const FileSystemOps& ops = SystemFileOps());
 

@@ -121,6 +121,16 @@ int renameFails(const char*, const char*) {
   errno = EXDEV;
   return -1;
 }
+// Write access by the mode bits alone, as for anyone but root.
+int accessByModeBits(const char* path, int mode) {
+  struct stat st {};
+  if (::stat(path, &st) != 0) return -1;
+  if ((mode & W_OK) && !(st.st_mode & S_IWUSR)) {
+    errno = EACCES;
+    return -1;
+  }
+  return 0;
+}
 
 class AtomicWrite : public ::testing::Test {
  protected:
@@ -174,6 +184,17 @@ TEST_F(AtomicWrite, DeniedFolderKeepsTheEarlierFile) {
   ops.open = openDenied;
   EXPECT_EQ(WriteFileAtomic(target, replacement, ops).text(), "File access denied");
   expectEarlierFileAlone();
+}
+
+TEST_F(AtomicWrite, WriteProtectedFileIsRefusedAndKept) {
+  ::chmod(target.c_str(), 0444);
+  FileSystemOps ops = SystemFileOps();
+  if (::geteuid() == 0) ops.access = accessByModeBits;  // root may write anything
+  EXPECT_EQ(WriteFileAtomic(target, replacement, ops).text(), "File access denied");
+  expectEarlierFileAlone();
+  struct stat st {};
+  ::stat(target.c_str(), &st);
+  EXPECT_EQ(st.st_mode & 0777, 0444u);
 }
 
 TEST_F(AtomicWrite, ReadOnlyFolderRefusesTheSave) {
