@@ -39,6 +39,27 @@ std::string temporaryNameFor(const std::string& name, unsigned salt) {
          std::to_string(rng() ^ salt) + ".tmp";
 }
 
+// The file a save to `name` replaces: symbolic links are followed to the
+// file they name, which need not exist yet (a dangling link names the file to
+// create). A relative link is read from the link's own folder.
+FileError resolveLinks(const std::string& name, std::string& path) {
+  path = name;
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st {};
+    // Whatever stops the walk (a missing file or folder) is met again, and
+    // reported, when the file is written.
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return {};
+    std::string link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
+    const ssize_t n = ::readlink(path.c_str(), link.data(), link.size());
+    if (n < 0) return FileError::fromErrno(errno);
+    if (static_cast<std::size_t>(n) >= link.size()) return FileError::fromErrno(ENAMETOOLONG);
+    link.resize(static_cast<std::size_t>(n));
+    if (link.empty()) return FileError::fromErrno(ENOENT);
+    path = link.front() == '/' ? link : folderOf(path) + "/" + link;
+  }
+  return FileError::fromErrno(ELOOP);
+}
+
 FileError writeAll(const FileSystemOps& ops, int fd, std::span<const uint8_t> bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
@@ -97,17 +118,21 @@ FileError ReadFileHead(const std::string& name, std::size_t maxBytes, std::vecto
 
 FileError WriteFileAtomic(const std::string& name, std::span<const uint8_t> bytes, const FileSystemOps& ops) {
   if (name.empty() || name.back() == '/') return FileError::fromErrno(EISDIR);
+  // A link stays a link: the file it names is replaced, beside itself.
+  std::string path;
+  if (FileError err = resolveLinks(name, path)) return err;
+  if (path.back() == '/') return FileError::fromErrno(EISDIR);
 
   // The rename would replace a file the user may not write, as it asks only
   // for the folder's permission; such a file is refused instead.
   struct stat old {};
-  const bool exists = ::stat(name.c_str(), &old) == 0;
-  if (exists && ops.access(name.c_str(), W_OK) != 0 && errno != ENOENT) return FileError::fromErrno(errno);
+  const bool exists = ::stat(path.c_str(), &old) == 0;
+  if (exists && ops.access(path.c_str(), W_OK) != 0 && errno != ENOENT) return FileError::fromErrno(errno);
 
   std::string tmp;
   int fd = -1;
   for (unsigned attempt = 0; fd < 0 && attempt < 16; ++attempt) {
-    tmp = temporaryNameFor(name, attempt);
+    tmp = temporaryNameFor(path, attempt);
     fd = ops.open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) return FileError::fromErrno(errno);
   }
@@ -119,14 +144,14 @@ FileError WriteFileAtomic(const std::string& name, std::span<const uint8_t> byte
   FileError err = writeAll(ops, fd, bytes);
   if (!err && ops.fsync(fd) != 0) err = FileError::fromErrno(errno);
   if (::close(fd) != 0 && !err) err = FileError::fromErrno(errno);
-  if (!err && ops.rename(tmp.c_str(), name.c_str()) != 0) err = FileError::fromErrno(errno);
+  if (!err && ops.rename(tmp.c_str(), path.c_str()) != 0) err = FileError::fromErrno(errno);
   if (err) {
     ::unlink(tmp.c_str());
     return err;
   }
   // Make the rename itself durable; a folder that cannot be flushed does not
   // undo a write that has already succeeded.
-  const int dirFd = ::open(folderOf(name).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int dirFd = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dirFd >= 0) {
     ::fsync(dirFd);
     ::close(dirFd);

@@ -197,6 +197,22 @@ TEST_F(AtomicWrite, WriteProtectedFileIsRefusedAndKept) {
   EXPECT_EQ(st.st_mode & 0777, 0444u);
 }
 
+TEST_F(AtomicWrite, SymlinksAreWrittenThroughAndStayLinks) {
+  ScratchDir links;
+  const std::string link = links.file("link.mgs");
+  ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+  EXPECT_FALSE(WriteFileAtomic(link, replacement));
+  EXPECT_EQ(ReadBytes(target), replacement);
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(links.entries(), std::vector<std::string>{"link.mgs"});
+  // A dangling relative link names a file beside it, which is created.
+  const std::string dangling = dir.file("dangling.mgs");
+  ASSERT_EQ(::symlink("new.mgs", dangling.c_str()), 0);
+  EXPECT_FALSE(WriteFileAtomic(dangling, replacement));
+  EXPECT_EQ(ReadBytes(dir.file("new.mgs")), replacement);
+  EXPECT_TRUE(std::filesystem::is_symlink(dangling));
+}
+
 TEST_F(AtomicWrite, ReadOnlyFolderRefusesTheSave) {
   // Root ignores folder permissions, as in CI; there the injected denial
   // above stands in for it.
