@@ -1,12 +1,20 @@
 #include "formats/file_io.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <optional>
 #include <random>
+#include <string_view>
+#include <system_error>
 
 namespace cs {
 
@@ -27,6 +35,14 @@ std::string fileNameOf(const std::string& name) {
   return slash == std::string::npos ? name : name.substr(slash + 1);
 }
 
+// Temporary files are ours when named ".<target>.chromasmith-<pid>-<hex>.tmp";
+// that pattern alone lets a later save tell a stale one from anything else.
+constexpr std::string_view kTemporaryTag = ".chromasmith-";
+constexpr std::string_view kTemporaryEnd = ".tmp";
+// A temporary file this much older than its last write, whose process is
+// gone, was left by a save that never finished.
+constexpr time_t kStaleTemporarySeconds = 60;
+
 // A hidden name beside the target that no other writer picks: the target's
 // name, the process id and a random tail.
 std::string temporaryNameFor(const std::string& name, unsigned salt) {
@@ -34,9 +50,49 @@ std::string temporaryNameFor(const std::string& name, unsigned salt) {
       static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count() ^ ::getpid()));
   std::string dir = folderOf(name);
   if (dir.back() != '/') dir += '/';
+  char tail[16];
+  std::snprintf(tail, sizeof tail, "%x", static_cast<unsigned>(rng() ^ salt));
   // Shortened so the temporary name stays within the file-name limit.
-  return dir + "." + fileNameOf(name).substr(0, 200) + "." + std::to_string(::getpid()) + "." +
-         std::to_string(rng() ^ salt) + ".tmp";
+  return dir + "." + fileNameOf(name).substr(0, 200) + std::string(kTemporaryTag) + std::to_string(::getpid()) +
+         "-" + tail + std::string(kTemporaryEnd);
+}
+
+// The process that made `entry`, when it is a temporary file of ours.
+std::optional<pid_t> temporaryOwner(std::string_view entry) {
+  if (!entry.starts_with('.') || !entry.ends_with(kTemporaryEnd)) return std::nullopt;
+  entry.remove_suffix(kTemporaryEnd.size());
+  const auto tag = entry.rfind(kTemporaryTag);
+  if (tag == std::string_view::npos || tag == 0) return std::nullopt;
+  const std::string_view rest = entry.substr(tag + kTemporaryTag.size());
+  const auto dash = rest.find('-');
+  if (dash == std::string_view::npos) return std::nullopt;
+  const std::string_view hex = rest.substr(dash + 1);
+  if (hex.empty() || hex.size() > 8 || hex.find_first_not_of("0123456789abcdef") != std::string_view::npos)
+    return std::nullopt;
+  pid_t pid = 0;
+  const auto [end, err] = std::from_chars(rest.data(), rest.data() + dash, pid);
+  if (err != std::errc() || end != rest.data() + dash || pid <= 0) return std::nullopt;
+  return pid;
+}
+
+// Removes what saves killed midway left in `folder`: temporary files of ours,
+// owned by this user, not written to for a minute, whose process has ended.
+// Anything that cannot be removed stays; the save goes on regardless.
+void removeStaleTemporaries(const std::string& folder) {
+  DIR* d = ::opendir(folder.c_str());
+  if (!d) return;
+  const time_t now = ::time(nullptr);
+  while (const dirent* e = ::readdir(d)) {
+    const auto pid = temporaryOwner(e->d_name);
+    if (!pid || *pid == ::getpid()) continue;
+    struct stat st {};
+    if (::fstatat(::dirfd(d), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
+        st.st_uid != ::geteuid() || now - st.st_mtime <= kStaleTemporarySeconds)
+      continue;
+    if (::kill(*pid, 0) == 0 || errno != ESRCH) continue;  // still running, or not ours to ask
+    ::unlinkat(::dirfd(d), e->d_name, 0);
+  }
+  ::closedir(d);
 }
 
 // The file a save to `name` replaces: symbolic links are followed to the
@@ -129,6 +185,7 @@ FileError WriteFileAtomic(const std::string& name, std::span<const uint8_t> byte
   const bool exists = ::stat(path.c_str(), &old) == 0;
   if (exists && ops.access(path.c_str(), W_OK) != 0 && errno != ENOENT) return FileError::fromErrno(errno);
 
+  removeStaleTemporaries(folderOf(path));
   std::string tmp;
   int fd = -1;
   for (unsigned attempt = 0; fd < 0 && attempt < 16; ++attempt) {

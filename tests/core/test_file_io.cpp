@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -211,6 +212,30 @@ TEST_F(AtomicWrite, SymlinksAreWrittenThroughAndStayLinks) {
   EXPECT_FALSE(WriteFileAtomic(dangling, replacement));
   EXPECT_EQ(ReadBytes(dir.file("new.mgs")), replacement);
   EXPECT_TRUE(std::filesystem::is_symlink(dangling));
+}
+
+TEST_F(AtomicWrite, ASaveClearsTheFolderOfStaleTemporariesOfOursOnly) {
+  const pid_t ended = ::fork();
+  if (ended == 0) ::_exit(0);
+  ::waitpid(ended, nullptr, 0);
+  const auto ours = [](const char* file, pid_t pid) {
+    return std::string(".") + file + ".chromasmith-" + std::to_string(pid) + "-5eed.tmp";
+  };
+  const auto put = [&](const std::string& name, int ageSeconds) {
+    WriteBytes(dir.file(name), {1, 2, 3});
+    const timespec then{::time(nullptr) - ageSeconds, 0};
+    const timespec times[2] = {then, then};
+    ::utimensat(AT_FDCWD, dir.file(name).c_str(), times, 0);
+  };
+  put(ours("old.mgs", ended), 120);  // the only one to go
+  std::vector<std::string> kept = {ours("new.mgs", ended), ours("old.mgs", ::getpid()),
+                                   ".old.mgs." + std::to_string(ended) + ".5eed.tmp", "notes.tmp"};
+  put(kept[0], 5);  // its writer may have just ended
+  for (std::size_t i = 1; i < kept.size(); ++i) put(kept[i], 120);
+  EXPECT_FALSE(WriteFileAtomic(target, replacement));
+  kept.push_back("pic.mgs");
+  std::sort(kept.begin(), kept.end());
+  EXPECT_EQ(dir.entries(), kept);
 }
 
 TEST_F(AtomicWrite, ReadOnlyFolderRefusesTheSave) {
