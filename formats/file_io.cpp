@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <chrono>
@@ -130,35 +131,35 @@ FileError writeAll(const FileSystemOps& ops, int fd, std::span<const uint8_t> by
   return {};
 }
 
-}  // namespace
-
-const FileSystemOps& SystemFileOps() {
-  static const FileSystemOps ops{systemOpen, ::write, ::fsync, ::rename, systemAccess};
-  return ops;
-}
-
-FileError ReadFileHead(const std::string& name, std::size_t maxBytes, std::vector<uint8_t>& out) {
+// Reads the regular file `name`: its first `maxBytes` bytes, or with `whole`
+// all of it, refusing a file of more than `maxBytes` bytes as not of its kind.
+FileError readRegularFile(const std::string& name, std::size_t maxBytes, bool whole, std::vector<uint8_t>& out) {
   out.clear();
   // Without O_NONBLOCK, opening a FIFO waits for a writer that may never
   // come; anything but a regular file is refused before it is read.
   const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) return FileError::fromErrno(errno);
   struct stat st {};
-  if (::fstat(fd, &st) != 0) {
-    const int err = errno;
+  FileError err;
+  if (::fstat(fd, &st) != 0)
+    err = FileError::fromErrno(errno);
+  else if (!S_ISREG(st.st_mode))
+    err = {FileErrorKind::AccessDenied};
+  else if (whole && static_cast<std::uintmax_t>(st.st_size) > maxBytes)
+    err = {FileErrorKind::Format};
+  if (err) {
     ::close(fd);
-    return FileError::fromErrno(err);
-  }
-  if (!S_ISREG(st.st_mode)) {
-    ::close(fd);
-    return {FileErrorKind::AccessDenied};
+    return err;
   }
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  out.resize(maxBytes);
+  // A whole read asks for a byte more, to notice a file grown past the limit.
+  const std::size_t limit = whole ? maxBytes + 1 : maxBytes;
+  // Room for the file as it is now and a byte more; more as the bytes come.
+  out.resize(std::min(limit, static_cast<std::size_t>(st.st_size) + 1));
   std::size_t got = 0;
-  FileError err;
-  while (got < maxBytes) {
-    const ssize_t n = ::read(fd, out.data() + got, maxBytes - got);
+  while (got < limit) {
+    if (got == out.size()) out.resize(std::min(limit, 2 * out.size()));
+    const ssize_t n = ::read(fd, out.data() + got, out.size() - got);
     if (n < 0) {
       if (errno == EINTR) continue;
       err = FileError::fromErrno(errno);
@@ -168,8 +169,24 @@ FileError ReadFileHead(const std::string& name, std::size_t maxBytes, std::vecto
     got += static_cast<std::size_t>(n);
   }
   ::close(fd);
+  if (!err && whole && got > maxBytes) err = {FileErrorKind::Format};
   out.resize(err ? 0 : got);
   return err;
+}
+
+}  // namespace
+
+const FileSystemOps& SystemFileOps() {
+  static const FileSystemOps ops{systemOpen, ::write, ::fsync, ::rename, systemAccess};
+  return ops;
+}
+
+FileError ReadFileHead(const std::string& name, std::size_t maxBytes, std::vector<uint8_t>& out) {
+  return readRegularFile(name, maxBytes, false, out);
+}
+
+FileError ReadWholeFile(const std::string& name, std::size_t maxBytes, std::vector<uint8_t>& out) {
+  return readRegularFile(name, maxBytes, true, out);
 }
 
 FileError WriteFileAtomic(const std::string& name, std::span<const uint8_t> bytes, const FileSystemOps& ops) {

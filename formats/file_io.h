@@ -21,6 +21,10 @@ namespace cs {
 // never read whole; bytes past the layout are ignored anyway.
 FileError ReadFileHead(const std::string& name, std::size_t maxBytes, std::vector<uint8_t>& out);
 
+// Reads the whole file. A file of more than `maxBytes` bytes is refused with
+// Format, never cut short, so whoever rewrites what was read loses nothing.
+FileError ReadWholeFile(const std::string& name, std::size_t maxBytes, std::vector<uint8_t>& out);
+
 // The system calls WriteFileAtomic goes through. Tests swap single calls to
 // provoke a full disk, a denied folder or a failing flush; each call reports
 // failure the system's way (-1 and errno).

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -106,6 +107,23 @@ TEST(WindowPositions, AnUnwritablePathFailsAndLeavesNothingBehind) {
   int entries = 0;
   for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.dir())) ++entries;
   EXPECT_EQ(entries, 1);
+}
+
+TEST(WindowPositions, SavingKeepsALargeIniWholeAndRefusesOneTooLargeToRead) {
+  TempDir dir;
+  const std::string path = WindowPositionsPath(dir.dir());
+  std::ofstream(path) << "[positions]\npicture_x=1\n[notes]\n" << std::string(2 << 20, 'n') << "\nlast=1\n";
+  ASSERT_TRUE(SaveWindowPositions(path, WindowPositions{}).ok());
+  std::ifstream in(path);
+  const std::string back{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  EXPECT_EQ(back.substr(back.size() - 8), "\nlast=1\n");
+  EXPECT_GT(back.size(), std::size_t{2 << 20});
+
+  // Above the limit the file is neither cut down nor rewritten.
+  const auto tooLarge = static_cast<off_t>(kMaxIniFileSize + 1);
+  ASSERT_EQ(::truncate(path.c_str(), tooLarge), 0);
+  EXPECT_FALSE(SaveWindowPositions(path, WindowPositions{}).ok());
+  EXPECT_EQ(fs::file_size(path), static_cast<std::uintmax_t>(tooLarge));
 }
 
 TEST(IniDocument, LastSectionWithoutNewlineAndBlankLinesParse) {
