@@ -133,8 +133,8 @@ void MainWindow::buildToolbar() {
 void MainWindow::buildPictureWindow() {
   picturePanel_ = new TFreePanel(workSpace_);
   picturePanel_->setObjectName("Panel_Editor_Picture");
-  picturePanel_->MinWidth = 524;
-  picturePanel_->MinHeight = 414;
+  picturePanel_->MinWidth = kPictureMinWidth;
+  picturePanel_->MinHeight = kPictureMinHeight;
   auto* column = new QVBoxLayout(picturePanel_);
   column->setContentsMargins(1, 1, 1, 1);
   column->setSpacing(0);
@@ -216,6 +216,8 @@ void MainWindow::buildMenus() {
   connect(about, &QAction::triggered, this, [this] { toggleAbout(); });
 }
 
+// Values out of range were dropped on reading; a panel placed outside the
+// work area comes back with its caption strip inside when it shows.
 void MainWindow::readWindowPositions() {
   positions_ = LoadWindowPositions(WindowPositionsPath(programDir_.toStdString()));
   const WindowPositions& p = positions_;

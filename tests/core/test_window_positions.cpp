@@ -66,6 +66,26 @@ TEST(WindowPositions, ValuesThatAreNotIntegersTakeTheDefault) {
   EXPECT_EQ(p.paletteX, 3);
 }
 
+TEST(WindowPositions, ValuesOutOfRangeTakeTheDefault) {
+  const auto ini = IniDocument::Parse(
+      "[positions]\npicture_x=2147483647\npicture_y=-2147483648\npicture_width=523\npicture_height=414\n"
+      "picture_align=2\npalette_x=-32767\npalette_y=32768\nborderpal_x=32767\npreview_x=-32768\n"
+      "zoompreview_x=0\n");
+  const WindowPositions p = ReadWindowPositions(ini);
+  EXPECT_EQ(p.pictureX, 0);
+  EXPECT_EQ(p.pictureY, 40);
+  EXPECT_EQ(p.pictureWidth, 1033) << "narrower than the picture window can be";
+  EXPECT_EQ(p.pictureHeight, 414);
+  EXPECT_EQ(p.pictureAlign, 0);
+  EXPECT_EQ(p.paletteX, -32767);
+  EXPECT_EQ(p.paletteY, 43);
+  EXPECT_EQ(p.borderPaletteX, 32767);
+  EXPECT_EQ(p.previewX, 3);
+  EXPECT_EQ(p.zoomPreviewX, 0);
+  EXPECT_EQ(ReadWindowPositions(IniDocument::Parse("[positions]\npicture_width=32768\npicture_height=0\n")),
+            WindowPositions{});
+}
+
 TEST(WindowPositions, WritesAllFifteenKeysInTableOrder) {
   WindowPositions p;
   p.pictureX = 5;

@@ -73,6 +73,23 @@ class StartupTest : public QObject {
     QCOMPARE(s->find<CaptionIcon>("Image6")->image(), MakeResizeMaxIcon());
   }
 
+  void panelsPlacedFarOutByTheIniShowTheirCaptionStripInTheWorkArea() {
+    auto s = start({}, [](const QString& dir) {
+      writeIni(dir, "[positions]\npicture_x=32767\npicture_y=-32767\npicture_width=32767\n"
+                    "picture_height=600\npicture_align=1\npalette_x=-32767\npalette_y=32767\n");
+    });
+    MainWindow& w = s->w();
+    QVERIFY(cs::test::showAndWait(w));
+    w.TogglePalettePanel();
+    const QRect area = w.workSpace()->rect();
+    for (const char* name : {"Panel3", "Panel1"}) {
+      const QWidget* strip = s->find(name);
+      const QRect shown = strip->geometry().translated(strip->parentWidget()->pos()).intersected(area);
+      QCOMPARE(shown.height(), strip->height());
+      QVERIFY2(shown.width() >= kCaptionGrip, name);
+    }
+  }
+
   void savingWithAMaximisedPictureWindowStoresItsMaximisedBounds() {
     auto s = start();
     QVERIFY(cs::test::showAndWait(s->w()));
