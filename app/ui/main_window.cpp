@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -79,7 +80,12 @@ MainWindow::MainWindow(StartupOptions options)
   connect(timer1_, &QTimer::timeout, this, &MainWindow::tickTimer);
   timer1_->start();
 
-  openCommandLineFile(options.arguments ? *options.arguments : QCoreApplication::arguments().mid(1));
+  if (!options.arguments) {
+    options.arguments.emplace();
+    for (const QString& argument : QCoreApplication::arguments().mid(1))
+      options.arguments->append(QFile::encodeName(argument));
+  }
+  openCommandLineFile(*options.arguments);
 }
 
 MainWindow::~MainWindow() = default;

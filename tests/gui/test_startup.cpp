@@ -9,6 +9,7 @@
 #include "app/ui/free_panel.h"
 #include "app/ui/icons.h"
 #include "app/ui/tool_key.h"
+#include "formats/mgs_file.h"
 #include "gui_helpers.h"
 
 using namespace cs;
@@ -109,7 +110,7 @@ class StartupTest : public QObject {
     // The next start shows it maximised; un-maximising then uses the initial
     // restore bounds, not the stored ones.
     StartupOptions o;
-    o.arguments = QStringList();
+    o.arguments = QByteArrayList();
     o.programDir = s->dir->path();
     MainWindow again(o);
     QVERIFY(cs::test::showAndWait(again));
@@ -157,6 +158,24 @@ class StartupTest : public QObject {
       QCOMPARE(s->w().windowTitle(), QString("chromaSmith x0.94"));
       QVERIFY(s->messages.empty());
     }
+  }
+
+  void anArgumentNamingAFileInBytesThatAreNotUtf8OpensThatFile() {
+    QTemporaryDir dir;
+    const QByteArray name = QFile::encodeName(dir.path()) + "/pic\xe9.mgs";
+    Picture pic;
+    pic.vertSize = 4;
+    pic.planes[0] = 0x5A;
+    QVERIFY(SaveMgsFile(name.toStdString(), pic).ok());
+    std::vector<QString> messages;
+    StartupOptions o;
+    o.arguments = QByteArrayList{name};
+    o.programDir = dir.path();
+    o.messages = [&](MessageKind, const QString& text) { messages.push_back(text); };
+    MainWindow w(o);
+    QCOMPARE(messages, std::vector<QString>{});
+    QCOMPARE(w.state().picture.vertSize, uint8_t(4));
+    QCOMPARE(w.state().picture.planes[0], uint8_t(0x5A));
   }
 
   void argumentWithAnUnknownOrUpperCaseExtensionIsIgnored() {
