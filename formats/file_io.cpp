@@ -40,8 +40,8 @@ std::string fileNameOf(const std::string& name) {
 // that pattern alone lets a later save tell a stale one from anything else.
 constexpr std::string_view kTemporaryTag = ".chromasmith-";
 constexpr std::string_view kTemporaryEnd = ".tmp";
-// A temporary file this much older than its last write, whose process is
-// gone, was left by a save that never finished.
+// A temporary file not written to for this long, whose process is gone, was
+// left by a save that never finished.
 constexpr time_t kStaleTemporarySeconds = 60;
 
 // A hidden name beside the target that no other writer picks: the target's
@@ -54,8 +54,8 @@ std::string temporaryNameFor(const std::string& name, unsigned salt) {
   char tail[16];
   std::snprintf(tail, sizeof tail, "%x", static_cast<unsigned>(rng() ^ salt));
   // Shortened so the temporary name stays within the file-name limit.
-  return dir + "." + fileNameOf(name).substr(0, 200) + std::string(kTemporaryTag) + std::to_string(::getpid()) +
-         "-" + tail + std::string(kTemporaryEnd);
+  return dir + "." + fileNameOf(name).substr(0, 200) + std::string(kTemporaryTag) +
+         std::to_string(::getpid()) + "-" + tail + std::string(kTemporaryEnd);
 }
 
 // The process that made `entry`, when it is a temporary file of ours.
@@ -133,7 +133,8 @@ FileError writeAll(const FileSystemOps& ops, int fd, std::span<const uint8_t> by
 
 // Reads the regular file `name`: its first `maxBytes` bytes, or with `whole`
 // all of it, refusing a file of more than `maxBytes` bytes as not of its kind.
-FileError readRegularFile(const std::string& name, std::size_t maxBytes, bool whole, std::vector<uint8_t>& out) {
+FileError readRegularFile(const std::string& name, std::size_t maxBytes, bool whole,
+                          std::vector<uint8_t>& out) {
   out.clear();
   // Without O_NONBLOCK, opening a FIFO waits for a writer that may never
   // come; anything but a regular file is refused before it is read.

@@ -42,7 +42,7 @@ const FileSystemOps& SystemFileOps();
 // to a new temporary file in the same folder, which is flushed to the disk and
 // then renamed over the target; on any failure the temporary file is removed.
 // Temporary files that earlier saves into that folder left behind when their
-// process was killed are removed first (see removeStaleTemporaries).
+// process was killed are removed first; nothing else there is touched.
 // A symbolic link is written through: the file it names (created if the link
 // dangles) is replaced, and the link stays.
 // A new file gets the usual permissions; a replaced one keeps its own. A file

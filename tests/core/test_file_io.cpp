@@ -91,7 +91,8 @@ TEST(ReadFileHead, RefusesAFifoAtOnceInEveryReadPath) {
   const std::string fifo = dir.file("pic.mgs");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
   std::vector<uint8_t> bytes;
-  EXPECT_EQ(WithoutBlocking(fifo, [&] { return ReadFileHead(fifo, 10, bytes); }).text(), "File access denied");
+  EXPECT_EQ(WithoutBlocking(fifo, [&] { return ReadFileHead(fifo, 10, bytes); }).text(),
+            "File access denied");
   Picture pic = RandomPicture(3);
   const Picture before = pic;
   EXPECT_EQ(WithoutBlocking(fifo, [&] { return LoadMgsFile(fifo, pic); }).text(), "File access denied");

@@ -76,8 +76,9 @@ class StartupTest : public QObject {
 
   void panelsPlacedFarOutByTheIniShowTheirCaptionStripInTheWorkArea() {
     auto s = start({}, [](const QString& dir) {
-      writeIni(dir, "[positions]\npicture_x=32767\npicture_y=-32767\npicture_width=32767\n"
-                    "picture_height=600\npicture_align=1\npalette_x=-32767\npalette_y=32767\n");
+      writeIni(dir,
+               "[positions]\npicture_x=32767\npicture_y=-32767\npicture_width=32767\n"
+               "picture_height=600\npicture_align=1\npalette_x=-32767\npalette_y=32767\n");
     });
     MainWindow& w = s->w();
     QVERIFY(cs::test::showAndWait(w));
