@@ -9,7 +9,10 @@ namespace cs {
 
 WindowPositions ReadWindowPositions(const IniDocument& ini) {
   WindowPositions pos;
-  for (const auto& k : kWindowPositionKeys) pos.*k.field = ini.readInteger(kIniSection, k.key, pos.*k.field);
+  for (const auto& k : kWindowPositionKeys) {
+    const int v = ini.readInteger(kIniSection, k.key, pos.*k.field);
+    if (v >= k.low && v <= k.high) pos.*k.field = v;
+  }
   return pos;
 }
 

@@ -34,17 +34,27 @@ struct WindowPositions {
   friend bool operator==(const WindowPositions&, const WindowPositions&) = default;
 };
 
-// Each key with its field, in the order the file is written.
+// The smallest picture window, which its resize grips keep too.
+inline constexpr int kPictureMinWidth = 524;
+inline constexpr int kPictureMinHeight = 414;
+// The widest range of positions and sizes a window system takes; anything
+// beyond it can only be a damaged or hand-made file.
+inline constexpr int kMaxPanelCoordinate = 32767;
+
+// Each key with its field and the values it may take, in the order the file
+// is written.
 struct WindowPositionKey {
   const char* key;
   int WindowPositions::*field;
+  int low = -kMaxPanelCoordinate;
+  int high = kMaxPanelCoordinate;
 };
 inline constexpr WindowPositionKey kWindowPositionKeys[] = {
     {"picture_x", &WindowPositions::pictureX},
     {"picture_y", &WindowPositions::pictureY},
-    {"picture_width", &WindowPositions::pictureWidth},
-    {"picture_height", &WindowPositions::pictureHeight},
-    {"picture_align", &WindowPositions::pictureAlign},
+    {"picture_width", &WindowPositions::pictureWidth, kPictureMinWidth},
+    {"picture_height", &WindowPositions::pictureHeight, kPictureMinHeight},
+    {"picture_align", &WindowPositions::pictureAlign, 0, 1},
     {"palette_x", &WindowPositions::paletteX},
     {"palette_y", &WindowPositions::paletteY},
     {"borderpal_x", &WindowPositions::borderPaletteX},
@@ -57,6 +67,9 @@ inline constexpr WindowPositionKey kWindowPositionKeys[] = {
     {"colorcorrector_y", &WindowPositions::correctorY},
 };
 
+// A missing key, or one whose value is not an integer in its range, takes
+// its default. Panels placed within range may still lie outside the work
+// area; the widgets keep their caption strips within reach.
 WindowPositions ReadWindowPositions(const IniDocument& ini);
 // The INI text with the fifteen keys set; other sections, keys and comments
 // stay as they were.

@@ -1,18 +1,28 @@
 #include "formats/file_io.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <optional>
 #include <random>
+#include <string_view>
+#include <system_error>
 
 namespace cs {
 
 namespace {
 
 int systemOpen(const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); }
+int systemAccess(const char* path, int mode) { return ::faccessat(AT_FDCWD, path, mode, AT_EACCESS); }
 
 std::string folderOf(const std::string& name) {
   const auto slash = name.rfind('/');
@@ -26,6 +36,14 @@ std::string fileNameOf(const std::string& name) {
   return slash == std::string::npos ? name : name.substr(slash + 1);
 }
 
+// Temporary files are ours when named ".<target>.chromasmith-<pid>-<hex>.tmp";
+// that pattern alone lets a later save tell a stale one from anything else.
+constexpr std::string_view kTemporaryTag = ".chromasmith-";
+constexpr std::string_view kTemporaryEnd = ".tmp";
+// A temporary file not written to for this long, whose process is gone, was
+// left by a save that never finished.
+constexpr time_t kStaleTemporarySeconds = 60;
+
 // A hidden name beside the target that no other writer picks: the target's
 // name, the process id and a random tail.
 std::string temporaryNameFor(const std::string& name, unsigned salt) {
@@ -33,9 +51,70 @@ std::string temporaryNameFor(const std::string& name, unsigned salt) {
       static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count() ^ ::getpid()));
   std::string dir = folderOf(name);
   if (dir.back() != '/') dir += '/';
+  char tail[16];
+  std::snprintf(tail, sizeof tail, "%x", static_cast<unsigned>(rng() ^ salt));
   // Shortened so the temporary name stays within the file-name limit.
-  return dir + "." + fileNameOf(name).substr(0, 200) + "." + std::to_string(::getpid()) + "." +
-         std::to_string(rng() ^ salt) + ".tmp";
+  return dir + "." + fileNameOf(name).substr(0, 200) + std::string(kTemporaryTag) +
+         std::to_string(::getpid()) + "-" + tail + std::string(kTemporaryEnd);
+}
+
+// The process that made `entry`, when it is a temporary file of ours.
+std::optional<pid_t> temporaryOwner(std::string_view entry) {
+  if (!entry.starts_with('.') || !entry.ends_with(kTemporaryEnd)) return std::nullopt;
+  entry.remove_suffix(kTemporaryEnd.size());
+  const auto tag = entry.rfind(kTemporaryTag);
+  if (tag == std::string_view::npos || tag == 0) return std::nullopt;
+  const std::string_view rest = entry.substr(tag + kTemporaryTag.size());
+  const auto dash = rest.find('-');
+  if (dash == std::string_view::npos) return std::nullopt;
+  const std::string_view hex = rest.substr(dash + 1);
+  if (hex.empty() || hex.size() > 8 || hex.find_first_not_of("0123456789abcdef") != std::string_view::npos)
+    return std::nullopt;
+  pid_t pid = 0;
+  const auto [end, err] = std::from_chars(rest.data(), rest.data() + dash, pid);
+  if (err != std::errc() || end != rest.data() + dash || pid <= 0) return std::nullopt;
+  return pid;
+}
+
+// Removes what saves killed midway left in `folder`: temporary files of ours,
+// owned by this user, not written to for a minute, whose process has ended.
+// Anything that cannot be removed stays; the save goes on regardless.
+void removeStaleTemporaries(const std::string& folder) {
+  DIR* d = ::opendir(folder.c_str());
+  if (!d) return;
+  const time_t now = ::time(nullptr);
+  while (const dirent* e = ::readdir(d)) {
+    const auto pid = temporaryOwner(e->d_name);
+    if (!pid || *pid == ::getpid()) continue;
+    struct stat st {};
+    if (::fstatat(::dirfd(d), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
+        st.st_uid != ::geteuid() || now - st.st_mtime <= kStaleTemporarySeconds)
+      continue;
+    if (::kill(*pid, 0) == 0 || errno != ESRCH) continue;  // still running, or not ours to ask
+    ::unlinkat(::dirfd(d), e->d_name, 0);
+  }
+  ::closedir(d);
+}
+
+// The file a save to `name` replaces: symbolic links are followed to the
+// file they name, which need not exist yet (a dangling link names the file to
+// create). A relative link is read from the link's own folder.
+FileError resolveLinks(const std::string& name, std::string& path) {
+  path = name;
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st {};
+    // Whatever stops the walk (a missing file or folder) is met again, and
+    // reported, when the file is written.
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return {};
+    std::string link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
+    const ssize_t n = ::readlink(path.c_str(), link.data(), link.size());
+    if (n < 0) return FileError::fromErrno(errno);
+    if (static_cast<std::size_t>(n) >= link.size()) return FileError::fromErrno(ENAMETOOLONG);
+    link.resize(static_cast<std::size_t>(n));
+    if (link.empty()) return FileError::fromErrno(ENOENT);
+    path = link.front() == '/' ? link : folderOf(path) + "/" + link;
+  }
+  return FileError::fromErrno(ELOOP);
 }
 
 FileError writeAll(const FileSystemOps& ops, int fd, std::span<const uint8_t> bytes) {
@@ -52,22 +131,36 @@ FileError writeAll(const FileSystemOps& ops, int fd, std::span<const uint8_t> by
   return {};
 }
 
-}  // namespace
-
-const FileSystemOps& SystemFileOps() {
-  static const FileSystemOps ops{systemOpen, ::write, ::fsync, ::rename};
-  return ops;
-}
-
-FileError ReadFileHead(const std::string& name, std::size_t maxBytes, std::vector<uint8_t>& out) {
+// Reads the regular file `name`: its first `maxBytes` bytes, or with `whole`
+// all of it, refusing a file of more than `maxBytes` bytes as not of its kind.
+FileError readRegularFile(const std::string& name, std::size_t maxBytes, bool whole,
+                          std::vector<uint8_t>& out) {
   out.clear();
-  const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK, opening a FIFO waits for a writer that may never
+  // come; anything but a regular file is refused before it is read.
+  const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) return FileError::fromErrno(errno);
-  out.resize(maxBytes);
-  std::size_t got = 0;
+  struct stat st {};
   FileError err;
-  while (got < maxBytes) {
-    const ssize_t n = ::read(fd, out.data() + got, maxBytes - got);
+  if (::fstat(fd, &st) != 0)
+    err = FileError::fromErrno(errno);
+  else if (!S_ISREG(st.st_mode))
+    err = {FileErrorKind::AccessDenied};
+  else if (whole && static_cast<std::uintmax_t>(st.st_size) > maxBytes)
+    err = {FileErrorKind::Format};
+  if (err) {
+    ::close(fd);
+    return err;
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  // A whole read asks for a byte more, to notice a file grown past the limit.
+  const std::size_t limit = whole ? maxBytes + 1 : maxBytes;
+  // Room for the file as it is now and a byte more; more as the bytes come.
+  out.resize(std::min(limit, static_cast<std::size_t>(st.st_size) + 1));
+  std::size_t got = 0;
+  while (got < limit) {
+    if (got == out.size()) out.resize(std::min(limit, 2 * out.size()));
+    const ssize_t n = ::read(fd, out.data() + got, out.size() - got);
     if (n < 0) {
       if (errno == EINTR) continue;
       err = FileError::fromErrno(errno);
@@ -77,37 +170,63 @@ FileError ReadFileHead(const std::string& name, std::size_t maxBytes, std::vecto
     got += static_cast<std::size_t>(n);
   }
   ::close(fd);
+  if (!err && whole && got > maxBytes) err = {FileErrorKind::Format};
   out.resize(err ? 0 : got);
   return err;
 }
 
+}  // namespace
+
+const FileSystemOps& SystemFileOps() {
+  static const FileSystemOps ops{systemOpen, ::write, ::fsync, ::rename, systemAccess};
+  return ops;
+}
+
+FileError ReadFileHead(const std::string& name, std::size_t maxBytes, std::vector<uint8_t>& out) {
+  return readRegularFile(name, maxBytes, false, out);
+}
+
+FileError ReadWholeFile(const std::string& name, std::size_t maxBytes, std::vector<uint8_t>& out) {
+  return readRegularFile(name, maxBytes, true, out);
+}
+
 FileError WriteFileAtomic(const std::string& name, std::span<const uint8_t> bytes, const FileSystemOps& ops) {
   if (name.empty() || name.back() == '/') return FileError::fromErrno(EISDIR);
+  // A link stays a link: the file it names is replaced, beside itself.
+  std::string path;
+  if (FileError err = resolveLinks(name, path)) return err;
+  if (path.back() == '/') return FileError::fromErrno(EISDIR);
 
+  // The rename would replace a file the user may not write, as it asks only
+  // for the folder's permission; such a file is refused instead.
+  struct stat old {};
+  const bool exists = ::stat(path.c_str(), &old) == 0;
+  if (exists && ops.access(path.c_str(), W_OK) != 0 && errno != ENOENT) return FileError::fromErrno(errno);
+
+  removeStaleTemporaries(folderOf(path));
   std::string tmp;
   int fd = -1;
   for (unsigned attempt = 0; fd < 0 && attempt < 16; ++attempt) {
-    tmp = temporaryNameFor(name, attempt);
+    tmp = temporaryNameFor(path, attempt);
     fd = ops.open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) return FileError::fromErrno(errno);
   }
   if (fd < 0) return FileError::fromErrno(EEXIST);
 
   // A replaced file keeps its permissions.
-  struct stat old {};
-  if (::stat(name.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd, old.st_mode & 07777);
+  if (exists && S_ISREG(old.st_mode)) ::fchmod(fd, old.st_mode & 07777);
 
   FileError err = writeAll(ops, fd, bytes);
   if (!err && ops.fsync(fd) != 0) err = FileError::fromErrno(errno);
   if (::close(fd) != 0 && !err) err = FileError::fromErrno(errno);
-  if (!err && ops.rename(tmp.c_str(), name.c_str()) != 0) err = FileError::fromErrno(errno);
+  if (!err && ops.rename(tmp.c_str(), path.c_str()) != 0) err = FileError::fromErrno(errno);
   if (err) {
     ::unlink(tmp.c_str());
     return err;
   }
   // Make the rename itself durable; a folder that cannot be flushed does not
   // undo a write that has already succeeded.
-  const int dirFd = ::open(folderOf(name).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int dirFd = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dirFd >= 0) {
     ::fsync(dirFd);
     ::close(dirFd);

@@ -15,9 +15,15 @@
 namespace cs {
 
 // Reads the first `maxBytes` bytes of the file (all of it when shorter).
+// Anything but a regular file (a folder, a FIFO, a device) is refused with
+// AccessDenied at once, without waiting on it.
 // Loaders ask for their largest layout, so a huge file of the wrong kind is
 // never read whole; bytes past the layout are ignored anyway.
 FileError ReadFileHead(const std::string& name, std::size_t maxBytes, std::vector<uint8_t>& out);
+
+// Reads the whole file. A file of more than `maxBytes` bytes is refused with
+// Format, never cut short, so whoever rewrites what was read loses nothing.
+FileError ReadWholeFile(const std::string& name, std::size_t maxBytes, std::vector<uint8_t>& out);
 
 // The system calls WriteFileAtomic goes through. Tests swap single calls to
 // provoke a full disk, a denied folder or a failing flush; each call reports
@@ -27,13 +33,20 @@ struct FileSystemOps {
   ssize_t (*write)(int fd, const void* data, std::size_t size);
   int (*fsync)(int fd);
   int (*rename)(const char* from, const char* to);
+  // Whether the caller may access `path` (access(2) with the effective ids).
+  int (*access)(const char* path, int mode);
 };
 const FileSystemOps& SystemFileOps();
 
 // Replaces the file `name` with `bytes` or leaves it as it was. The bytes go
 // to a new temporary file in the same folder, which is flushed to the disk and
 // then renamed over the target; on any failure the temporary file is removed.
-// A new file gets the usual permissions; a replaced one keeps its own.
+// Temporary files that earlier saves into that folder left behind when their
+// process was killed are removed first; nothing else there is touched.
+// A symbolic link is written through: the file it names (created if the link
+// dangles) is replaced, and the link stays.
+// A new file gets the usual permissions; a replaced one keeps its own. A file
+// the user may not write is refused with AccessDenied and stays as it was.
 FileError WriteFileAtomic(const std::string& name, std::span<const uint8_t> bytes,
                           const FileSystemOps& ops = SystemFileOps());
 

@@ -133,9 +133,7 @@ int IniDocument::readInteger(std::string_view section, std::string_view key, int
 
 FileError ReadIniText(const std::string& path, std::string& text) {
   std::vector<uint8_t> bytes;
-  // An INI file here is tiny; the limit only guards against a wrong name
-  // pointing at something huge.
-  FileError err = ReadFileHead(path, 1 << 20, bytes);
+  FileError err = ReadWholeFile(path, kMaxIniFileSize, bytes);
   text.assign(bytes.begin(), bytes.end());
   if (err.kind == FileErrorKind::FileNotFound) return {};
   return err;

@@ -6,6 +6,7 @@
 // other line is kept as it was.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,8 +34,13 @@ class IniDocument {
   std::vector<std::string> lines_;
 };
 
-// The text of an INI file; a missing file reads as empty text. Other
-// failures are reported, so a caller never overwrites a file it could not read.
+// The largest INI file read, and so rewritten: far above any real one, it
+// only keeps a wrong name pointing at something huge from being loaded.
+inline constexpr std::size_t kMaxIniFileSize = std::size_t{16} << 20;
+
+// The whole text of an INI file; a missing file reads as empty text. Other
+// failures, a file larger than kMaxIniFileSize among them (Format), are
+// reported, so a caller never overwrites a file it could not read whole.
 FileError ReadIniText(const std::string& path, std::string& text);
 
 }  // namespace cs

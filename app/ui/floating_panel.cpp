@@ -44,6 +44,8 @@ QPushButton* FloatingPanel::addButton(const QString& name, const QString& captio
 
 void FloatingPanel::resizeEvent(QResizeEvent*) { strip_->setGeometry(0, 0, width(), kCaptionStripHeight); }
 
+void FloatingPanel::showEvent(QShowEvent*) { move(KeepCaptionInParent(this, pos())); }
+
 void FloatingPanel::paintEvent(QPaintEvent*) {
   // A raised one-pixel bevel around the face.
   QPainter p(this);

@@ -2,8 +2,10 @@
 // area where it was put (custom alignment: no resize grips), with the
 // sky-blue caption strip across its top, which drags it, and an optional
 // close icon at the strip's right end. It starts hidden; hiding and showing
-// never move it. Its content is placed by hand in panel coordinates, the
-// strip taking lines 0 ... 16, so the panel has no layout of its own.
+// never move it, except that it shows with its caption strip within reach
+// in the work area (KeepCaptionInParent), wherever it was put. Its content is
+// placed by hand in panel coordinates, the strip taking lines 0 ... 16, so the
+// panel has no layout of its own.
 #pragma once
 
 #include <QWidget>
@@ -34,6 +36,7 @@ class FloatingPanel : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override;
   void resizeEvent(QResizeEvent*) override;
+  void showEvent(QShowEvent*) override;
 
  private:
   PanelCaptionStrip* strip_;

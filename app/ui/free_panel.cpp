@@ -39,6 +39,17 @@ bool canDragPanel(const QWidget* panel) {
   return !p || p->align() == PanelAlign::None || p->align() == PanelAlign::Custom;
 }
 
+QPoint KeepCaptionInParent(const QWidget* panel, QPoint to) {
+  const QWidget* area = panel->parentWidget();
+  if (!area || !area->isVisible()) return to;
+  const auto* strip = panel->findChild<const PanelCaptionStrip*>(QString(), Qt::FindDirectChildrenOnly);
+  const QRect inPanel = strip ? strip->geometry() : QRect(0, 0, panel->width(), kCaptionStripHeight);
+  const QPoint at = to + inPanel.topLeft();
+  const PanelPoint kept =
+      KeepCaptionInside({at.x(), at.y()}, inPanel.width(), inPanel.height(), area->width(), area->height());
+  return QPoint(kept.x, kept.y) - inPanel.topLeft();
+}
+
 // --- TPanelCaption ---------------------------------------------------------
 
 TPanelCaption::TPanelCaption(QWidget* parent) : QWidget(parent) {
@@ -62,6 +73,12 @@ void TPanelCaption::setBounds(PanelRect r) { setGeometry(r.left, r.top, r.width,
 void TPanelCaption::resizeEvent(QResizeEvent*) {
   placeBands();
   emit resized();
+}
+
+// A panel placed by hand, at bounds read from the INI file perhaps, shows
+// with its caption strip in the work area.
+void TPanelCaption::showEvent(QShowEvent*) {
+  if (align_ == PanelAlign::None) move(KeepCaptionInParent(this, pos()));
 }
 
 bool TPanelCaption::eventFilter(QObject* watched, QEvent* event) {
@@ -102,7 +119,7 @@ void TPanelCaption::mousePressEvent(QMouseEvent* e) {
 void TPanelCaption::mouseMoveEvent(QMouseEvent* e) {
   PanelPoint to;
   if (!drag_.move(screenPoint(e), to)) return QWidget::mouseMoveEvent(e);
-  move(to.x, to.y);
+  move(KeepCaptionInParent(this, {to.x, to.y}));
 }
 
 void TPanelCaption::mouseReleaseEvent(QMouseEvent* e) {
@@ -204,7 +221,7 @@ void PanelCaptionStrip::mousePressEvent(QMouseEvent* e) {
 
 void PanelCaptionStrip::mouseMoveEvent(QMouseEvent* e) {
   PanelPoint to;
-  if (drag_.move(screenPoint(e), to)) parentWidget()->move(to.x, to.y);
+  if (drag_.move(screenPoint(e), to)) parentWidget()->move(KeepCaptionInParent(parentWidget(), {to.x, to.y}));
 }
 
 void PanelCaptionStrip::mouseReleaseEvent(QMouseEvent*) { drag_.release(); }

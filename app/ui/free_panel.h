@@ -46,6 +46,7 @@ class TPanelCaption : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent*) override;
+  void showEvent(QShowEvent*) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent*) override;
   void mousePressEvent(QMouseEvent*) override;
@@ -89,8 +90,6 @@ class PanelResizeBand : public QWidget {
   QPoint origin_;
   PanelRect start_{};
 };
-
-inline constexpr int kCaptionStripHeight = 17;
 
 class PanelCaptionStrip : public QWidget {
   Q_OBJECT
@@ -139,5 +138,10 @@ class CaptionIcon : public QWidget {
 
 // The panel's alignment as seen by the drag: placed by hand or custom.
 bool canDragPanel(const QWidget* panel);
+
+// Where `panel`, wanted at `to` in its parent, goes so that its caption strip
+// stays within the user's reach (KeepCaptionInside). While the parent is not
+// shown its size means nothing yet, and `to` stands.
+QPoint KeepCaptionInParent(const QWidget* panel, QPoint to);
 
 }  // namespace cs

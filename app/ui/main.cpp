@@ -4,7 +4,12 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  cs::MainWindow window;
+  // The arguments Qt left (it takes its own options out of argv), as the
+  // bytes they came in: Qt's decoded copies lose names that are not UTF-8.
+  cs::StartupOptions options;
+  options.arguments.emplace();
+  for (int i = 1; i < argc; ++i) options.arguments->append(QByteArray(argv[i]));
+  cs::MainWindow window(std::move(options));
   window.show();
   return QApplication::exec();
 }

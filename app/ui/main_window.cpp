@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -79,7 +80,12 @@ MainWindow::MainWindow(StartupOptions options)
   connect(timer1_, &QTimer::timeout, this, &MainWindow::tickTimer);
   timer1_->start();
 
-  openCommandLineFile(options.arguments ? *options.arguments : QCoreApplication::arguments().mid(1));
+  if (!options.arguments) {
+    options.arguments.emplace();
+    for (const QString& argument : QCoreApplication::arguments().mid(1))
+      options.arguments->append(QFile::encodeName(argument));
+  }
+  openCommandLineFile(*options.arguments);
 }
 
 MainWindow::~MainWindow() = default;
@@ -133,8 +139,8 @@ void MainWindow::buildToolbar() {
 void MainWindow::buildPictureWindow() {
   picturePanel_ = new TFreePanel(workSpace_);
   picturePanel_->setObjectName("Panel_Editor_Picture");
-  picturePanel_->MinWidth = 524;
-  picturePanel_->MinHeight = 414;
+  picturePanel_->MinWidth = kPictureMinWidth;
+  picturePanel_->MinHeight = kPictureMinHeight;
   auto* column = new QVBoxLayout(picturePanel_);
   column->setContentsMargins(1, 1, 1, 1);
   column->setSpacing(0);
@@ -217,6 +223,8 @@ void MainWindow::buildMenus() {
   connect(about, &QAction::triggered, this, [this] { toggleAbout(); });
 }
 
+// Values out of range were dropped on reading; a panel placed outside the
+// work area comes back with its caption strip inside when it shows.
 void MainWindow::readWindowPositions() {
   positions_ = LoadWindowPositions(WindowPositionsPath(programDir_.toStdString()));
   const WindowPositions& p = positions_;

@@ -5,6 +5,7 @@
 // own, created and owned here.
 #pragma once
 
+#include <QByteArrayList>
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
@@ -56,9 +57,10 @@ using MessageSink = std::function<void(MessageKind kind, const QString& text)>;
 using ConfirmSink = std::function<bool(const QString& text)>;
 
 struct StartupOptions {
-  // The command-line arguments after the program name; by default the
-  // application's own.
-  std::optional<QStringList> arguments;
+  // The command-line arguments after the program name, as the system's 8-bit
+  // names: a file name goes to the loaders byte for byte, valid UTF-8 or not.
+  // By default the application's own, as Qt decoded them.
+  std::optional<QByteArrayList> arguments;
   // Where the program lives (the INI file is read and written there); by
   // default the executable's directory.
   QString programDir;
@@ -234,7 +236,11 @@ class MainWindow : public QMainWindow {
   void buildPaletteContent();
   void connectEditorImage();
   void readWindowPositions();
-  void openCommandLineFile(const QStringList& arguments);
+  void openCommandLineFile(const QByteArrayList& arguments);
+  // Loads the file `path`, its name as the system spells it, with `load`;
+  // `name` is how the caption and the dialogs show it.
+  bool loadPictureFile(const std::string& path, const QString& name,
+                       FileError (*load)(const std::string&, Picture&));
   void showZoomOnKeys();
   void buildPanels();
   void buildPanelKeys();

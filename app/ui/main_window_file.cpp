@@ -1,6 +1,7 @@
 // The File menu's picture commands: New, Convert, the native file, the
 // multicolour files and the Spectrum screens. The formats never show
 // anything; their errors reach the user here.
+#include <QFile>
 #include <QFileInfo>
 
 #include "app/ui/file_dialog.h"
@@ -77,16 +78,19 @@ void MainWindow::pictureReplaced(const QString& name) {
   saveDialog_->fileName = name;
 }
 
-bool MainWindow::LoadMgsFile(const QString& name) {
-  if (reportFileError(cs::LoadMgsFile(name.toStdString(), state_.picture))) return false;
+bool MainWindow::loadPictureFile(const std::string& path, const QString& name,
+                                 FileError (*load)(const std::string&, Picture&)) {
+  if (reportFileError(load(path, state_.picture))) return false;
   pictureReplaced(name);
   return true;
 }
 
+bool MainWindow::LoadMgsFile(const QString& name) {
+  return loadPictureFile(QFile::encodeName(name).toStdString(), name, cs::LoadMgsFile);
+}
+
 bool MainWindow::LoadMgFile(const QString& name) {
-  if (reportFileError(cs::LoadMgFile(name.toStdString(), state_.picture))) return false;
-  pictureReplaced(name);
-  return true;
+  return loadPictureFile(QFile::encodeName(name).toStdString(), name, cs::LoadMgFile);
 }
 
 void MainWindow::openPicture() {
@@ -123,7 +127,7 @@ void MainWindow::ExportImgFile() {
   if (name) reportFileError(cs::ExportImgFile(*name, state_.picture));
 }
 
-void MainWindow::openCommandLineFile(const QStringList& arguments) {
+void MainWindow::openCommandLineFile(const QByteArrayList& arguments) {
   if (arguments.size() != 1) {
     QString dir = programDir_;
     if (dir.size() > 1 && dir.endsWith('/')) dir.chop(1);
@@ -131,13 +135,15 @@ void MainWindow::openCommandLineFile(const QStringList& arguments) {
     saveDialog_->initialDir = dir;
     return;
   }
-  const QString& name = arguments.front();
-  const qsizetype dot = name.lastIndexOf('.');
-  const QString ext = dot < 0 ? QString() : name.mid(dot);
+  // The loader gets the name's own bytes: decoding a name that is not valid
+  // UTF-8 would change it, and the file would not be found.
+  const QByteArray& path = arguments.front();
+  const qsizetype dot = path.lastIndexOf('.');
+  const QByteArray ext = dot < 0 ? QByteArray() : path.mid(dot);
   if (ext == ".mgs")
-    LoadMgsFile(name);
+    loadPictureFile(path.toStdString(), QFile::decodeName(path), cs::LoadMgsFile);
   else if (ext == ".mg1" || ext == ".mg2" || ext == ".mg4" || ext == ".mg8")
-    LoadMgFile(name);
+    loadPictureFile(path.toStdString(), QFile::decodeName(path), cs::LoadMgFile);
 }
 
 }  // namespace cs

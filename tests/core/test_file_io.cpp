@@ -1,8 +1,12 @@
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <future>
+#include <thread>
 
 #include "formats/formats.h"
 #include "formats/ini_text.h"
@@ -11,7 +15,9 @@
 namespace cs {
 namespace {
 
+using testing::RandomPicture;
 using testing::ReadBytes;
+using testing::SamePicture;
 using testing::ScratchDir;
 using testing::WriteBytes;
 
@@ -56,7 +62,43 @@ TEST(ReadFileHead, ReadsAtMostTheLimitAndReportsMissingFiles) {
   EXPECT_FALSE(ReadFileHead(dir.file("f"), 1000, bytes));
   EXPECT_EQ(bytes.size(), 100u);
   EXPECT_EQ(ReadFileHead(dir.file("missing"), 10, bytes).kind, FileErrorKind::FileNotFound);
-  EXPECT_EQ(ReadFileHead(dir.path().string(), 10, bytes).kind, FileErrorKind::Io) << "a folder is not a file";
+  EXPECT_EQ(ReadFileHead(dir.path().string(), 10, bytes).kind, FileErrorKind::AccessDenied)
+      << "a folder is not a file";
+}
+
+// Runs `read`, which opens the FIFO `fifo`. A reader stuck in open() is set
+// free by a writer that comes and goes after a few seconds, so a blocking
+// read fails the test instead of hanging it.
+template <class Read>
+auto WithoutBlocking(const std::string& fifo, Read read) {
+  std::promise<void> done;
+  std::thread watchdog([&fifo, finished = done.get_future()] {
+    if (finished.wait_for(std::chrono::seconds(3)) == std::future_status::ready) return;
+    ADD_FAILURE() << "open() blocked on " << fifo;
+    while (finished.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
+      const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+      if (fd >= 0) ::close(fd);
+    }
+  });
+  auto result = read();
+  done.set_value();
+  watchdog.join();
+  return result;
+}
+
+TEST(ReadFileHead, RefusesAFifoAtOnceInEveryReadPath) {
+  ScratchDir dir;
+  const std::string fifo = dir.file("pic.mgs");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  std::vector<uint8_t> bytes;
+  EXPECT_EQ(WithoutBlocking(fifo, [&] { return ReadFileHead(fifo, 10, bytes); }).text(),
+            "File access denied");
+  Picture pic = RandomPicture(3);
+  const Picture before = pic;
+  EXPECT_EQ(WithoutBlocking(fifo, [&] { return LoadMgsFile(fifo, pic); }).text(), "File access denied");
+  EXPECT_TRUE(SamePicture(pic, before));
+  std::string ini;
+  EXPECT_EQ(WithoutBlocking(fifo, [&] { return ReadIniText(fifo, ini); }).text(), "File access denied");
 }
 
 // --- atomic writes --------------------------------------------------------
@@ -80,6 +122,16 @@ int fsyncFails(int) {
 int renameFails(const char*, const char*) {
   errno = EXDEV;
   return -1;
+}
+// Write access by the mode bits alone, as for anyone but root.
+int accessByModeBits(const char* path, int mode) {
+  struct stat st {};
+  if (::stat(path, &st) != 0) return -1;
+  if ((mode & W_OK) && !(st.st_mode & S_IWUSR)) {
+    errno = EACCES;
+    return -1;
+  }
+  return 0;
 }
 
 class AtomicWrite : public ::testing::Test {
@@ -134,6 +186,57 @@ TEST_F(AtomicWrite, DeniedFolderKeepsTheEarlierFile) {
   ops.open = openDenied;
   EXPECT_EQ(WriteFileAtomic(target, replacement, ops).text(), "File access denied");
   expectEarlierFileAlone();
+}
+
+TEST_F(AtomicWrite, WriteProtectedFileIsRefusedAndKept) {
+  ::chmod(target.c_str(), 0444);
+  FileSystemOps ops = SystemFileOps();
+  if (::geteuid() == 0) ops.access = accessByModeBits;  // root may write anything
+  EXPECT_EQ(WriteFileAtomic(target, replacement, ops).text(), "File access denied");
+  expectEarlierFileAlone();
+  struct stat st {};
+  ::stat(target.c_str(), &st);
+  EXPECT_EQ(st.st_mode & 0777, 0444u);
+}
+
+TEST_F(AtomicWrite, SymlinksAreWrittenThroughAndStayLinks) {
+  ScratchDir links;
+  const std::string link = links.file("link.mgs");
+  ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+  EXPECT_FALSE(WriteFileAtomic(link, replacement));
+  EXPECT_EQ(ReadBytes(target), replacement);
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(links.entries(), std::vector<std::string>{"link.mgs"});
+  // A dangling relative link names a file beside it, which is created.
+  const std::string dangling = dir.file("dangling.mgs");
+  ASSERT_EQ(::symlink("new.mgs", dangling.c_str()), 0);
+  EXPECT_FALSE(WriteFileAtomic(dangling, replacement));
+  EXPECT_EQ(ReadBytes(dir.file("new.mgs")), replacement);
+  EXPECT_TRUE(std::filesystem::is_symlink(dangling));
+}
+
+TEST_F(AtomicWrite, ASaveClearsTheFolderOfStaleTemporariesOfOursOnly) {
+  const pid_t ended = ::fork();
+  if (ended == 0) ::_exit(0);
+  ::waitpid(ended, nullptr, 0);
+  const auto ours = [](const char* file, pid_t pid) {
+    return std::string(".") + file + ".chromasmith-" + std::to_string(pid) + "-5eed.tmp";
+  };
+  const auto put = [&](const std::string& name, int ageSeconds) {
+    WriteBytes(dir.file(name), {1, 2, 3});
+    const timespec then{::time(nullptr) - ageSeconds, 0};
+    const timespec times[2] = {then, then};
+    ::utimensat(AT_FDCWD, dir.file(name).c_str(), times, 0);
+  };
+  put(ours("old.mgs", ended), 120);  // the only one to go
+  std::vector<std::string> kept = {ours("new.mgs", ended), ours("old.mgs", ::getpid()),
+                                   ".old.mgs." + std::to_string(ended) + ".5eed.tmp", "notes.tmp"};
+  put(kept[0], 5);  // its writer may have just ended
+  for (std::size_t i = 1; i < kept.size(); ++i) put(kept[i], 120);
+  EXPECT_FALSE(WriteFileAtomic(target, replacement));
+  kept.push_back("pic.mgs");
+  std::sort(kept.begin(), kept.end());
+  EXPECT_EQ(dir.entries(), kept);
 }
 
 TEST_F(AtomicWrite, ReadOnlyFolderRefusesTheSave) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -65,6 +66,26 @@ TEST(WindowPositions, ValuesThatAreNotIntegersTakeTheDefault) {
   EXPECT_EQ(p.paletteX, 3);
 }
 
+TEST(WindowPositions, ValuesOutOfRangeTakeTheDefault) {
+  const auto ini = IniDocument::Parse(
+      "[positions]\npicture_x=2147483647\npicture_y=-2147483648\npicture_width=523\npicture_height=414\n"
+      "picture_align=2\npalette_x=-32767\npalette_y=32768\nborderpal_x=32767\npreview_x=-32768\n"
+      "zoompreview_x=0\n");
+  const WindowPositions p = ReadWindowPositions(ini);
+  EXPECT_EQ(p.pictureX, 0);
+  EXPECT_EQ(p.pictureY, 40);
+  EXPECT_EQ(p.pictureWidth, 1033) << "narrower than the picture window can be";
+  EXPECT_EQ(p.pictureHeight, 414);
+  EXPECT_EQ(p.pictureAlign, 0);
+  EXPECT_EQ(p.paletteX, -32767);
+  EXPECT_EQ(p.paletteY, 43);
+  EXPECT_EQ(p.borderPaletteX, 32767);
+  EXPECT_EQ(p.previewX, 3);
+  EXPECT_EQ(p.zoomPreviewX, 0);
+  EXPECT_EQ(ReadWindowPositions(IniDocument::Parse("[positions]\npicture_width=32768\npicture_height=0\n")),
+            WindowPositions{});
+}
+
 TEST(WindowPositions, WritesAllFifteenKeysInTableOrder) {
   WindowPositions p;
   p.pictureX = 5;
@@ -106,6 +127,23 @@ TEST(WindowPositions, AnUnwritablePathFailsAndLeavesNothingBehind) {
   int entries = 0;
   for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.dir())) ++entries;
   EXPECT_EQ(entries, 1);
+}
+
+TEST(WindowPositions, SavingKeepsALargeIniWholeAndRefusesOneTooLargeToRead) {
+  TempDir dir;
+  const std::string path = WindowPositionsPath(dir.dir());
+  std::ofstream(path) << "[positions]\npicture_x=1\n[notes]\n" << std::string(2 << 20, 'n') << "\nlast=1\n";
+  ASSERT_TRUE(SaveWindowPositions(path, WindowPositions{}).ok());
+  std::ifstream in(path);
+  const std::string back{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  EXPECT_EQ(back.substr(back.size() - 8), "\nlast=1\n");
+  EXPECT_GT(back.size(), std::size_t{2 << 20});
+
+  // Above the limit the file is neither cut down nor rewritten.
+  const auto tooLarge = static_cast<off_t>(kMaxIniFileSize + 1);
+  ASSERT_EQ(::truncate(path.c_str(), tooLarge), 0);
+  EXPECT_FALSE(SaveWindowPositions(path, WindowPositions{}).ok());
+  EXPECT_EQ(fs::file_size(path), static_cast<std::uintmax_t>(tooLarge));
 }
 
 TEST(IniDocument, LastSectionWithoutNewlineAndBlankLinesParse) {

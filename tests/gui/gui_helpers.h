@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -37,7 +38,8 @@ std::unique_ptr<Started> start(QStringList arguments, Prepare prepare) {
   s->dir = std::make_unique<QTemporaryDir>();
   prepare(s->dir->path());
   StartupOptions o;
-  o.arguments = std::move(arguments);
+  o.arguments.emplace();
+  for (const QString& argument : arguments) o.arguments->append(QFile::encodeName(argument));
   o.programDir = s->dir->path();
   Started* raw = s.get();
   o.messages = [raw](MessageKind k, const QString& text) { raw->messages.emplace_back(k, text); };

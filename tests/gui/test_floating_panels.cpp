@@ -210,27 +210,33 @@ class FloatingPanelsTest : public QObject {
       panel->show();
       panel->raise();
       const QPoint before = panel->pos();
-      dragStripThroughWindow(w, s->find(p.strip), QPoint(30, -10));
-      QCOMPARE(panel->pos(), before + QPoint(30, -10));
+      dragStripThroughWindow(w, s->find(p.strip), QPoint(30, 10));
+      QCOMPARE(panel->pos(), before + QPoint(30, 10));
       panel->hide();
     }
   }
 
-  void aPanelMayBeDraggedOutOfTheWorkArea() {
+  void aPanelDraggedOutOfTheWorkAreaKeepsItsCaptionStripWithinReach() {
     auto s = start();
     MainWindow& w = s->w();
     QVERIFY(cs::test::showAndWait(w));
     w.TogglePreviewPanel();
     QWidget* panel = s->find("Panel_Preview");
     QWidget* strip = s->find("Panel20");
-    const QPoint before = panel->pos();
+    const QPoint topLeft(kCaptionGrip - panel->width(), 0);
     QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(100, 8));
     QTest::mouseMove(strip, QPoint(100 - 2000, 8 - 900));
     QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(100 - 2000, 8 - 900));
-    QCOMPARE(panel->pos(), before + QPoint(-2000, -900));
+    QCOMPARE(panel->pos(), topLeft);
     // A move after the release no longer drags.
     QTest::mouseMove(strip, QPoint(0, 0));
-    QCOMPARE(panel->pos(), before + QPoint(-2000, -900));
+    QCOMPARE(panel->pos(), topLeft);
+
+    const QSize area = w.workSpace()->size();
+    QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(640, 8));
+    QTest::mouseMove(strip, QPoint(640 + 5000, 8 + 5000));
+    QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(640 + 5000, 8 + 5000));
+    QCOMPARE(panel->pos(), QPoint(area.width() - kCaptionGrip, area.height() - kCaptionStripHeight));
   }
 
   void closingAPanelNeverMovesItAndTheMenuShowsItWhereItWasLeft() {

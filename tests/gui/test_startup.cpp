@@ -9,6 +9,7 @@
 #include "app/ui/free_panel.h"
 #include "app/ui/icons.h"
 #include "app/ui/tool_key.h"
+#include "formats/mgs_file.h"
 #include "gui_helpers.h"
 
 using namespace cs;
@@ -73,6 +74,24 @@ class StartupTest : public QObject {
     QCOMPARE(s->find<CaptionIcon>("Image6")->image(), MakeResizeMaxIcon());
   }
 
+  void panelsPlacedFarOutByTheIniShowTheirCaptionStripInTheWorkArea() {
+    auto s = start({}, [](const QString& dir) {
+      writeIni(dir,
+               "[positions]\npicture_x=32767\npicture_y=-32767\npicture_width=32767\n"
+               "picture_height=600\npicture_align=1\npalette_x=-32767\npalette_y=32767\n");
+    });
+    MainWindow& w = s->w();
+    QVERIFY(cs::test::showAndWait(w));
+    w.TogglePalettePanel();
+    const QRect area = w.workSpace()->rect();
+    for (const char* name : {"Panel3", "Panel1"}) {
+      const QWidget* strip = s->find(name);
+      const QRect shown = strip->geometry().translated(strip->parentWidget()->pos()).intersected(area);
+      QCOMPARE(shown.height(), strip->height());
+      QVERIFY2(shown.width() >= kCaptionGrip, name);
+    }
+  }
+
   void savingWithAMaximisedPictureWindowStoresItsMaximisedBounds() {
     auto s = start();
     QVERIFY(cs::test::showAndWait(s->w()));
@@ -92,7 +111,7 @@ class StartupTest : public QObject {
     // The next start shows it maximised; un-maximising then uses the initial
     // restore bounds, not the stored ones.
     StartupOptions o;
-    o.arguments = QStringList();
+    o.arguments = QByteArrayList();
     o.programDir = s->dir->path();
     MainWindow again(o);
     QVERIFY(cs::test::showAndWait(again));
@@ -140,6 +159,24 @@ class StartupTest : public QObject {
       QCOMPARE(s->w().windowTitle(), QString("chromaSmith x0.94"));
       QVERIFY(s->messages.empty());
     }
+  }
+
+  void anArgumentNamingAFileInBytesThatAreNotUtf8OpensThatFile() {
+    QTemporaryDir dir;
+    const QByteArray name = QFile::encodeName(dir.path()) + "/pic\xe9.mgs";
+    Picture pic;
+    pic.vertSize = 4;
+    pic.planes[0] = 0x5A;
+    QVERIFY(SaveMgsFile(name.toStdString(), pic).ok());
+    std::vector<QString> messages;
+    StartupOptions o;
+    o.arguments = QByteArrayList{name};
+    o.programDir = dir.path();
+    o.messages = [&](MessageKind, const QString& text) { messages.push_back(text); };
+    MainWindow w(o);
+    QCOMPARE(messages, std::vector<QString>{});
+    QCOMPARE(w.state().picture.vertSize, uint8_t(4));
+    QCOMPARE(w.state().picture.planes[0], uint8_t(0x5A));
   }
 
   void argumentWithAnUnknownOrUpperCaseExtensionIsIgnored() {
