@@ -92,6 +92,7 @@ struct EditorState {
   bool clickGuard = false;
   bool wheelReady = false;
   int antsPhase = 0;  // 0, 4, 8 or 12
+  int keyStepCount = 0;  // cursor steps of the current key-repeat run
 
   std::string currentFileName;
 

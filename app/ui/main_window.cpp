@@ -1,5 +1,6 @@
 #include "app/ui/main_window.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
@@ -260,9 +261,10 @@ void MainWindow::showEvent(QShowEvent* e) {
   QMainWindow::showEvent(e);
   if (shown_) return;
   shown_ = true;
-  // Key preview and the form's wheel: watch the window itself, which sees
-  // every key and wheel event once, before any of its widgets.
-  if (QWindow* w = windowHandle()) w->installEventFilter(this);
+  // Key preview and the form's wheel: one application-wide filter, which
+  // takes each key and wheel event as it reaches the window, before any of
+  // its widgets (dialogs are windows of their own and keep their keys).
+  qApp->installEventFilter(this);
   RefreshPicture(true);
   if (!pendingMessages_.empty())
     QTimer::singleShot(0, this, [this] {
@@ -271,15 +273,15 @@ void MainWindow::showEvent(QShowEvent* e) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != windowHandle()) return QMainWindow::eventFilter(watched, event);
+  if (watched != windowHandle() || !windowHandle()) return false;
   if (event->type() == QEvent::KeyPress) {
     const auto* k = static_cast<QKeyEvent*>(event);
-    keyPressed(k->key(), k->modifiers());
+    keyPressed(k->key(), k->modifiers(), k->nativeScanCode());
     return false;  // the focused control still gets the key
   }
   if (event->type() == QEvent::KeyRelease) {
     const auto* k = static_cast<QKeyEvent*>(event);
-    keyReleased(k->key(), k->modifiers());
+    keyReleased(k->key(), k->modifiers(), k->isAutoRepeat());
     return false;
   }
   if (event->type() == QEvent::Wheel) {

@@ -12,15 +12,16 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <vector>
 #include <string>
 #include <utility>
+#include <vector>
 
-#include "formats/file_error.h"
+#include "app/window_positions.h"
+#include "edit/keyboard.h"
 #include "edit/transforms.h"
+#include "formats/file_error.h"
 #include "model/editor_state.h"
 #include "render/compose.h"
-#include "app/window_positions.h"
 
 class QMenu;
 class QTimer;
@@ -158,10 +159,13 @@ class MainWindow : public QMainWindow {
   SaveSelectionPanel* saveSelectionPanel() const { return saveSelectionPanel_; }
   AboutPanel* aboutPanel() const { return aboutPanel_; }
 
-  // --- keyboard: every key press of the window, before the focused control ---
-  void keyPressed(int key, Qt::KeyboardModifiers modifiers);
-  // Every key release: ends the pen's Shift-line when Shift is let go.
-  void keyReleased(int key, Qt::KeyboardModifiers modifiers);
+  // --- keyboard (main_window_keys.cpp): every key of the window, before
+  // the focused control. `scanCode` is the window system's code of the key's
+  // position (0 when unknown). ---
+  void keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode = 0);
+  // Every key release: ends a run of cursor steps and the pen's Shift-line
+  // when Shift is let go.
+  void keyReleased(int qtKey, Qt::KeyboardModifiers modifiers, bool autoRepeat = false);
 
   // --- painting on the editor image (editor-image coordinates) ---
   void editorMousePress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
@@ -247,8 +251,10 @@ class MainWindow : public QMainWindow {
   void togglePanel(QWidget* panel, ToolKey* key);
   // Shows (raised above the other floating panels) or hides a panel.
   void showOnTop(QWidget* panel, bool show);
-  // The key rules that show panels and steer the preview.
-  void panelKeyPressed(int key, Qt::KeyboardModifiers modifiers);
+  void runKeyCommand(KeyCommand c);
+  // The mouse cursor moved by screen pixels, and a click where it is.
+  void moveCursorBy(int dx, int dy);
+  void clickAtCursor(Qt::MouseButton button);
   void showMessage(MessageKind kind, const QString& text);
   bool confirm(const QString& text);
   // Shows the error's text (a format error in an error box); true if failed.

@@ -1,48 +1,120 @@
-// Key preview: the main window sees every key press before its controls and
-// runs the commands bound to it. The keys never stop there; the focused
-// control receives them afterwards as usual.
+// Key preview: the main window sees every key press and release before its
+// controls and runs the commands the key table gives, in the table's order.
+// The keys never stop there; the focused control receives them afterwards
+// as usual. The cursor keys move the mouse cursor and click with it.
+#include <QApplication>
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTimer>
+
+#include "app/ui/key_codes.h"
 #include "app/ui/main_window.h"
+#include "app/ui/preview_panels.h"
+#include "edit/instruments.h"
+#include "edit/keyboard.h"
+#include "render/preview_nav.h"
 
 namespace cs {
 
-void MainWindow::keyPressed(int key, Qt::KeyboardModifiers modifiers) {
-  panelKeyPressed(key, modifiers);
-  const bool ctrl = modifiers & Qt::ControlModifier;
-  // The digits of the main row only; the keypad's do nothing here.
-  if (key >= Qt::Key_1 && key <= Qt::Key_4 && !(modifiers & Qt::KeypadModifier)) SelectMix(key - Qt::Key_1);
-  // Esc ends an open polyline, rectangle or ellipse; it and Ctrl+D remove
-  // the selection.
-  if (key == Qt::Key_Escape) state_.shapeStarted = false;
-  if (key == Qt::Key_Escape || (ctrl && key == Qt::Key_D)) removeSelection();
-  if (key == Qt::Key_Delete) deleteSelection();
-  if (ctrl) {
-    if (key == Qt::Key_C) copySelection();
-    if (key == Qt::Key_V) pasteSelection();
-    if (key == Qt::Key_Left) transform(Transform::RotateLeft);
-    if (key == Qt::Key_Right) transform(Transform::RotateRight);
-    if (key == Qt::Key_Up) transform(Transform::RotateUp);
-    if (key == Qt::Key_Down) transform(Transform::RotateDown);
-    if (key == Qt::Key_A) selectAll();
-    if (key == Qt::Key_Z) {
+void MainWindow::keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode) {
+  const int key = KeyCodeOf(qtKey, modifiers, scanCode);
+  if (key < 0) return;
+  const KeyModifiers m{bool(modifiers & Qt::ControlModifier), bool(modifiers & Qt::AltModifier),
+                       bool(modifiers & Qt::ShiftModifier)};
+  const KeyContext context{!previewPanel_->isHidden(), state_.view.previewZoomTarget};
+  for (KeyCommand c : DecodeKey(key, m, context)) runKeyCommand(c);
+}
+
+void MainWindow::keyReleased(int qtKey, Qt::KeyboardModifiers modifiers, bool autoRepeat) {
+  // The window system reports a held key's repeats as releases and presses;
+  // only a real release ends a run of cursor steps.
+  if (!autoRepeat) state_.keyStepCount = 0;
+  // The release of Shift itself may still carry Shift among the modifiers.
+  const bool shiftHeld = (modifiers & Qt::ShiftModifier) && qtKey != Qt::Key_Shift;
+  if (EditorKeyRelease(state_, shiftHeld)) RefreshPicture(false);
+}
+
+void MainWindow::runKeyCommand(KeyCommand c) {
+  const int s = state_.view.pixelScale();
+  int& target = state_.view.previewZoomTarget;
+  switch (c) {
+    case KeyCommand::PenInstrument: SetInstrument(Instrument::Paint); break;
+    case KeyCommand::FillCharInstrument: SetInstrument(Instrument::FillChar); break;
+    case KeyCommand::SelectInstrument: SetInstrument(Instrument::Select); break;
+    case KeyCommand::LineInstrument: SetInstrument(Instrument::Line); break;
+    case KeyCommand::RectInstrument: SetInstrument(Instrument::Rect); break;
+    case KeyCommand::EndShape: state_.shapeStarted = false; break;
+    case KeyCommand::RemoveSelection: removeSelection(); break;
+    case KeyCommand::RaisePreviewTarget:
+      target = RaisedPreviewTarget(target);
+      DrawPreviewFrame();
+      break;
+    case KeyCommand::LowerPreviewTarget:
+      target = LoweredPreviewTarget(target);
+      DrawPreviewFrame();
+      break;
+    case KeyCommand::CapKeySteps: state_.keyStepCount = std::min(state_.keyStepCount, 5); break;
+    case KeyCommand::CursorStepLeft: moveCursorBy(-NextCursorStep(state_.keyStepCount, s), 0); break;
+    case KeyCommand::CursorStepRight: moveCursorBy(NextCursorStep(state_.keyStepCount, s), 0); break;
+    case KeyCommand::CursorStepDown: moveCursorBy(0, NextCursorStep(state_.keyStepCount, s)); break;
+    case KeyCommand::CursorStepUp: moveCursorBy(0, -NextCursorStep(state_.keyStepCount, s)); break;
+    case KeyCommand::ClickLeft: clickAtCursor(Qt::LeftButton); break;
+    case KeyCommand::ClickRight: clickAtCursor(Qt::RightButton); break;
+    case KeyCommand::NudgeLeft: moveCursorBy(-1, 0); break;
+    case KeyCommand::NudgeRight: moveCursorBy(1, 0); break;
+    case KeyCommand::NudgeDown: moveCursorBy(0, 1); break;
+    case KeyCommand::NudgeUp: moveCursorBy(0, -1); break;
+    case KeyCommand::DeleteSelection: deleteSelection(); break;
+    case KeyCommand::CopySelection: copySelection(); break;
+    case KeyCommand::PasteSelection: pasteSelection(); break;
+    case KeyCommand::RotatePixelsLeft: transform(Transform::RotateLeft); break;
+    case KeyCommand::RotatePixelsRight: transform(Transform::RotateRight); break;
+    case KeyCommand::RotatePixelsUp: transform(Transform::RotateUp); break;
+    case KeyCommand::RotatePixelsDown: transform(Transform::RotateDown); break;
+    case KeyCommand::Undo:
       SwapUndoSnapshot(state_);
       RefreshPicture(true);
-    }
-    if (key == Qt::Key_S) SaveMgsFile();
-    if (key == Qt::Key_O) openPicture();
-    return;
+      break;
+    case KeyCommand::SelectMix0: SelectMix(0); break;
+    case KeyCommand::SelectMix1: SelectMix(1); break;
+    case KeyCommand::SelectMix2: SelectMix(2); break;
+    case KeyCommand::SelectMix3: SelectMix(3); break;
+    case KeyCommand::TogglePalette: TogglePalettePanel(); break;
+    case KeyCommand::TogglePreview: TogglePreviewPanel(); break;
+    case KeyCommand::ToggleZoomPreview: ToggleZoomPreviewPanel(); break;
+    case KeyCommand::ToggleBorderPalette: ToggleBorderPalettePanel(); break;
+    case KeyCommand::ToggleCharGrid: ToggleCharGrid(); break;
+    case KeyCommand::TogglePixelGrid: TogglePixelGrid(); break;
+    case KeyCommand::TogglePixMode: TogglePixMode(); break;
+    case KeyCommand::ToggleRgbMode: ToggleRgbMode(); break;
+    // The key flips the corrector alone; the menu command also sizes and
+    // redraws it.
+    case KeyCommand::FlipCorrector: correctorPanel()->setVisible(correctorPanel()->isHidden()); break;
+    case KeyCommand::RefreshView: RefreshPicture(false); break;
+    case KeyCommand::Save: SaveMgsFile(); break;
+    case KeyCommand::Open: openPicture(); break;
+    case KeyCommand::SelectAll: selectAll(); break;
   }
-  switch (key) {
-    case Qt::Key_P: SetInstrument(Instrument::Paint); break;
-    case Qt::Key_N: SetInstrument(Instrument::FillChar); break;
-    case Qt::Key_S: SetInstrument(Instrument::Select); break;
-    case Qt::Key_L: SetInstrument(Instrument::Line); break;
-    case Qt::Key_J: SetInstrument(Instrument::Rect); break;
-    case Qt::Key_G: ToggleCharGrid(); break;
-    case Qt::Key_H: TogglePixelGrid(); break;
-    case Qt::Key_W: TogglePixMode(); break;
-    case Qt::Key_E: ToggleRgbMode(); break;
-    default: break;
-  }
+}
+
+void MainWindow::moveCursorBy(int dx, int dy) { QCursor::setPos(QCursor::pos() + QPoint(dx, dy)); }
+
+void MainWindow::clickAtCursor(Qt::MouseButton button) {
+  // After the key handler has returned, as a real click would come: a press
+  // and a release at the cursor, to whatever lies under it.
+  QTimer::singleShot(0, this, [button] {
+    const QPoint global = QCursor::pos();
+    QPointer<QWidget> target = QApplication::widgetAt(global);
+    if (!target) return;
+    const QPointF local = target->mapFromGlobal(QPointF(global));
+    const Qt::KeyboardModifiers mods = QGuiApplication::keyboardModifiers();
+    QMouseEvent press(QEvent::MouseButtonPress, local, QPointF(global), button, button, mods);
+    QApplication::sendEvent(target, &press);
+    if (!target) return;
+    QMouseEvent release(QEvent::MouseButtonRelease, local, QPointF(global), button, Qt::NoButton, mods);
+    QApplication::sendEvent(target, &release);
+  });
 }
 
 }  // namespace cs

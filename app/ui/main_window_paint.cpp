@@ -125,10 +125,4 @@ void MainWindow::ShowCellColours(int X, int Y) {
   statusBar_->setCellColours(CellMixColours(state_, tables_.mix, X, Y));
 }
 
-void MainWindow::keyReleased(int key, Qt::KeyboardModifiers modifiers) {
-  // The release of Shift itself may still carry Shift among the modifiers.
-  const bool shiftHeld = (modifiers & Qt::ShiftModifier) && key != Qt::Key_Shift;
-  if (EditorKeyRelease(state_, shiftHeld)) RefreshPicture(false);
-}
-
 }  // namespace cs

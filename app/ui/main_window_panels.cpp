@@ -213,20 +213,4 @@ void MainWindow::showSaveSelection() {
   if (state_.selection.visible) showOnTop(saveSelectionPanel_, true);
 }
 
-void MainWindow::panelKeyPressed(int key, Qt::KeyboardModifiers modifiers) {
-  const bool ctrl = modifiers & Qt::ControlModifier;
-  const bool alt = modifiers & Qt::AltModifier;
-  if (!previewPanel_->isHidden()) {
-    int& target = state_.view.previewZoomTarget;
-    const int before = target;
-    if (key == Qt::Key_Up) target = RaisedPreviewTarget(target);
-    if (key == Qt::Key_Down) target = LoweredPreviewTarget(target);
-    if (target != before) DrawPreviewFrame();
-  }
-  if (key == Qt::Key_C && !ctrl) TogglePalettePanel();
-  if ((key == Qt::Key_V || key == Qt::Key_F12) && !ctrl && !alt) TogglePreviewPanel();
-  if (key == Qt::Key_V && alt) ToggleZoomPreviewPanel();
-  if (key == Qt::Key_B && !ctrl) ToggleBorderPalettePanel();
-}
-
 }  // namespace cs

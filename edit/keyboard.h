@@ -1,0 +1,91 @@
+// The editor's keyboard: which commands a key press runs, in the order they
+// run. Keys are named by their key codes: letters by the code of the
+// upper-case letter, digits of the main row by '0'..'9', the others below.
+// One key can run several commands (P selects the pen and steps the cursor
+// right; Ctrl+Up rotates pixels and raises the preview's zoom target).
+#pragma once
+
+#include <vector>
+
+namespace cs {
+
+namespace vk {
+inline constexpr int Enter = 0x0D;
+inline constexpr int Esc = 0x1B;
+inline constexpr int Space = 0x20;
+inline constexpr int Left = 0x25;
+inline constexpr int Up = 0x26;
+inline constexpr int Right = 0x27;
+inline constexpr int Down = 0x28;
+inline constexpr int Delete = 0x2E;
+inline constexpr int F12 = 0x7B;
+}  // namespace vk
+
+struct KeyModifiers {
+  bool ctrl = false;
+  bool alt = false;
+  bool shift = false;
+};
+
+// What the rules look at besides the key.
+struct KeyContext {
+  bool previewVisible = false;
+  int previewZoomTarget = 8;
+};
+
+enum class KeyCommand {
+  PenInstrument,
+  FillCharInstrument,
+  SelectInstrument,
+  LineInstrument,
+  RectInstrument,
+  EndShape,
+  RemoveSelection,
+  RaisePreviewTarget,
+  LowerPreviewTarget,
+  CapKeySteps,
+  CursorStepLeft,
+  CursorStepRight,
+  CursorStepDown,
+  CursorStepUp,
+  ClickLeft,
+  ClickRight,
+  NudgeLeft,
+  NudgeRight,
+  NudgeDown,
+  NudgeUp,
+  DeleteSelection,
+  CopySelection,
+  PasteSelection,
+  RotatePixelsLeft,
+  RotatePixelsRight,
+  RotatePixelsUp,
+  RotatePixelsDown,
+  Undo,
+  SelectMix0,
+  SelectMix1,
+  SelectMix2,
+  SelectMix3,
+  TogglePalette,
+  TogglePreview,
+  ToggleZoomPreview,
+  ToggleBorderPalette,
+  ToggleCharGrid,
+  TogglePixelGrid,
+  TogglePixMode,
+  ToggleRgbMode,
+  FlipCorrector,
+  RefreshView,
+  Save,
+  Open,
+  SelectAll,
+};
+
+// Every command the key runs, in the order of the rule table.
+std::vector<KeyCommand> DecodeKey(int key, KeyModifiers m, const KeyContext& context);
+
+// The cursor steps of a key-repeat run grow by one picture pixel per step up
+// to six: the screen pixels of the next step, counting it in `keyStepCount`.
+int NextCursorStep(int& keyStepCount, int pixelScale);
+
+}  // namespace cs
