@@ -276,12 +276,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched != windowHandle() || !windowHandle()) return false;
   if (event->type() == QEvent::KeyPress) {
     const auto* k = static_cast<QKeyEvent*>(event);
-    keyPressed(k->key(), k->modifiers(), k->nativeScanCode());
+    keyPressed(k->key(), k->modifiers(), k->nativeScanCode(), k->timestamp());
     return false;  // the focused control still gets the key
   }
   if (event->type() == QEvent::KeyRelease) {
     const auto* k = static_cast<QKeyEvent*>(event);
-    keyReleased(k->key(), k->modifiers(), k->isAutoRepeat());
+    keyReleased(k->key(), k->modifiers(), k->isAutoRepeat(), k->timestamp());
     return false;
   }
   if (event->type() == QEvent::Wheel) {

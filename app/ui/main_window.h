@@ -162,10 +162,11 @@ class MainWindow : public QMainWindow {
   // --- keyboard (main_window_keys.cpp): every key of the window, before
   // the focused control. `scanCode` is the window system's code of the key's
   // position (0 when unknown). ---
-  void keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode = 0);
+  // `time` is the event's time (0 when unknown).
+  void keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode = 0, quint64 time = 0);
   // Every key release: ends a run of cursor steps and the pen's Shift-line
   // when Shift is let go.
-  void keyReleased(int qtKey, Qt::KeyboardModifiers modifiers, bool autoRepeat = false);
+  void keyReleased(int qtKey, Qt::KeyboardModifiers modifiers, bool autoRepeat = false, quint64 time = 0);
 
   // --- painting on the editor image (editor-image coordinates) ---
   void editorMousePress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
@@ -325,6 +326,13 @@ class MainWindow : public QMainWindow {
   // ImageZoom8, ImageZoom12, ImageZoom16 as the preview frame copies them.
   std::array<RgbImage, 3> zoomTargetIcons_;
   bool shown_ = false;
+  // The last key release and the cursor steps it ended, in case the press
+  // that follows at the same moment shows it was a repeat.
+  struct KeyRelease {
+    int key = 0;
+    quint64 time = 0;
+    int steps = 0;
+  } lastRelease_;
   // Errors raised before the window is first shown (a bad command-line
   // file) wait for it, so their box stands over the window, not alone.
   std::vector<std::pair<MessageKind, QString>> pendingMessages_;

@@ -17,7 +17,10 @@
 
 namespace cs {
 
-void MainWindow::keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode) {
+void MainWindow::keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode, quint64 time) {
+  if (time != 0 && lastRelease_.key == qtKey && lastRelease_.time == time)
+    state_.keyStepCount = lastRelease_.steps;
+  lastRelease_ = {};
   const int key = KeyCodeOf(qtKey, modifiers, scanCode);
   if (key < 0) return;
   const KeyModifiers m{bool(modifiers & Qt::ControlModifier), bool(modifiers & Qt::AltModifier),
@@ -26,10 +29,15 @@ void MainWindow::keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, quint32 
   for (KeyCommand c : DecodeKey(key, m, context)) runKeyCommand(c);
 }
 
-void MainWindow::keyReleased(int qtKey, Qt::KeyboardModifiers modifiers, bool autoRepeat) {
-  // The window system reports a held key's repeats as releases and presses;
-  // only a real release ends a run of cursor steps.
-  if (!autoRepeat) state_.keyStepCount = 0;
+void MainWindow::keyReleased(int qtKey, Qt::KeyboardModifiers modifiers, bool autoRepeat, quint64 time) {
+  // The window system reports a held key's repeats as a release and a press
+  // at the same moment; only a real release ends a run of cursor steps. Qt
+  // does not always see the press coming, so a press of the same key at the
+  // same moment brings the run back (keyPressed).
+  if (!autoRepeat) {
+    lastRelease_ = {qtKey, time, state_.keyStepCount};
+    state_.keyStepCount = 0;
+  }
   // The release of Shift itself may still carry Shift among the modifiers.
   const bool shiftHeld = (modifiers & Qt::ShiftModifier) && qtKey != Qt::Key_Shift;
   if (EditorKeyRelease(state_, shiftHeld)) RefreshPicture(false);

@@ -228,6 +228,8 @@ class Session {
   }
 
   void tool(const QStringList& args) { run("xdotool", args, env_); }
+  // Another X client (xset and the like) on the session's display.
+  void command(const QString& program, const QStringList& args) { run(program, args, env_); }
   QByteArray toolOutput(const QStringList& args) { return run("xdotool", args, env_, 30000); }
 
  private:
