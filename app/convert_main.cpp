@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/convert_args.h"
 #include "formats/formats.h"
 #include "render/compose.h"
 
@@ -118,80 +119,9 @@ FileError save(OutputKind kind, const std::string& name, const Picture& pic, int
   return {FileErrorKind::Format};
 }
 
-struct Options {
-  bool help = false;
-  bool info = false;
-  std::optional<int> cellHeight;
-  std::optional<std::pair<int, int>> border;
-  int pngMode = 1;
-  std::vector<std::string> files;
-};
-
-// A whole decimal number within [low, high], nothing else.
-std::optional<int> parseNumber(const std::string& s, int low, int high) {
-  if (s.empty() || s.size() > 3 || s.find_first_not_of("0123456789") != std::string::npos)
-    return std::nullopt;
-  const int n = std::stoi(s);
-  if (n < low || n > high) return std::nullopt;
-  return n;
-}
-
 int usageError(const std::string& message) {
   std::fprintf(stderr, "chromasmith-convert: %s\nTry 'chromasmith-convert --help'.\n", message.c_str());
   return kExitUsage;
-}
-
-// Fills `opt` from the arguments; returns a message for the first wrong one.
-std::optional<std::string> parse(int argc, char** argv, Options& opt) {
-  bool onlyFiles = false;
-  for (int i = 1; i < argc; ++i) {
-    std::string arg = argv[i];
-    if (onlyFiles || arg.size() < 2 || arg[0] != '-' || arg[1] != '-') {
-      opt.files.push_back(arg);
-      continue;
-    }
-    if (arg == "--") {
-      onlyFiles = true;
-      continue;
-    }
-    // "--name value" and "--name=value" both work.
-    std::optional<std::string> value;
-    if (const auto eq = arg.find('='); eq != std::string::npos) {
-      value = arg.substr(eq + 1);
-      arg.resize(eq);
-    }
-    const bool takesValue = arg == "--cell-height" || arg == "--png-mode" || arg == "--border";
-    if (!takesValue) {
-      if (value) return "option " + arg + " takes no value";
-      if (arg == "--help")
-        opt.help = true;
-      else if (arg == "--info")
-        opt.info = true;
-      else
-        return "unknown option " + arg;
-      continue;
-    }
-    if (!value) {
-      if (i + 1 >= argc) return "option " + arg + " needs a value";
-      value = argv[++i];
-    }
-    if (arg == "--cell-height") {
-      const auto n = parseNumber(*value, 1, 8);
-      if (!n || !isValidCellHeight(*n)) return "cell height must be 8, 4, 2 or 1, not '" + *value + "'";
-      opt.cellHeight = n;
-    } else if (arg == "--png-mode") {
-      const auto n = parseNumber(*value, 1, kPngModeCount);
-      if (!n) return "PNG mode must be 1 ... 11, not '" + *value + "'";
-      opt.pngMode = *n;
-    } else {
-      const auto comma = value->find(',');
-      const auto b0 = comma == std::string::npos ? std::nullopt : parseNumber(value->substr(0, comma), 0, 7);
-      const auto b1 = comma == std::string::npos ? std::nullopt : parseNumber(value->substr(comma + 1), 0, 7);
-      if (!b0 || !b1) return "border must be two colours 0 ... 7 as B0,B1, not '" + *value + "'";
-      opt.border = std::pair{*b0, *b1};
-    }
-  }
-  return std::nullopt;
 }
 
 std::string pngModeList() {
@@ -210,15 +140,13 @@ int fileError(const std::string& name, const FileError& err) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  Options opt;
-  if (const auto wrong = parse(argc, argv, opt)) return usageError(*wrong);
+  const ConvertArgs args = ParseConvertArgs({argv + 1, argc > 1 ? static_cast<std::size_t>(argc - 1) : 0});
+  if (args.error) return usageError(*args.error);
+  const ConvertOptions& opt = args.options;
   if (opt.help) {
     std::printf(kHelp, pngModeList().c_str());
     return kExitOk;
   }
-  if (opt.info && (opt.cellHeight || opt.border || opt.files.size() != 1))
-    return usageError("--info takes one INPUT and no other option");
-  if (!opt.info && opt.files.size() != 2) return usageError("expected INPUT and OUTPUT");
 
   const std::string& input = opt.files[0];
   const auto inKind = inputKindOf(input);

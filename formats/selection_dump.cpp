@@ -48,22 +48,27 @@ SelectionBytes SelectionDumpBytes(const Picture& pic, const Selection& sel, int 
   return out;
 }
 
+std::string SelectionIniText(const std::string& ini, const Selection& sel, int cellHeight, int pixMode) {
+  const Rect r = clipped(sel, cellHeight);
+  const bool asScreen = pixMode == kPixModeAsScreen;
+  return SetIniKeys(ini, "chromaSmithSelection",
+                    {{"x", std::to_string(r.left)},
+                     {"y", std::to_string(r.top)},
+                     {"width", std::to_string(r.width)},
+                     {"height", std::to_string(r.height)},
+                     {"MGS_VertSize", std::to_string(cellHeight)},
+                     {"pixMode", asScreen ? "1" : "0"},
+                     {"pixModeString", asScreen ? "as screen" : "linear"}});
+}
+
 FileError WriteSelectionDump(const Picture& pic, const Selection& sel, int pixMode, const std::string& name) {
   const std::string base = RemoveExtension(name);
-  const Rect r = clipped(sel, pic.cellHeight());
   const bool asScreen = pixMode == kPixModeAsScreen;
 
   const std::string iniName = base + "_selection.ini";
   std::string ini;
   if (FileError err = ReadIniText(iniName, ini)) return err;
-  ini = SetIniKeys(ini, "chromaSmithSelection",
-                   {{"x", std::to_string(r.left)},
-                    {"y", std::to_string(r.top)},
-                    {"width", std::to_string(r.width)},
-                    {"height", std::to_string(r.height)},
-                    {"MGS_VertSize", std::to_string(pic.cellHeight())},
-                    {"pixMode", asScreen ? "1" : "0"},
-                    {"pixModeString", asScreen ? "as screen" : "linear"}});
+  ini = SelectionIniText(ini, sel, pic.cellHeight(), pixMode);
   if (FileError err = WriteFileAtomic(iniName, std::vector<uint8_t>(ini.begin(), ini.end()))) return err;
 
   const SelectionBytes screen0 =

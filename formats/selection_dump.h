@@ -33,6 +33,11 @@ struct SelectionBytes {
 };
 SelectionBytes SelectionDumpBytes(const Picture& pic, const Selection& sel, int pixMode, int screen);
 
+// `ini` with the dump's section set for the selection (clipped to a Picture
+// of that cell height, 8, 4, 2 or 1), every other section and key kept: the
+// text of the "_selection.ini" file that WriteSelectionDump writes over `ini`.
+std::string SelectionIniText(const std::string& ini, const Selection& sel, int cellHeight, int pixMode);
+
 // Writes the five files; the files written before a failure stay. The
 // selection's `visible` flag is not looked at: the caller offers the dump only
 // while there is a selection.

@@ -19,6 +19,7 @@ using testing::ReadBytes;
 using testing::SamePicture;
 using testing::ScratchDir;
 using testing::TestData;
+using testing::WithHeader;
 
 struct Outcome {
   int status = -1;
@@ -116,10 +117,7 @@ TEST(Convert, InfoPrintsKindCellHeightAndBorder) {
 
 TEST(Convert, HobetaInputsSkipTheirHeader) {
   ScratchDir dir;
-  std::vector<uint8_t> f(17, 0x55);
-  const std::vector<uint8_t> scr = ReadBytes(TestData("zx-image/example.scr"));
-  f.insert(f.end(), scr.begin(), scr.end());
-  testing::WriteBytes(dir.file("in.$SCR"), f);
+  testing::WriteBytes(dir.file("in.$SCR"), WithHeader(17, 0x55, ReadBytes(TestData("zx-image/example.scr"))));
   ASSERT_EQ(convert(dir, {dir.file("in.$SCR"), dir.file("a.img")}).status, 0);
   ASSERT_EQ(convert(dir, {TestData("zx-image/example.scr"), dir.file("b.img")}).status, 0);
   EXPECT_EQ(ReadBytes(dir.file("a.img")), ReadBytes(dir.file("b.img")));

@@ -49,6 +49,14 @@ inline void WriteBytes(const std::string& name, const std::vector<uint8_t>& byte
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+// `header` bytes of `fill` followed by `body`, as a file behind a disk-file
+// header. Sized once and copied into, so no reallocation runs.
+inline std::vector<uint8_t> WithHeader(std::size_t header, uint8_t fill, const std::vector<uint8_t>& body) {
+  std::vector<uint8_t> out(header + body.size(), fill);
+  std::copy(body.begin(), body.end(), out.begin() + static_cast<std::ptrdiff_t>(header));
+  return out;
+}
+
 inline std::string TestData(const std::string& relative) {
   return std::string(CHROMASMITH_TESTDATA) + "/" + relative;
 }

@@ -7,6 +7,7 @@ namespace {
 using testing::RandomPicture;
 using testing::SamePicture;
 using testing::ScratchDir;
+using testing::WithHeader;
 
 // An SCR file whose bytes are all different from their neighbours.
 std::vector<uint8_t> sampleScreen(unsigned seed) {
@@ -56,8 +57,7 @@ TEST(ScreenFile, PixelsOnlyScrGetsWhitePapOnBlackInk) {
 
 TEST(ScreenFile, HobetaHeaderIsSkippedUnread) {
   const std::vector<uint8_t> scr = sampleScreen(4);
-  std::vector<uint8_t> withHeader(17, 0xFF);
-  withHeader.insert(withHeader.end(), scr.begin(), scr.end());
+  std::vector<uint8_t> withHeader = WithHeader(17, 0xFF, scr);
   Picture plain, hobeta;
   ASSERT_FALSE(DecodeScreen(scr, false, true, plain));
   ASSERT_FALSE(DecodeScreen(withHeader, true, true, hobeta));
@@ -109,8 +109,7 @@ TEST(ScreenFile, FlashIsIgnored) {
 TEST(ScreenFile, EveryTruncationFailsAndChangesNothing) {
   const Picture before = RandomPicture(6, 2);
   const std::vector<uint8_t> img = EncodeImg(RandomPicture(7, 8));
-  std::vector<uint8_t> hobetaImg(17, 0);
-  hobetaImg.insert(hobetaImg.end(), img.begin(), img.end());
+  const std::vector<uint8_t> hobetaImg = WithHeader(17, 0, img);
   struct Kind {
     const std::vector<uint8_t>* bytes;
     std::size_t size;

@@ -1,0 +1,83 @@
+#include "app/convert_args.h"
+
+#include "formats/png_export.h"
+#include "model/picture.h"
+
+namespace cs {
+
+namespace {
+
+// A whole decimal number within [low, high], nothing else.
+std::optional<int> parseNumber(const std::string& s, int low, int high) {
+  if (s.empty() || s.size() > 3 || s.find_first_not_of("0123456789") != std::string::npos)
+    return std::nullopt;
+  const int n = std::stoi(s);
+  if (n < low || n > high) return std::nullopt;
+  return n;
+}
+
+// Fills `opt` from the arguments; returns a message for the first wrong one.
+std::optional<std::string> parse(std::span<const char* const> args, ConvertOptions& opt) {
+  bool onlyFiles = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string arg = args[i];
+    if (onlyFiles || arg.size() < 2 || arg[0] != '-' || arg[1] != '-') {
+      opt.files.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      onlyFiles = true;
+      continue;
+    }
+    std::optional<std::string> value;
+    if (const auto eq = arg.find('='); eq != std::string::npos) {
+      value = arg.substr(eq + 1);
+      arg.resize(eq);
+    }
+    const bool takesValue = arg == "--cell-height" || arg == "--png-mode" || arg == "--border";
+    if (!takesValue) {
+      if (value) return "option " + arg + " takes no value";
+      if (arg == "--help")
+        opt.help = true;
+      else if (arg == "--info")
+        opt.info = true;
+      else
+        return "unknown option " + arg;
+      continue;
+    }
+    if (!value) {
+      if (i + 1 >= args.size()) return "option " + arg + " needs a value";
+      value = args[++i];
+    }
+    if (arg == "--cell-height") {
+      const auto n = parseNumber(*value, 1, 8);
+      if (!n || !isValidCellHeight(*n)) return "cell height must be 8, 4, 2 or 1, not '" + *value + "'";
+      opt.cellHeight = n;
+    } else if (arg == "--png-mode") {
+      const auto n = parseNumber(*value, 1, kPngModeCount);
+      if (!n) return "PNG mode must be 1 ... 11, not '" + *value + "'";
+      opt.pngMode = *n;
+    } else {
+      const auto comma = value->find(',');
+      const auto b0 = comma == std::string::npos ? std::nullopt : parseNumber(value->substr(0, comma), 0, 7);
+      const auto b1 = comma == std::string::npos ? std::nullopt : parseNumber(value->substr(comma + 1), 0, 7);
+      if (!b0 || !b1) return "border must be two colours 0 ... 7 as B0,B1, not '" + *value + "'";
+      opt.border = std::pair{*b0, *b1};
+    }
+  }
+  if (opt.help) return std::nullopt;
+  if (opt.info && (opt.cellHeight || opt.border || opt.files.size() != 1))
+    return "--info takes one INPUT and no other option";
+  if (!opt.info && opt.files.size() != 2) return "expected INPUT and OUTPUT";
+  return std::nullopt;
+}
+
+}  // namespace
+
+ConvertArgs ParseConvertArgs(std::span<const char* const> args) {
+  ConvertArgs result;
+  result.error = parse(args, result.options);
+  return result;
+}
+
+}  // namespace cs

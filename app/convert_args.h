@@ -1,0 +1,37 @@
+// The command line of chromasmith-convert, read into options without touching
+// any file: every check that needs only the arguments is made here, so the
+// converter can rely on what it gets. The kinds of INPUT and OUTPUT come from
+// their extensions, which the converter looks at itself.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace cs {
+
+struct ConvertOptions {
+  bool help = false;
+  bool info = false;
+  std::optional<int> cellHeight;              // 8, 4, 2 or 1
+  std::optional<std::pair<int, int>> border;  // 0 ... 7 each
+  int pngMode = 1;                            // 1 ... kPngModeCount
+  // INPUT and OUTPUT; INPUT alone with `info`; anything with `help`, which
+  // wins over every other option.
+  std::vector<std::string> files;
+};
+
+// The options, or the message for the first wrong argument.
+struct ConvertArgs {
+  ConvertOptions options;
+  std::optional<std::string> error;
+};
+
+// `args` are the arguments after the program's name. "--name value" and
+// "--name=value" both work; after "--" every argument is a file name, and so
+// is any argument not starting with "--".
+ConvertArgs ParseConvertArgs(std::span<const char* const> args);
+
+}  // namespace cs

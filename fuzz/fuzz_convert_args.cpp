@@ -1,0 +1,75 @@
+// The converter's command line from arbitrary bytes, split at NUL bytes into
+// arguments. The parser must never read past an argument or the list; what
+// it accepts must be something the converter can act on (the right number of
+// files, every value in range), and written back as a plain command line it
+// must parse to the same options.
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/convert_args.h"
+#include "formats/png_export.h"
+#include "model/picture.h"
+
+namespace {
+
+bool sameOptions(const cs::ConvertOptions& a, const cs::ConvertOptions& b) {
+  return a.help == b.help && a.info == b.info && a.cellHeight == b.cellHeight && a.border == b.border &&
+         a.pngMode == b.pngMode && a.files == b.files;
+}
+
+std::vector<std::string> commandLine(const cs::ConvertOptions& o) {
+  std::vector<std::string> args;
+  if (o.help) args.push_back("--help");
+  if (o.info) args.push_back("--info");
+  if (o.cellHeight) args.push_back("--cell-height=" + std::to_string(*o.cellHeight));
+  if (o.border)
+    args.insert(args.end(),
+                {"--border", std::to_string(o.border->first) + "," + std::to_string(o.border->second)});
+  args.insert(args.end(), {"--png-mode", std::to_string(o.pngMode), "--"});
+  args.insert(args.end(), o.files.begin(), o.files.end());
+  return args;
+}
+
+cs::ConvertArgs parse(const std::vector<std::string>& args) {
+  // Each argument in an allocation of exactly its length and its NUL, the
+  // list exactly as long as the arguments.
+  std::vector<std::unique_ptr<char[]>> storage;
+  const auto argv = std::make_unique<const char*[]>(args.size());
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    storage.push_back(std::make_unique<char[]>(args[i].size() + 1));
+    args[i].copy(storage.back().get(), args[i].size());
+    argv[i] = storage.back().get();
+  }
+  return cs::ParseConvertArgs(std::span<const char* const>(argv.get(), args.size()));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::vector<std::string> args;
+  for (std::size_t start = 0; start < size;) {
+    std::size_t end = start;
+    while (end < size && data[end] != 0) ++end;
+    args.emplace_back(reinterpret_cast<const char*>(data) + start, end - start);
+    start = end + 1;
+  }
+  const cs::ConvertArgs r = parse(args);
+  if (r.error) {
+    if (r.error->empty()) std::abort();
+    return 0;
+  }
+  const cs::ConvertOptions& o = r.options;
+  if (o.cellHeight && !cs::isValidCellHeight(*o.cellHeight)) std::abort();
+  if (o.border &&
+      (o.border->first < 0 || o.border->first > 7 || o.border->second < 0 || o.border->second > 7))
+    std::abort();
+  if (o.pngMode < 1 || o.pngMode > cs::kPngModeCount) std::abort();
+  if (!o.help && o.files.size() != (o.info ? 1u : 2u)) std::abort();
+  if (!o.help && o.info && (o.cellHeight || o.border)) std::abort();
+
+  const cs::ConvertArgs again = parse(commandLine(o));
+  if (again.error || !sameOptions(again.options, o)) std::abort();
+  return 0;
+}

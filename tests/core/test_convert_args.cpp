@@ -1,0 +1,54 @@
+// The converter's command line, for the cases its process tests leave out:
+// where an argument stops being an option, and which check comes first.
+#include <gtest/gtest.h>
+
+#include "app/convert_args.h"
+
+namespace cs {
+namespace {
+
+ConvertArgs parse(std::vector<const char*> args) { return ParseConvertArgs(args); }
+
+TEST(ConvertArgs, FileNamesThatLookLikeOptions) {
+  ConvertArgs r = parse({"-", "--", "--info"});
+  ASSERT_FALSE(r.error) << *r.error;
+  EXPECT_EQ(r.options.files, (std::vector<std::string>{"-", "--info"}));
+  EXPECT_FALSE(r.options.info);
+
+  r = parse({"--png-mode", "--info", "in.mgs"});
+  ASSERT_TRUE(r.error);
+  EXPECT_EQ(*r.error, "PNG mode must be 1 ... 11, not '--info'")
+      << "the value is the next argument, whatever it is";
+}
+
+TEST(ConvertArgs, WrongValuesAndTheirMessages) {
+  const std::pair<std::vector<const char*>, const char*> cases[] = {
+      {{"a.mgs", "b.mgs", "--border"}, "option --border needs a value"},
+      {{"--border=1,2,3", "a.mgs", "b.mgs"}, "border must be two colours 0 ... 7 as B0,B1, not '1,2,3'"},
+      {{"--border=,1", "a.mgs", "b.mgs"}, "border must be two colours 0 ... 7 as B0,B1, not ',1'"},
+      {{"--cell-height=", "a.mgs", "b.mgs"}, "cell height must be 8, 4, 2 or 1, not ''"},
+      {{"--cell-height=99999999999", "a.mgs", "b.mgs"},
+       "cell height must be 8, 4, 2 or 1, not '99999999999'"},
+      {{"--help=1"}, "option --help takes no value"},
+      {{"--Help"}, "unknown option --Help"},
+  };
+  for (const auto& [args, message] : cases) {
+    const ConvertArgs r = parse(args);
+    ASSERT_TRUE(r.error) << message;
+    EXPECT_EQ(*r.error, message);
+  }
+}
+
+TEST(ConvertArgs, HelpNeedsNoFilesButWrongOptionsStillFail) {
+  ConvertArgs r = parse({"a", "b", "c", "--help", "--info"});
+  ASSERT_FALSE(r.error) << *r.error;
+  EXPECT_TRUE(r.options.help);
+  r = parse({"--help", "--cell-height=3"});
+  EXPECT_TRUE(r.error);
+  r = parse({});
+  ASSERT_TRUE(r.error);
+  EXPECT_EQ(*r.error, "expected INPUT and OUTPUT");
+}
+
+}  // namespace
+}  // namespace cs
