@@ -124,7 +124,11 @@ int IniDocument::readInteger(std::string_view section, std::string_view key, int
   const auto v = value(section, key);
   if (!v) return fallback;
   std::string_view s = *v;
-  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+  // One optional sign: "+-5" is not a number.
+  if (!s.empty() && s.front() == '+') {
+    s.remove_prefix(1);
+    if (!s.empty() && s.front() == '-') return fallback;
+  }
   int result = 0;
   const auto [end, err] = std::from_chars(s.data(), s.data() + s.size(), result);
   if (s.empty() || err != std::errc() || end != s.data() + s.size()) return fallback;

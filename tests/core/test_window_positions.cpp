@@ -57,13 +57,14 @@ TEST(WindowPositions, ReadsKeysOfTheSectionWhateverTheirCase) {
 TEST(WindowPositions, ValuesThatAreNotIntegersTakeTheDefault) {
   const auto ini = IniDocument::Parse(
       "[positions]\npicture_x=12px\npicture_y=\npicture_width=99999999999\npicture_height= +800 \n"
-      "palette_x=0x10\n");
+      "palette_x=0x10\npalette_y=+-5\n");
   const WindowPositions p = ReadWindowPositions(ini);
   EXPECT_EQ(p.pictureX, 0);
   EXPECT_EQ(p.pictureY, 40);
   EXPECT_EQ(p.pictureWidth, 1033);
   EXPECT_EQ(p.pictureHeight, 800);
   EXPECT_EQ(p.paletteX, 3);
+  EXPECT_EQ(p.paletteY, 43);  // one sign only
 }
 
 TEST(WindowPositions, ValuesOutOfRangeTakeTheDefault) {

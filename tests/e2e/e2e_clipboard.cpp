@@ -94,10 +94,7 @@ int check() {
   cs::PasteSelection(b, cs::SerializeSelectionBlock(a), true);
 
   session.tool({"key", "ctrl+s"});
-  const QString dialog =
-      QString::fromLatin1(session.toolOutput({"search", "--sync", "--onlyvisible", "--name", "^Save As$"}))
-          .split('\n', Qt::SkipEmptyParts)
-          .value(0);
+  const QString dialog = session.findWindow("^Save As$");
   if (dialog.isEmpty()) fail("no save dialog");
   session.tool({"windowfocus", "--sync", dialog});
   session.tool({"key", "ctrl+a"});

@@ -192,7 +192,11 @@ class Session {
   }
 
   QString waitForWindow(const QString& title) {
-    const QString pattern = "^" + QRegularExpression::escape(title) + "$";
+    return findWindow("^" + QRegularExpression::escape(title) + "$");
+  }
+
+  // The first visible window whose name matches `pattern`, waiting for it.
+  QString findWindow(const QString& pattern) {
     // A window that closes while xdotool walks the tree (a dialog going away)
     // makes the search fail with BadWindow: search again until the deadline.
     QElapsedTimer clock;
@@ -208,7 +212,7 @@ class Session {
       }
     }
     const QString wid = QString::fromLatin1(id).split('\n', Qt::SkipEmptyParts).value(0);
-    if (wid.isEmpty()) fail("no window titled " + title);
+    if (wid.isEmpty()) fail("no window named " + pattern);
     return wid;
   }
 

@@ -37,10 +37,7 @@ void act(Session& s, const QStringList& args) {
 // Saves through Ctrl+S and the save dialog under `name`.
 void save(Session& s, const QString& name) {
   s.tool({"key", "ctrl+s"});
-  const QString dialog =
-      QString::fromLatin1(s.toolOutput({"search", "--sync", "--onlyvisible", "--name", "^Save As$"}))
-          .split('\n', Qt::SkipEmptyParts)
-          .value(0);
+  const QString dialog = s.findWindow("^Save As$");
   if (dialog.isEmpty()) fail("no save dialog");
   s.tool({"windowfocus", "--sync", dialog});
   s.tool({"key", "ctrl+a"});

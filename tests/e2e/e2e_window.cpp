@@ -36,7 +36,8 @@ int main(int argc, char** argv) {
 int check() {
   const QString sample = QFileInfo(kSample).absoluteFilePath();
   cs::Picture pic;
-  if (cs::FileError e = cs::LoadMgFile(sample.toStdString(), pic)) fail("sample: " + QString::fromStdString(e.text()));
+  if (cs::FileError e = cs::LoadMgFile(sample.toStdString(), pic))
+    fail("sample: " + QString::fromStdString(e.text()));
   cs::ComposedImages images;
   cs::ComposePicture(pic, cs::ColourTables{}, images);
   const int h = pic.vertSize;
@@ -51,7 +52,9 @@ int check() {
   const Expect plain{&images.composite, 4, h, false};
   const QRect screenRect(0, 0, 1920, 1080);
   const QPoint o1 = session.poll<QPoint>(
-      [&](const Screen& s) { return locate(s, plain, QRect(0, 0, 1920 - 1024 + 1, 1080 - 768 + 1), screenRect); },
+      [&](const Screen& s) {
+        return locate(s, plain, QRect(0, 0, 1920 - 1024 + 1, 1080 - 768 + 1), screenRect);
+      },
       "the composed picture at scale 4 is not on the screen");
   std::printf("editor image at %d,%d, scale 4\n", o1.x(), o1.y());
 
@@ -78,7 +81,9 @@ int check() {
   session.tool({"mousemove", "52", QString::number(toolbarTop + 4 + 16), "click", "1"});
   const Expect zoomed{&images.composite, 8, h, true};
   const QPoint o2 = session.poll<QPoint>(
-      [&](const Screen& s) { return locate(s, zoomed, QRect(o1.x() - 2048, o1.y() - 1536, 2049, 1537), image1); },
+      [&](const Screen& s) {
+        return locate(s, zoomed, QRect(o1.x() - 2048, o1.y() - 1536, 2049, 1537), image1);
+      },
       "after the zoom key the picture is not shown at scale 8");
   std::printf("editor image at %d,%d, scale 8\n", o2.x(), o2.y());
   // The picture point that was in the middle is still there.
@@ -91,7 +96,9 @@ int check() {
   session.tool({"key", "--window", wid, "v"});
   const Expect preview{&images.composite, 2, h, false};
   const QPoint p1 = session.poll<QPoint>(
-      [&](const Screen& s) { return locate(s, preview, QRect(0, 0, 1920 - 512 + 1, 1080 - 384 + 1), screenRect); },
+      [&](const Screen& s) {
+        return locate(s, preview, QRect(0, 0, 1920 - 512 + 1, 1080 - 384 + 1), screenRect);
+      },
       "after V the preview is not on the screen");
   std::printf("preview at %d,%d\n", p1.x(), p1.y());
 
