@@ -38,6 +38,19 @@ void BM_MemcpyComposeBytes(benchmark::State& state) {
 }
 BENCHMARK(BM_MemcpyComposeBytes);
 
+// What a user's machine must at least do: write every byte once.
+void BM_MemsetComposeBytes(benchmark::State& state) {
+  std::vector<char> dst(kComposeBytes);
+  char v = 0;
+  for (auto _ : state) {
+    std::memset(dst.data(), ++v, kComposeBytes);
+    benchmark::DoNotOptimize(dst.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(kComposeBytes));
+}
+BENCHMARK(BM_MemsetComposeBytes);
+
 void BM_ComposeCell(benchmark::State& state) {
   const cs::Picture pic = cs::bench::RandomPicture(1, 1);
   cs::ColourTables t;
@@ -64,6 +77,8 @@ BENCHMARK(BM_MemcpyCellBytes);
 
 const cs::bench::RegisterRatio r1("BM_ComposePicture", "BM_MemcpyComposeBytes",
                                   "ComposePicture / memcpy of its bytes");
+const cs::bench::RegisterRatio r1w("BM_ComposePicture", "BM_MemsetComposeBytes",
+                                   "ComposePicture / memset of its bytes");
 const cs::bench::RegisterRatio r2("BM_ComposeCell", "BM_MemcpyCellBytes",
                                   "one-cell update / memcpy of its bytes");
 

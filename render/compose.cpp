@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace cs {
 
@@ -17,6 +20,17 @@ constexpr std::array<uint64_t, 256> makeSpread() {
   return t;
 }
 constexpr std::array<uint64_t, 256> kSpread = makeSpread();
+
+#if defined(__SSE2__)
+// Lane j of entry n is all ones when bit 3 - j of the nibble n is set: the
+// pixels of half a byte, leftmost first.
+const std::array<__m128i, 16> kNibbleLanes = [] {
+  std::array<__m128i, 16> t{};
+  for (int n = 0; n < 16; ++n)
+    t[size_t(n)] = _mm_set_epi32(n & 1 ? -1 : 0, n & 2 ? -1 : 0, n & 4 ? -1 : 0, n & 8 ? -1 : 0);
+  return t;
+}();
+#endif
 
 struct CellPaint {
   Rgb mix[4];
@@ -62,6 +76,64 @@ inline void paintRow(const Picture& pic, const CellPaint& cp, ComposedImages& ou
   }
 }
 
+#if defined(__SSE2__)
+// A cell's colours, each repeated in the four lanes of a vector.
+struct CellLanes {
+  __m128i mix[4], z0[2], z1[2];
+};
+CellLanes lanesOf(const CellPaint& cp) {
+  const auto splat = [](Rgb v) { return _mm_set1_epi32(static_cast<int>(v)); };
+  return {{splat(cp.mix[0]), splat(cp.mix[1]), splat(cp.mix[2]), splat(cp.mix[3])},
+          {splat(cp.z0[0]), splat(cp.z0[1])},
+          {splat(cp.z1[0]), splat(cp.z1[1])}};
+}
+#else
+using CellLanes = CellPaint;
+CellLanes lanesOf(const CellPaint& cp) { return cp; }
+#endif
+
+// The 8 pixels of one byte column on one line: the mix by both bits into
+// `c`, each screen's colour by its own bit into `z0` and `z1`.
+inline void paintLine(const CellLanes& cp, unsigned b0, unsigned b1, Rgb* c, Rgb* z0, Rgb* z1) {
+#if defined(__SSE2__)
+  // Four pixels at a time: each bit becomes an all-ones or all-zeros lane,
+  // and the lanes select between the colours.
+  const auto select = [](__m128i mask, __m128i on, __m128i off) {
+    return _mm_or_si128(_mm_and_si128(mask, on), _mm_andnot_si128(mask, off));
+  };
+  for (int half = 0; half < 2; ++half) {
+    const __m128i k0 = kNibbleLanes[(b0 >> (4 - 4 * half)) & 15];
+    const __m128i k1 = kNibbleLanes[(b1 >> (4 - 4 * half)) & 15];
+    const __m128i mixed = select(k0, select(k1, cp.mix[3], cp.mix[2]), select(k1, cp.mix[1], cp.mix[0]));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(c + 4 * half), mixed);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(z0 + 4 * half), select(k0, cp.z0[1], cp.z0[0]));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(z1 + 4 * half), select(k1, cp.z1[1], cp.z1[0]));
+  }
+#else
+  for (int j = 0; j < 8; ++j) {
+    const unsigned bit0 = (b0 >> (7 - j)) & 1, bit1 = (b1 >> (7 - j)) & 1;
+    c[j] = cp.mix[2 * bit0 + bit1];
+    z0[j] = cp.z0[bit0];
+    z1[j] = cp.z1[bit1];
+  }
+#endif
+}
+
+// Writes each of `n` pixels twice across, on two lines.
+inline void doublePixels(const Rgb* src, Rgb* dst, Rgb* dst2, int n) {
+  int x = 0;
+#if defined(__SSE2__)
+  for (; x + 4 <= n; x += 4) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + x));
+    const __m128i lo = _mm_unpacklo_epi32(v, v), hi = _mm_unpackhi_epi32(v, v);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 2 * x), lo);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 2 * x + 4), hi);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dst2 + 2 * x), lo);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dst2 + 2 * x + 4), hi);
+  }
+#endif
+  for (; x < n; ++x) dst[2 * x] = dst[2 * x + 1] = dst2[2 * x] = dst2[2 * x + 1] = src[x];
+}
 
 }  // namespace
 
@@ -72,14 +144,24 @@ CellRect cellRectOf(int cellHeight, int column, int cellRow) {
 
 void ComposePicture(const Picture& pic, const ColourTables& t, ComposedImages& out) {
   const int h = pic.cellHeight();
-  // Row by row, so every image is written in address order.
-  CellPaint cells[kColumns];
+  // Line by line, so every image is written in address order: the mixed
+  // line and both screens' lines, then the preview's two lines doubled from
+  // the mixed one. A cell's colours
+  // are looked up once, at its first line (h is a power of two).
+  CellLanes cells[kColumns];
   for (int y = 0; y < kLines; ++y) {
+    const bool innerStart = (y & (h - 1)) == 0;
+    const bool outerStart = h == 1 ? (y & 7) == 0 : innerStart;
+    Rgb* c = out.composite.row(y);
+    Rgb* z0 = out.screen0.row(y);
+    Rgb* z1 = out.screen1.row(y);
     for (int column = 0; column < kColumns; ++column) {
-      const int a = attributeLine(h, column, y);
-      if (a == y) cells[column] = cellPaint(pic, t, attrIndex(column, a));
-      paintRow(pic, cells[column], out, column, y, true);
+      if (isOuterColumn(column) ? outerStart : innerStart)
+        cells[column] = lanesOf(cellPaint(pic, t, attrIndex(column, y)));
+      paintLine(cells[column], pic.pixels(0)[pixelIndex(column, y)], pic.pixels(1)[pixelIndex(column, y)],
+                c + 8 * column, z0 + 8 * column, z1 + 8 * column);
     }
+    doublePixels(c, out.preview.row(2 * y), out.preview.row(2 * y + 1), kWidth);
   }
 }
 
