@@ -113,7 +113,7 @@ FileError save(OutputKind kind, const std::string& name, const Picture& pic, int
     case OutputKind::Png: {
       ComposedImages images;
       ComposePicture(pic, ColourTables{}, images);
-      return WritePngFile(name, BuildPngImage(images.composite, pic.borderIndex0, pic.borderIndex1, pngMode));
+      return WritePngExport(name, images.composite, pic.borderIndex0, pic.borderIndex1, pngMode);
     }
   }
   return {FileErrorKind::Format};

@@ -71,8 +71,7 @@ struct Format {
 cs::FileError savePng(const std::string& name, const cs::Picture& pic, int mode) {
   cs::ComposedImages images;
   cs::ComposePicture(pic, cs::ColourTables{}, images);
-  return cs::WritePngFile(name,
-                          cs::BuildPngImage(images.composite, pic.borderIndex0, pic.borderIndex1, mode));
+  return cs::WritePngExport(name, images.composite, pic.borderIndex0, pic.borderIndex1, mode);
 }
 
 std::vector<Format> formats() {

@@ -3,6 +3,7 @@
 #include <png.h>
 
 #include <cerrno>
+#include <functional>
 
 #include "formats/file_io.h"
 #include "model/colour.h"
@@ -33,26 +34,32 @@ void appendToVector(png_structp png, png_bytep data, png_size_t size) {
 
 void noFlush(png_structp) {}
 
+// Fills one RGB row (3 bytes a pixel) of the image being written.
+using RowSource = std::function<void(int y, uint8_t* rgb)>;
+
+void putPixel(uint8_t* rgb, int x, Rgb c) {
+  rgb[3 * x] = static_cast<uint8_t>(red(c));
+  rgb[3 * x + 1] = static_cast<uint8_t>(green(c));
+  rgb[3 * x + 2] = static_cast<uint8_t>(blue(c));
+}
+
 // Kept apart from the function that calls setjmp, so nothing it changes can be
 // lost when the library jumps back on an error.
-void writeImage(png_structp png, png_infop info, const RgbImage& image, std::vector<uint8_t>& row) {
-  png_set_IHDR(png, info, static_cast<png_uint_32>(image.width()), static_cast<png_uint_32>(image.height()),
-               8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-               PNG_FILTER_TYPE_DEFAULT);
+void writeImage(png_structp png, png_infop info, int width, int height, const RowSource& source,
+                std::vector<uint8_t>& row) {
+  png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
+               PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
-  for (int y = 0; y < image.height(); ++y) {
-    const Rgb* src = image.row(y);
-    for (int x = 0; x < image.width(); ++x) {
-      row[static_cast<std::size_t>(3 * x)] = static_cast<uint8_t>(red(src[x]));
-      row[static_cast<std::size_t>(3 * x + 1)] = static_cast<uint8_t>(green(src[x]));
-      row[static_cast<std::size_t>(3 * x + 2)] = static_cast<uint8_t>(blue(src[x]));
-    }
+  for (int y = 0; y < height; ++y) {
+    source(y, row.data());
     png_write_row(png, row.data());
   }
   png_write_end(png, nullptr);
 }
 
-bool encode(const RgbImage& image, std::vector<uint8_t>& out, std::vector<uint8_t>& row) {
+// The image row by row into PNG bytes; only one row is held unpacked.
+bool encode(int width, int height, const RowSource& source, std::vector<uint8_t>& out,
+            std::vector<uint8_t>& row) {
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   if (!png) return false;
   png_infop info = png_create_info_struct(png);
@@ -65,7 +72,7 @@ bool encode(const RgbImage& image, std::vector<uint8_t>& out, std::vector<uint8_
     return false;
   }
   png_set_write_fn(png, &out, appendToVector, noFlush);
-  writeImage(png, info, image, row);
+  writeImage(png, info, width, height, source, row);
   png_destroy_write_struct(&png, &info);
   return true;
 }
@@ -89,8 +96,46 @@ RgbImage BuildPngImage(const RgbImage& composite, uint8_t borderIndex0, uint8_t 
 std::vector<uint8_t> EncodePng(const RgbImage& image) {
   std::vector<uint8_t> out;
   std::vector<uint8_t> row(static_cast<std::size_t>(image.width()) * 3);
-  if (!encode(image, out, row)) out.clear();
+  const auto source = [&image](int y, uint8_t* rgb) {
+    const Rgb* src = image.row(y);
+    for (int x = 0; x < image.width(); ++x) putPixel(rgb, x, src[x]);
+  };
+  if (!encode(image.width(), image.height(), source, out, row)) out.clear();
   return out;
+}
+
+std::vector<uint8_t> EncodePngExport(const RgbImage& composite, uint8_t borderIndex0, uint8_t borderIndex1,
+                                     int mode) {
+  const PngSize& size = PngSizeOf(mode);
+  const Rgb border = BorderColor(borderIndex0, borderIndex1);
+  const int scale = size.w / kWidth;
+  const int width = size.imageWidth();
+  // Each row enlarged straight into the library's row: no image of the
+  // export's size is ever built.
+  const auto source = [&](int y, uint8_t* rgb) {
+    const int py = y - size.t;
+    if (py < 0 || py >= size.h) {
+      for (int x = 0; x < width; ++x) putPixel(rgb, x, border);
+      return;
+    }
+    for (int x = 0; x < size.x; ++x) {
+      putPixel(rgb, x, border);
+      putPixel(rgb, size.x + size.w + x, border);
+    }
+    const Rgb* src = composite.row(py / scale);
+    for (int x = 0; x < size.w; ++x) putPixel(rgb, size.x + x, src[x / scale]);
+  };
+  std::vector<uint8_t> out;
+  std::vector<uint8_t> row(static_cast<std::size_t>(width) * 3);
+  if (!encode(width, size.imageHeight(), source, out, row)) out.clear();
+  return out;
+}
+
+FileError WritePngExport(const std::string& name, const RgbImage& composite, uint8_t borderIndex0,
+                         uint8_t borderIndex1, int mode) {
+  const std::vector<uint8_t> bytes = EncodePngExport(composite, borderIndex0, borderIndex1, mode);
+  if (bytes.empty()) return FileError::fromErrno(ENOMEM);
+  return WriteFileAtomic(name, bytes);
 }
 
 FileError WritePngFile(const std::string& name, const RgbImage& image) {

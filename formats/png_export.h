@@ -28,6 +28,13 @@ const PngSize& PngSizeOf(int mode);
 // part of `composite` enlarged without smoothing at (x, t).
 RgbImage BuildPngImage(const RgbImage& composite, uint8_t borderIndex0, uint8_t borderIndex1, int mode);
 
+// The export written as a PNG file, row by row from `composite`, with the
+// same pixels as BuildPngImage gives but without building that image.
+FileError WritePngExport(const std::string& name, const RgbImage& composite, uint8_t borderIndex0,
+                         uint8_t borderIndex1, int mode);
+std::vector<uint8_t> EncodePngExport(const RgbImage& composite, uint8_t borderIndex0, uint8_t borderIndex1,
+                                     int mode);
+
 // RGB, 8 bits per channel, no alpha, the PNG library's default compression.
 FileError WritePngFile(const std::string& name, const RgbImage& image);
 // The same file's bytes; empty if the PNG library fails.

@@ -3,11 +3,11 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "app/panel_placement.h"
 #include "app/ui/editor_image.h"
 #include "app/ui/floating_panel.h"
 #include "app/ui/icons.h"
 #include "app/ui/main_window.h"
-#include "app/panel_placement.h"
 #include "app/ui/preview_panels.h"
 #include "app/ui/scroll_box.h"
 #include "app/ui/tool_key.h"
@@ -201,11 +201,11 @@ void MainWindow::toggleAbout() {
 void MainWindow::showExportPng() { showOnTop(exportPngPanel_, true); }
 
 void MainWindow::exportPng() {
-  const RgbImage image = BuildPngImage(images_.composite, state_.picture.borderIndex0,
-                                       state_.picture.borderIndex1, exportPngPanel_->checkedMode());
   const auto name = runSaveDialog("*.png|*.png", ".png");
   // A failed write leaves the panel open with the error shown.
-  if (name && reportFileError(WritePngFile(*name, image))) return;
+  if (name && reportFileError(WritePngExport(*name, images_.composite, state_.picture.borderIndex0,
+                                             state_.picture.borderIndex1, exportPngPanel_->checkedMode())))
+    return;
   exportPngPanel_->hide();
 }
 

@@ -70,6 +70,12 @@ TEST(PngImage, EveryModePlacesTheEnlargedPictureInsideTheBorder) {
   }
 }
 
+TEST(PngImage, TheExportStreamedRowByRowIsTheImageEncoded) {
+  const RgbImage composite = numberedComposite();
+  for (int mode = 1; mode <= kPngModeCount; ++mode)
+    ASSERT_EQ(EncodePngExport(composite, 4, 1, mode), EncodePng(BuildPngImage(composite, 4, 1, mode))) << mode;
+}
+
 TEST(PngImage, FullEmulatorBorderIsTallerAboveThanBelow) {
   const RgbImage img = BuildPngImage(numberedComposite(), 2, 6, 11);
   const Rgb border = rgb(202, 115, 0);
