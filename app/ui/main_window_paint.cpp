@@ -2,7 +2,6 @@
 // handed to the painting rules, what they report shown in the status bar and
 // on the image (changed cells, rubber bands), the instrument keys of the
 // toolbar and the end of the pen's Shift-line on a key release.
-#include <QLabel>
 
 #include "app/ui/editor_image.h"
 #include "app/ui/icons.h"

@@ -9,9 +9,10 @@
 #include "app/ui/editor_image.h"
 #include "app/ui/preview_panels.h"
 #include "app/ui/scroll_box.h"
+#include "app/ui/status_bar.h"
 #include "app/ui/tool_key.h"
-#include "colour/ui/border_palette_panel.h"
 #include "colour/palette_images.h"
+#include "colour/ui/border_palette_panel.h"
 #include "colour/ui/palette_widgets.h"
 #include "formats/formats.h"
 #include "gui_helpers.h"
@@ -45,7 +46,7 @@ void move(MainWindow& w, QPoint p, Qt::MouseButtons held = {}, Qt::KeyboardModif
   QCoreApplication::sendEvent(w.editorImage(), &e);
 }
 
-QString text(test::Started& s, const char* label) { return s.find<QLabel>(label)->text(); }
+QString text(test::Started& s, const char* field) { return s.find<StatusField>(field)->text(); }
 
 QRgb shown(MainWindow& w, QPoint p) {
   return w.editorImage()->grab(QRect(p, QSize(1, 1))).toImage().pixel(0, 0);
