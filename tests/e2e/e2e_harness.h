@@ -191,6 +191,9 @@ class Session {
     if (!editor.waitForStarted(5000)) fail("the editor could not be started");
   }
 
+  // The process id of the `i`th program started by startEditor.
+  qint64 editorPid(size_t i) const { return editors_.at(i)->processId(); }
+
   QString waitForWindow(const QString& title) {
     return findWindow("^" + QRegularExpression::escape(title) + "$");
   }

@@ -1,0 +1,122 @@
+// What the user feels, measured from outside in a real window under Xvfb at
+// 1920 x 1080: the whole editor process's CPU time for one refresh of the
+// viewport (a G press, which toggles the char grid), for one pen point and
+// for a key that does nothing, each against the CPU time a bare Qt program
+// spends repainting the same screen once per key press. Zoom level 4 with
+// the pixel grid on. Every figure is a ratio over several rounds, printed as
+// its minimum, median and maximum.
+#include <QFile>
+#include <algorithm>
+#include <cstdio>
+#include <random>
+
+#include "formats/formats.h"
+#include "tests/e2e/e2e_harness.h"
+
+using namespace cs::e2e;
+
+namespace {
+
+constexpr int kEvents = 60;
+constexpr int kRounds = 5;
+
+// Nanoseconds the process has run on a CPU, all threads.
+double cpuNs(qint64 pid) {
+  QFile f(QString("/proc/%1/schedstat").arg(pid));
+  if (!f.open(QIODevice::ReadOnly)) fail("cannot read the CPU time of process " + QString::number(pid));
+  return QString::fromLatin1(f.readAll()).split(' ').value(0).toDouble();
+}
+
+// CPU time of `pid` per event while `send` delivers `kEvents` events, after
+// the process has settled.
+double perEvent(Session& s, qint64 pid, const std::function<void()>& send) {
+  QThread::msleep(300);
+  const double before = cpuNs(pid);
+  send();
+  QThread::msleep(300);
+  return (cpuNs(pid) - before) / kEvents / 1e6;
+}
+
+void keys(Session& s, const QString& key) {
+  QStringList args{"key", "--delay", "25"};
+  for (int i = 0; i < kEvents; ++i) args << key;
+  s.tool(args);
+}
+
+struct Spread {
+  double min, median, max;
+};
+Spread spreadOf(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return {v.front(), v[v.size() / 2], v.back()};
+}
+
+}  // namespace
+
+int check();
+int main(int argc, char** argv) { return RunCheck(argc, argv, check); }
+
+int check() {
+  QTemporaryDir dir;
+  const QString picture = dir.filePath("bench.mgs");
+  cs::Picture pic;
+  std::mt19937 rng(5);
+  for (auto& b : pic.planes) b = uint8_t(rng());
+  for (int i = cs::kPixelBlockSize; i < cs::kPlanesSize; ++i) pic.planes[size_t(i)] %= 15;
+  pic.vertSize = 8;
+  if (cs::SaveMgsFile(picture.toStdString(), pic)) fail("cannot write " + picture);
+
+  Session session("window_bench_last.png");
+  session.startXvfb();
+  session.startEditor(CHROMASMITH_BARE, picture);
+  const QString bare = session.waitForWindow("bare window");
+  session.startEditor(CHROMASMITH_EXE, picture);
+  const QString editor = session.waitForWindow("chromaSmith x0.94 - " + picture);
+  const qint64 barePid = session.editorPid(0), editorPid = session.editorPid(1);
+
+  // The editor at zoom level 4 (three wheel notches over the picture, slower
+  // than the wheel's limit) with the pixel grid on.
+  session.tool({"windowraise", editor});
+  session.tool({"windowfocus", "--sync", editor});
+  session.tool({"mousemove", "900", "600"});
+  for (int i = 0; i < 3; ++i) {
+    session.tool({"click", "4"});
+    QThread::msleep(250);
+  }
+  session.tool({"key", "h"});
+
+  std::vector<double> refresh, pen, idle;
+  for (int round = 0; round < kRounds; ++round) {
+    session.tool({"windowraise", bare});
+    session.tool({"windowfocus", "--sync", bare});
+    const double floor = perEvent(session, barePid, [&] { keys(session, "g"); });
+    session.tool({"windowraise", editor});
+    session.tool({"windowfocus", "--sync", editor});
+    refresh.push_back(perEvent(session, editorPid, [&] { keys(session, "g"); }) / floor);
+    idle.push_back(perEvent(session, editorPid, [&] { keys(session, "k"); }) / floor);
+    // A pen stroke across the picture, one picture pixel (16 screen pixels)
+    // per move.
+    const int y = 400 + 16 * round;
+    session.tool({"mousemove", "300", QString::number(y), "mousedown", "1"});
+    pen.push_back(perEvent(session, editorPid,
+                           [&] {
+                             QStringList args;
+                             for (int i = 1; i <= kEvents; ++i)
+                               args << "mousemove" << QString::number(300 + 16 * i) << QString::number(y)
+                                    << "sleep"
+                                    << "0.025";
+                             session.tool(args);
+                           }) /
+                  floor);
+    session.tool({"mouseup", "1"});
+    std::printf("round %d: bare repaint %.3f ms of CPU per key\n", round + 1, floor);
+  }
+  std::printf(
+      "\nWhole-process CPU per event / a bare program's repaint of the same screen (min median max):\n");
+  for (const auto& [label, v] : {std::pair{"refresh of the viewport (G)", refresh},
+                                 std::pair{"pen point", pen}, std::pair{"key that does nothing", idle}}) {
+    const Spread s = spreadOf(v);
+    std::printf("  %-32s %6.2fx %6.2fx %6.2fx\n", label, s.min, s.median, s.max);
+  }
+  return 0;
+}
