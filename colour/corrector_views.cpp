@@ -4,6 +4,7 @@
 
 #include "colour/palette_images.h"
 #include "model/colour.h"
+#include "render/preview_nav.h"
 
 namespace cs {
 
@@ -73,7 +74,8 @@ void RedrawCorrectorImages(const Picture& pic, const ComposedImages& composed, c
   const CellColours anchor = AnchorColours(pic, b);
   const uint8_t marked[kCorrectorStripCount] = {anchor.ink0, anchor.pap0, anchor.ink1, anchor.pap1};
   for (size_t i = 0; i < out.strips.size(); ++i) {
-    out.strips[i] = kZxPalette;
+    // Copied in place: the panel's widgets show these buffers without a copy.
+    CopyRect(out.strips[i], 0, 0, kZxPalette, 0, 0, kZxPalette.width(), kZxPalette.height());
     DrawMarker(out.strips[i], safeIndex(marked[i]), 0);
   }
   StretchScreen(composed.screen0, out.screens[0]);

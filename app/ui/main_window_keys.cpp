@@ -7,6 +7,8 @@ namespace cs {
 
 void MainWindow::keyPressed(int key, Qt::KeyboardModifiers modifiers) {
   panelKeyPressed(key, modifiers);
+  // X flips the colour corrector, with or without Ctrl.
+  if (key == Qt::Key_X && !(modifiers & Qt::AltModifier)) FlipCorrector();
   const bool ctrl = modifiers & Qt::ControlModifier;
   // The digits of the main row only; the keypad's do nothing here.
   if (key >= Qt::Key_1 && key <= Qt::Key_4 && !(modifiers & Qt::KeypadModifier)) SelectMix(key - Qt::Key_1);
