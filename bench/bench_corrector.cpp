@@ -36,8 +36,8 @@ void BM_StretchedDrawImageOfBothScreens(benchmark::State& st) {
   QImage targets[2] = {QImage(512, 384, QImage::Format_RGB32), QImage(512, 384, QImage::Format_RGB32)};
   for (auto _ : st) {
     for (int i = 0; i < 2; ++i) {
-      const QImage src(reinterpret_cast<const uchar*>(screens[i]->data()), 256, 192, screens[i]->bytesPerLine(),
-                       QImage::Format_RGB32);
+      const QImage src(reinterpret_cast<const uchar*>(screens[i]->data()), 256, 192,
+                       screens[i]->bytesPerLine(), QImage::Format_RGB32);
       QPainter p(&targets[i]);
       p.drawImage(QRect(0, 0, 512, 384), src);
     }

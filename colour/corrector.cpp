@@ -21,11 +21,11 @@ struct Rule {
 };
 
 constexpr Rule kRules[kCorrectorOpCount] = {
-    {Act::Screen0, Act::Screen0},     {Act::None, Act::Screen0},     {Act::Screen0, Act::None},
-    {Act::Screen1, Act::Screen1},     {Act::None, Act::Screen1},     {Act::Screen1, Act::None},
-    {Act::Both, Act::Both},           {Act::None, Act::Both},        {Act::Both, Act::None},
-    {Act::CopyRight, Act::CopyRight}, {Act::None, Act::CopyRight},   {Act::CopyRight, Act::None},
-    {Act::CopyLeft, Act::CopyLeft},   {Act::None, Act::CopyLeft},    {Act::CopyLeft, Act::None},
+    {Act::Screen0, Act::Screen0},     {Act::None, Act::Screen0},   {Act::Screen0, Act::None},
+    {Act::Screen1, Act::Screen1},     {Act::None, Act::Screen1},   {Act::Screen1, Act::None},
+    {Act::Both, Act::Both},           {Act::None, Act::Both},      {Act::Both, Act::None},
+    {Act::CopyRight, Act::CopyRight}, {Act::None, Act::CopyRight}, {Act::CopyRight, Act::None},
+    {Act::CopyLeft, Act::CopyLeft},   {Act::None, Act::CopyLeft},  {Act::CopyLeft, Act::None},
     {Act::Exchange, Act::Exchange},
 };
 

@@ -13,10 +13,10 @@
 
 namespace cs {
 
-inline constexpr int kCorrectorViewWidth = 512;   // IMGCorrector0, IMGCorrector1
+inline constexpr int kCorrectorViewWidth = 512;  // IMGCorrector0, IMGCorrector1
 inline constexpr int kCorrectorViewHeight = 384;
-inline constexpr int kCharViewSize = 98;          // IMGCorrChar0, IMGCorrChar1
-inline constexpr int kCharViewBoxWidth = 100;     // PanelCorrChar0, PanelCorrChar1
+inline constexpr int kCharViewSize = 98;       // IMGCorrChar0, IMGCorrChar1
+inline constexpr int kCharViewBoxWidth = 100;  // PanelCorrChar0, PanelCorrChar1
 
 // The neighbourhood's box shows three magnified rows of 4h lines, two
 // separators and its one-pixel border: 100, 52, 28 or 16 pixels.
@@ -27,11 +27,12 @@ constexpr int CharViewBoxHeight(int cellHeight) { return 12 * cellHeight + 4; }
 inline constexpr int kCorrectorStripCount = 4;
 
 struct CorrectorImages {
-  std::array<RgbImage, kCorrectorStripCount> strips{RgbImage(240, 16), RgbImage(240, 16),
-                                                     RgbImage(240, 16), RgbImage(240, 16)};
+  std::array<RgbImage, kCorrectorStripCount> strips{RgbImage(240, 16), RgbImage(240, 16), RgbImage(240, 16),
+                                                    RgbImage(240, 16)};
   std::array<RgbImage, 2> screens{RgbImage(kCorrectorViewWidth, kCorrectorViewHeight),
                                   RgbImage(kCorrectorViewWidth, kCorrectorViewHeight)};
-  std::array<RgbImage, 2> chars{RgbImage(kCharViewSize, kCharViewSize), RgbImage(kCharViewSize, kCharViewSize)};
+  std::array<RgbImage, 2> chars{RgbImage(kCharViewSize, kCharViewSize),
+                                RgbImage(kCharViewSize, kCharViewSize)};
 };
 
 // A 256 x 192 screen image at twice its size on a 512 x 384 view.

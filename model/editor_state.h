@@ -75,8 +75,8 @@ struct CellCoord {
 // they were chosen at. The stored cells stay as chosen when the cell height
 // changes; whoever uses the block clamps it to the Picture first.
 struct CorrectorState {
-  CellCoord cell;           // CorrectorCell
-  CellCoord blockEnd;       // CorrectorBlockEnd
+  CellCoord cell;         // CorrectorCell
+  CellCoord blockEnd;     // CorrectorBlockEnd
   bool dragging = false;  // CorrectorDragging: from a press in a screen view to the release
 };
 

@@ -85,7 +85,8 @@ void CorrectorPanel::buildViews(QWidget* panel) {
   for (size_t i = 0; i < kCorrectorStripCount; ++i) {
     const auto& s = kStrips[i];
     const RgbImage& img = images_.strips[i];
-    QFrame* box = sunkenBox(s.box, QRect(s.at - QPoint(1, 1), QSize(img.width() + 2, img.height() + 2)), panel);
+    QFrame* box =
+        sunkenBox(s.box, QRect(s.at - QPoint(1, 1), QSize(img.width() + 2, img.height() + 2)), panel);
     strips_[i] = new CorrectorImage(s.strip, img, box);
     strips_[i]->move(1, 1);
     auto* label = new QLabel(s.caption, panel);
@@ -97,7 +98,8 @@ void CorrectorPanel::buildViews(QWidget* panel) {
   static const char* const kBoxes[2] = {"PanelCorrChar0", "PanelCorrChar1"};
   static const char* const kChars[2] = {"IMGCorrChar0", "IMGCorrChar1"};
   for (size_t s = 0; s < 2; ++s) {
-    charBoxes_[s] = sunkenBox(kBoxes[s], QRect(kCharBoxAt[s], QSize(kCharViewBoxWidth, CharViewBoxHeight(8))), panel);
+    charBoxes_[s] =
+        sunkenBox(kBoxes[s], QRect(kCharBoxAt[s], QSize(kCharViewBoxWidth, CharViewBoxHeight(8))), panel);
     chars_[s] = new CorrectorImage(kChars[s], images_.chars[s], charBoxes_[s]);
     chars_[s]->move(1, 1);
   }
@@ -183,7 +185,8 @@ void CorrectorPanel::DrawCorrectorFrame() {
   const CorrectorBlock b = UsedBlock(state_.corrector, h);
   for (size_t s = 0; s < 2; ++s) {
     cs::DrawCorrectorFrame(images_.screens[s], b, h, state_.antsPhase, patterns_, frameSegments_);
-    for (const ScreenRect& r : AntsEdgeRects(CorrectorFrame(b, h))) views_[s]->update(r.x, r.y, r.width, r.height);
+    for (const ScreenRect& r : AntsEdgeRects(CorrectorFrame(b, h)))
+      views_[s]->update(r.x, r.y, r.width, r.height);
   }
 }
 

@@ -90,10 +90,10 @@ class CorrectorPanel : public QObject {
   const OverlayPatterns& patterns_;
   QWidget* panel_;
   CorrectorImages images_;
-  std::vector<Segment> frameSegments_;  // reused between ticks
+  std::vector<Segment> frameSegments_;      // reused between ticks
   std::array<CorrectorImage*, 2> views_{};  // IMGCorrector0, IMGCorrector1
   std::array<CorrectorImage*, kCorrectorStripCount> strips_{};
-  std::array<QWidget*, 2> charBoxes_{};  // PanelCorrChar0, PanelCorrChar1
+  std::array<QWidget*, 2> charBoxes_{};     // PanelCorrChar0, PanelCorrChar1
   std::array<CorrectorImage*, 2> chars_{};  // IMGCorrChar0, IMGCorrChar1
   int fittedCellHeight_ = 0;
 };

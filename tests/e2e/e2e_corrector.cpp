@@ -76,7 +76,8 @@ bool viewShows(const Screen& s, QPoint origin, const cs::RgbImage& screen, cs::S
     for (int x = 0; x < cs::kCorrectorViewWidth; ++x) {
       const bool onFrame = (x == frame.x || x == frame.x + frame.width - 1 || y == frame.y ||
                             y == frame.y + frame.height - 1) &&
-                           x >= frame.x && x < frame.x + frame.width && y >= frame.y && y < frame.y + frame.height;
+                           x >= frame.x && x < frame.x + frame.width && y >= frame.y &&
+                           y < frame.y + frame.height;
       if (onFrame) continue;
       if (s.at(origin.x() + x, origin.y() + y) != (screen.at(x / 2, y / 2) & 0xFFFFFF)) return false;
     }
@@ -148,8 +149,7 @@ int check() {
   cs::ApplyCorrectorOp(cs::CorrectorOp::CopyRAll, block, expect.picture);
   cs::ApplyCorrectorOp(cs::CorrectorOp::Exchange, block, expect.picture);
   if (expect.picture.planes == original.planes) fail("the operations changed nothing");
-  waitForViews(session, panel, expect.picture, expect.corrector,
-               "the views do not show the corrected block");
+  waitForViews(session, panel, expect.picture, expect.corrector, "the views do not show the corrected block");
   std::printf("both views show the corrected block\n");
 
   // Ctrl+S, the name typed into the save dialog, Enter.

@@ -21,7 +21,9 @@ const QString kSample8 = CHROMASMITH_TESTDATA "/zx-image/example.mg8";
 
 void showCorrector(MainWindow& w) { w.findChild<QAction*>("ShowHide1")->trigger(); }
 
-QRect inPanel(QWidget* widget, QWidget* panel) { return {widget->mapTo(panel, QPoint(0, 0)), widget->size()}; }
+QRect inPanel(QWidget* widget, QWidget* panel) {
+  return {widget->mapTo(panel, QPoint(0, 0)), widget->size()};
+}
 
 bool sameImage(const RgbImage& a, const RgbImage& b) {
   return a.width() == b.width() && a.height() == b.height() &&
@@ -57,7 +59,8 @@ class CorrectorPanelTest : public QObject {
     } kLabels[] = {{"P0", {124, 415}}, {"I0", {124, 438}}, {"P1", {635, 415}}, {"I1", {635, 438}}};
     for (const auto& l : kLabels) {
       const auto labels = panel->findChildren<QLabel*>();
-      const auto found = std::find_if(labels.begin(), labels.end(), [&](QLabel* x) { return x->text() == l.text; });
+      const auto found =
+          std::find_if(labels.begin(), labels.end(), [&](QLabel* x) { return x->text() == l.text; });
       QVERIFY2(found != labels.end(), l.text);
       QCOMPARE((*found)->pos(), l.at);
     }
