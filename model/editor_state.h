@@ -63,6 +63,23 @@ struct ViewState {
   unsigned lastWheelZoomMs = 0;
 };
 
+// A cell of the Picture: byte column and cell row.
+struct CellCoord {
+  int column = 0;
+  int row = 0;
+  friend bool operator==(const CellCoord&, const CellCoord&) = default;
+};
+
+// The colour corrector's block, from the anchor cell (its top-left corner)
+// to the bottom-right cell, both inclusive, in cell rows of the cell height
+// they were chosen at. The stored cells stay as chosen when the cell height
+// changes; whoever uses the block clamps it to the Picture first.
+struct CorrectorState {
+  CellCoord cell;         // CorrectorCell
+  CellCoord blockEnd;     // CorrectorBlockEnd
+  bool dragging = false;  // CorrectorDragging: from a press in a screen view to the release
+};
+
 // Instrument values as the toolbar and the keys set them.
 enum class Instrument : uint8_t { Paint = 0, FillChar = 1, Line = 2, Rect = 3, Ellipse = 4, Select = 255 };
 
@@ -84,6 +101,7 @@ struct EditorState {
   // only from here, so no write feeds a later read.
   alignas(kPlanesAlign) std::array<uint8_t, kPlanesSize> transformSource{};
   PenMemo penMemo;
+  CorrectorState corrector;
 
   bool pixModeOn = true;
   bool rgbModeOn = true;

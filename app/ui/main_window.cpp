@@ -73,6 +73,7 @@ MainWindow::MainWindow(StartupOptions options)
   tables_.mix = BuildMixTable(MakeFullPaletteImage());
   buildInstrumentKeys();
   buildPaletteContent();
+  buildCorrector();
   connectEditorImage();
 
   timer1_ = new QTimer(this);
@@ -219,6 +220,9 @@ void MainWindow::buildMenus() {
   add(fileMenu_, "Savewindowspositions1", "Save windows positions", [this] { SaveWindowsPositions(); });
 
   buildEditMenu();
+  QMenu* corrector = menuBar()->addMenu("Color Corrector");
+  corrector->setObjectName("ColorCorrector1");
+  add(corrector, "ShowHide1", "Show/Hide", [this] { ToggleCorrector(); });
   QAction* about = menuBar()->addAction("About");
   about->setObjectName("About1");
   connect(about, &QAction::triggered, this, [this] { toggleAbout(); });

@@ -32,6 +32,7 @@ namespace cs {
 class AboutPanel;
 class BorderPalettePanel;
 class CaptionIcon;
+class CorrectorPanel;
 class CurrentColoursPanel;
 class EditorImage;
 class ExportPngPanel;
@@ -137,6 +138,15 @@ class MainWindow : public QMainWindow {
   void showSaveSelection();
   void saveSelectionOk();
 
+  // --- the colour corrector (main_window_corrector.cpp) ---
+  // Menu "Color Corrector" > "Show/Hide": flips the corrector; showing it
+  // fits its neighbourhood boxes to the cell height and redraws it whole.
+  void ToggleCorrector();
+  // The key X: flips the corrector's visibility and nothing else.
+  void FlipCorrector();
+  // Recomposes when asked and shows both screens in the corrector's views.
+  void RefreshCorrectorViews(bool recompose);
+
   // --- the Edit menu (main_window_edit.cpp) ---
   void removeSelection();
   void selectAll();
@@ -157,6 +167,7 @@ class MainWindow : public QMainWindow {
   ZoomPreviewPanel* zoomPreviewPanel() const { return zoomPreviewPanel_; }
   ExportPngPanel* exportPngPanel() const { return exportPngPanel_; }
   SaveSelectionPanel* saveSelectionPanel() const { return saveSelectionPanel_; }
+  CorrectorPanel* correctorContent() const { return corrector_; }
   AboutPanel* aboutPanel() const { return aboutPanel_; }
 
   // --- keyboard (main_window_keys.cpp): every key of the window, before
@@ -239,6 +250,7 @@ class MainWindow : public QMainWindow {
   void buildPictureWindow();
   void buildInstrumentKeys();
   void buildPaletteContent();
+  void buildCorrector();
   void connectEditorImage();
   void readWindowPositions();
   void openCommandLineFile(const QByteArrayList& arguments);
@@ -316,6 +328,7 @@ class MainWindow : public QMainWindow {
   PreviewPanel* previewPanel_ = nullptr;
   ZoomPreviewPanel* zoomPreviewPanel_ = nullptr;
   FloatingPanel* correctorPanel_ = nullptr;
+  CorrectorPanel* corrector_ = nullptr;
   ExportPngPanel* exportPngPanel_ = nullptr;
   SaveSelectionPanel* saveSelectionPanel_ = nullptr;
   AboutPanel* aboutPanel_ = nullptr;

@@ -98,7 +98,7 @@ void MainWindow::runKeyCommand(KeyCommand c) {
     case KeyCommand::ToggleRgbMode: ToggleRgbMode(); break;
     // The key flips the corrector alone; the menu command also sizes and
     // redraws it.
-    case KeyCommand::FlipCorrector: correctorPanel()->setVisible(correctorPanel()->isHidden()); break;
+    case KeyCommand::FlipCorrector: FlipCorrector(); break;
     case KeyCommand::RefreshView: RefreshPicture(false); break;
     case KeyCommand::Save: SaveMgsFile(); break;
     case KeyCommand::Open: openPicture(); break;

@@ -5,11 +5,13 @@
 #include <QRect>
 
 #include "app/ui/editor_image.h"
+#include "app/ui/floating_panel.h"
 #include "app/ui/free_panel.h"
 #include "app/ui/icons.h"
 #include "app/ui/main_window.h"
 #include "app/ui/scroll_box.h"
 #include "app/ui/tool_key.h"
+#include "colour/ui/corrector_panel.h"
 #include "render/overlays.h"
 #include "render/view_geometry.h"
 
@@ -94,6 +96,7 @@ void MainWindow::tickTimer() {
     const OverlayView v = OverlayViewOf(state_);
     for (const ScreenRect& r : AntsEdgeRects(v.antsOutline)) editorImage_->update(r.x, r.y, r.width, r.height);
   }
+  if (correctorPanel_->isVisible()) corrector_->DrawCorrectorFrame();
   emit timerTicked();
 }
 
