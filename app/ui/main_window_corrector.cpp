@@ -23,7 +23,12 @@ void MainWindow::ToggleCorrector() {
   corrector_->RedrawCorrector();
 }
 
-void MainWindow::FlipCorrector() { showOnTop(correctorPanel_, correctorPanel_->isHidden()); }
+void MainWindow::FlipCorrector() {
+  showOnTop(correctorPanel_, correctorPanel_->isHidden());
+  // The key does not redraw, but the neighbourhood boxes must not show the
+  // height of a picture loaded while the panel was hidden.
+  corrector_->followCellHeight();
+}
 
 void MainWindow::RefreshCorrectorViews(bool recompose) {
   if (recompose) ComposePicture(state_.picture, tables_, images_);
