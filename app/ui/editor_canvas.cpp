@@ -1,7 +1,10 @@
 #include "app/ui/editor_canvas.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QRect>
+
+#include "render/editor_rows.h"
 
 namespace cs {
 
@@ -12,10 +15,27 @@ QImage wrap(const RgbImage& img, int width, int height) {
                 QImage::Format_RGB32);
 }
 
+// The raster image the painter writes into, with the painter's origin in it,
+// when pixels can be written there directly: a 32-bit image of device pixel
+// ratio 1 reached by a plain translation (a widget's backing store, or the
+// image a widget is grabbed into).
+QImage* directTarget(QPainter& p, QPoint& origin) {
+  QPaintEngine* engine = p.paintEngine();
+  if (!engine || engine->type() != QPaintEngine::Raster) return nullptr;
+  QPaintDevice* device = engine->paintDevice();
+  if (!device || device->devType() != QInternal::Image) return nullptr;
+  auto* image = static_cast<QImage*>(device);
+  const QImage::Format f = image->format();
+  if (f != QImage::Format_RGB32 && f != QImage::Format_ARGB32_Premultiplied) return nullptr;
+  const QTransform t = p.deviceTransform();
+  if (t.type() > QTransform::TxTranslate || image->devicePixelRatio() != 1.0) return nullptr;
+  origin = QPoint(qRound(t.dx()), qRound(t.dy()));
+  return image;
+}
+
 }  // namespace
 
-EditorCanvas::EditorCanvas(const ComposedImages& images)
-    : composite_(wrap(images.composite, kWidth, kLines)), patterns_(MakeOverlayPatterns()) {
+EditorCanvas::EditorCanvas(const ComposedImages& images) : images_(images), patterns_(MakeOverlayPatterns()) {
   for (int i = 0; i < kPatternCount; ++i) {
     const RgbImage& img = patterns_.images[static_cast<size_t>(i)];
     patternImages_[static_cast<size_t>(i)] = wrap(img, img.width(), img.height());
@@ -26,18 +46,26 @@ void EditorCanvas::paint(QPainter& p, const QRect& rect, const OverlayView& view
   const int s = view.scale;
   const QRect area = rect & QRect(0, 0, kWidth * s, kLines * s);
   if (area.isEmpty()) return;
-  p.save();
-  p.setClipRect(area);
-  // The picture pixels that touch the area, drawn at exact multiples of the
-  // scale so the mapping is the plain nearest-neighbour one.
-  const int px0 = area.left() / s, py0 = area.top() / s;
-  const int px1 = area.right() / s + 1, py1 = area.bottom() / s + 1;
-  p.drawImage(QRect(px0 * s, py0 * s, (px1 - px0) * s, (py1 - py0) * s), composite_,
-              QRect(px0, py0, px1 - px0, py1 - py0));
-  // The segments are clipped already; the painter need not clip them again.
-  p.setClipping(false);
+  const ScreenRect r{area.x(), area.y(), area.width(), area.height()};
+  QPoint origin;
+  QImage* target = directTarget(p, origin);
+  if (target && target->rect().contains(area.translated(origin))) {
+    // Straight into the image the painter paints on: no copy of the area.
+    auto* bits = reinterpret_cast<Rgb*>(target->bits());
+    const std::ptrdiff_t stride = target->bytesPerLine() / 4;
+    RenderEditorArea(images_.composite, view, r,
+                     bits + (area.y() + origin.y()) * stride + area.x() + origin.x(), stride, scratch_);
+  } else {
+    if (buffer_.width() < area.width() || buffer_.height() < area.height())
+      buffer_ = QImage(std::max(buffer_.width(), area.width()), std::max(buffer_.height(), area.height()),
+                       QImage::Format_RGB32);
+    RenderEditorArea(images_.composite, view, r, reinterpret_cast<Rgb*>(buffer_.bits()),
+                     buffer_.bytesPerLine() / 4, scratch_);
+    p.drawImage(area.topLeft(), buffer_, QRect(QPoint(0, 0), area.size()));
+  }
+  if (!view.antsVisible) return;
   segments_.clear();
-  CollectEditorOverlays(view, {area.x(), area.y(), area.width(), area.height()}, segments_);
+  CollectAntsSegments(view.antsOutline, view.antsPhase, r, segments_);
   for (const Segment& seg : segments_) {
     const QImage& pat = patternImages_[static_cast<size_t>(seg.pattern)];
     if (isColumnPattern(seg.pattern))
@@ -45,7 +73,6 @@ void EditorCanvas::paint(QPainter& p, const QRect& rect, const OverlayView& view
     else
       p.drawImage(QPoint(seg.x, seg.y), pat, QRect(seg.source, 0, seg.length, 1));
   }
-  p.restore();
 }
 
 }  // namespace cs

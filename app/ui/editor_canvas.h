@@ -1,7 +1,9 @@
-// Draws any rectangle of the editor image: the composed picture scaled by
-// nearest neighbour, then the grids and the selection outline copied from
-// their dotted patterns. Only the requested rectangle is touched, so a
-// repaint costs what is visible and a pen point costs one cell.
+// Draws any rectangle of the editor image: the composed picture magnified
+// with its grids, line by line, straight into the image being painted when
+// it is a plain raster image (a widget's backing store), else through one
+// reused buffer; then the selection's ants from their dotted patterns. Only
+// the requested rectangle is touched, so a repaint costs what is visible and
+// a pen point costs one cell.
 #pragma once
 
 #include <QImage>
@@ -27,10 +29,13 @@ class EditorCanvas {
   const OverlayPatterns& patterns() const { return patterns_; }
 
  private:
-  QImage composite_;  // wraps the composite buffer, no copy
+  const ComposedImages& images_;
   OverlayPatterns patterns_;
   std::array<QImage, kPatternCount> patternImages_;
-  std::vector<Segment> segments_;  // reused between paints
+  // Reused between paints.
+  std::vector<Segment> segments_;
+  std::vector<Rgb> scratch_;
+  QImage buffer_;
 };
 
 }  // namespace cs

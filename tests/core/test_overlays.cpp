@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "render/editor_rows.h"
 #include "render/overlays.h"
 
 namespace cs {
@@ -62,8 +63,7 @@ TEST(Grids, BothGridsAtZoomOneCharLinesLieOverPixelLines) {
   };
   EXPECT_EQ(grid(grids(4, 8), {0, 0, 9, 5}), expected);
   // The next char column and row are at 32 (8 pixels of 4).
-  EXPECT_EQ(grid(grids(4, 8), {30, 30, 4, 4}),
-            (std::vector<std::string>{"..W.", "..g.", "WgWg", "..g."}));
+  EXPECT_EQ(grid(grids(4, 8), {30, 30, 4, 4}), (std::vector<std::string>{"..W.", "..g.", "WgWg", "..g."}));
 }
 
 TEST(Grids, ZoomTwoSpacesLinesByEight) {
@@ -186,6 +186,49 @@ TEST(Clipping, AnyRectangleDrawsExactlyWhatTheWholeImageDrawsThere) {
         ASSERT_EQ(part.at(xx, yy), inside ? full.at(fx, fy) : kPicture) << fx << "," << fy;
       }
   }
+}
+
+}  // namespace
+}  // namespace cs
+
+namespace cs {
+namespace {
+
+// The line painter against the segments: the same pixels for any area at
+// every zoom level and cell height, with either grid or both.
+TEST(EditorRows, PaintTheSamePixelsAsThePictureUnderItsSegments) {
+  static const OverlayPatterns patterns = MakeOverlayPatterns();
+  std::mt19937 rng(3);
+  RgbImage composite(512, 384);
+  for (int y = 0; y < 192; ++y)
+    for (int x = 0; x < 256; ++x) composite.set(x, y, rgb(int(rng() % 256), x, y));
+  std::vector<Rgb> scratch;
+  for (int level = 1; level <= 4; ++level)
+    for (int h : {8, 4, 2, 1})
+      for (int grids = 1; grids < 4; ++grids) {
+        OverlayView v;
+        v.scale = 4 * level;
+        v.cellHeight = h;
+        v.pixelGrid = grids & 1;
+        v.charGrid = grids & 2;
+        const int w = 256 * v.scale, hh = 192 * v.scale;
+        // A small area anywhere, and a strip across the whole width.
+        const int x = int(rng() % unsigned(w - 200)), y = int(rng() % unsigned(hh - 150));
+        for (const ScreenRect area : {ScreenRect{x, y, 1 + int(rng() % 199), 1 + int(rng() % 149)},
+                                      ScreenRect{0, y, w, 2 * v.scale + 3}}) {
+          RgbImage want(area.width, area.height);
+          for (int j = 0; j < area.height; ++j)
+            for (int i = 0; i < area.width; ++i)
+              want.set(i, j, composite.at((area.x + i) / v.scale, (area.y + j) / v.scale));
+          std::vector<Segment> segs;
+          CollectEditorOverlays(v, area, segs);
+          DrawSegments(want, area.x, area.y, segs, patterns);
+          RgbImage got(area.width, area.height);
+          RenderEditorArea(composite, v, area, got.data(), area.width, scratch);
+          ASSERT_TRUE(std::equal(got.data(), got.data() + area.width * area.height, want.data()))
+              << "zoom " << level << " cell height " << h << " grids " << grids;
+        }
+      }
 }
 
 }  // namespace
