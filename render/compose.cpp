@@ -24,10 +24,14 @@ constexpr std::array<uint64_t, 256> kSpread = makeSpread();
 #if defined(__SSE2__)
 // Lane j of entry n is all ones when bit 3 - j of the nibble n is set: the
 // pixels of half a byte, leftmost first.
-const std::array<__m128i, 16> kNibbleLanes = [] {
-  std::array<__m128i, 16> t{};
+struct NibbleLanes {
+  __m128i lanes[16];
+  const __m128i& operator[](unsigned n) const { return lanes[n]; }
+};
+const NibbleLanes kNibbleLanes = [] {
+  NibbleLanes t{};
   for (int n = 0; n < 16; ++n)
-    t[size_t(n)] = _mm_set_epi32(n & 1 ? -1 : 0, n & 2 ? -1 : 0, n & 4 ? -1 : 0, n & 8 ? -1 : 0);
+    t.lanes[n] = _mm_set_epi32(n & 1 ? -1 : 0, n & 2 ? -1 : 0, n & 4 ? -1 : 0, n & 8 ? -1 : 0);
   return t;
 }();
 #endif
@@ -119,11 +123,10 @@ inline void paintLine(const CellLanes& cp, unsigned b0, unsigned b1, Rgb* c, Rgb
 #endif
 }
 
-// Writes each of `n` pixels twice across, on two lines.
-inline void doublePixels(const Rgb* src, Rgb* dst, Rgb* dst2, int n) {
-  int x = 0;
+// Writes each of `n` pixels (a multiple of four) twice across, on two lines.
+inline void doublePixels(const Rgb* src, Rgb* dst, Rgb* dst2, std::size_t n) {
 #if defined(__SSE2__)
-  for (; x + 4 <= n; x += 4) {
+  for (std::size_t x = 0; x < n; x += 4) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + x));
     const __m128i lo = _mm_unpacklo_epi32(v, v), hi = _mm_unpackhi_epi32(v, v);
     _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 2 * x), lo);
@@ -131,8 +134,9 @@ inline void doublePixels(const Rgb* src, Rgb* dst, Rgb* dst2, int n) {
     _mm_storeu_si128(reinterpret_cast<__m128i*>(dst2 + 2 * x), lo);
     _mm_storeu_si128(reinterpret_cast<__m128i*>(dst2 + 2 * x + 4), hi);
   }
+#else
+  for (std::size_t x = 0; x < n; ++x) dst[2 * x] = dst[2 * x + 1] = dst2[2 * x] = dst2[2 * x + 1] = src[x];
 #endif
-  for (; x < n; ++x) dst[2 * x] = dst[2 * x + 1] = dst2[2 * x] = dst2[2 * x + 1] = src[x];
 }
 
 }  // namespace

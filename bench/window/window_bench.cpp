@@ -29,7 +29,7 @@ double cpuNs(qint64 pid) {
 
 // CPU time of `pid` per event while `send` delivers `kEvents` events, after
 // the process has settled.
-double perEvent(Session& s, qint64 pid, const std::function<void()>& send) {
+double perEvent(qint64 pid, const std::function<void()>& send) {
   QThread::msleep(300);
   const double before = cpuNs(pid);
   send();
@@ -89,16 +89,16 @@ int check() {
   for (int round = 0; round < kRounds; ++round) {
     session.tool({"windowraise", bare});
     session.tool({"windowfocus", "--sync", bare});
-    const double floor = perEvent(session, barePid, [&] { keys(session, "g"); });
+    const double floor = perEvent(barePid, [&] { keys(session, "g"); });
     session.tool({"windowraise", editor});
     session.tool({"windowfocus", "--sync", editor});
-    refresh.push_back(perEvent(session, editorPid, [&] { keys(session, "g"); }) / floor);
-    idle.push_back(perEvent(session, editorPid, [&] { keys(session, "k"); }) / floor);
+    refresh.push_back(perEvent(editorPid, [&] { keys(session, "g"); }) / floor);
+    idle.push_back(perEvent(editorPid, [&] { keys(session, "k"); }) / floor);
     // A pen stroke across the picture, one picture pixel (16 screen pixels)
     // per move.
     const int y = 400 + 16 * round;
     session.tool({"mousemove", "300", QString::number(y), "mousedown", "1"});
-    pen.push_back(perEvent(session, editorPid,
+    pen.push_back(perEvent(editorPid,
                            [&] {
                              QStringList args;
                              for (int i = 1; i <= kEvents; ++i)

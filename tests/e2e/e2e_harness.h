@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -221,6 +222,19 @@ class Session {
 
   Screen shot() { return parseXwd(run("xwd", {"-root", "-silent"}, env_)); }
 
+  // Ctrl+S to the focused editor, `name` typed into the save dialog, Enter;
+  // returns once the editor's caption names the file.
+  void saveAs(const QString& name) {
+    tool({"key", "ctrl+s"});
+    const QString dialog = findWindow("^Save As$");
+    tool({"windowfocus", "--sync", dialog});
+    tool({"key", "ctrl+a"});
+    tool({"type", "--delay", "20", name});
+    QThread::msleep(300);
+    tool({"key", "Return"});
+    waitForWindow("chromaSmith x0.94 - " + name);
+  }
+
   // Screenshots until `found` gives a result, for up to ten seconds.
   template <class T>
   T poll(const std::function<std::optional<T>(const Screen&)>& found, const QString& what) {
@@ -254,6 +268,19 @@ class Session {
   std::vector<std::unique_ptr<QProcess>> editors_;
   QProcessEnvironment env_;
 };
+
+// The file's bytes, or a failure naming the first one that differs.
+inline QByteArray expectFileBytes(const QString& path, const std::vector<uint8_t>& want) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) fail("nothing was saved at " + path);
+  const QByteArray bytes = file.readAll();
+  if (size_t(bytes.size()) != want.size())
+    fail(QString("saved %1 bytes, not %2").arg(bytes.size()).arg(want.size()));
+  for (size_t i = 0; i < want.size(); ++i)
+    if (uint8_t(bytes[qsizetype(i)]) != want[i])
+      fail(QString("byte %1 is %2, not %3").arg(i).arg(uint8_t(bytes[qsizetype(i)])).arg(want[i]));
+  return bytes;
+}
 
 // The test's main: runs `check` and reports a failure's reason.
 inline int RunCheck(int argc, char** argv, int (*check)()) {

@@ -34,19 +34,6 @@ void act(Session& s, const QStringList& args) {
   QThread::msleep(150);
 }
 
-// Saves through Ctrl+S and the save dialog under `name`.
-void save(Session& s, const QString& name) {
-  s.tool({"key", "ctrl+s"});
-  const QString dialog = s.findWindow("^Save As$");
-  if (dialog.isEmpty()) fail("no save dialog");
-  s.tool({"windowfocus", "--sync", dialog});
-  s.tool({"key", "ctrl+a"});
-  s.tool({"type", "--delay", "20", name});
-  QThread::msleep(300);
-  s.tool({"key", "Return"});
-  s.waitForWindow("chromaSmith x0.94 - " + name);
-}
-
 }  // namespace
 
 int check();
@@ -115,11 +102,11 @@ int check() {
   // Space paints (40, 40) in mix 0, Ctrl+Z takes it back; then the file.
   act(session, {"key", "space"});
   act(session, {"key", "ctrl+z"});
-  save(session, first);
+  session.saveAs(first);
   // Still the pen after Ctrl+S: 7 steps right and Space paints (41, 40).
   act(session, {"key", "7"});
   act(session, {"key", "space"});
-  save(session, second);
+  session.saveAs(second);
   // What the painting rules make of that point: the pen in mix 0 with the
   // start-up colours, in both edit modes.
   cs::EditorState painted;
