@@ -207,6 +207,8 @@ int convertBatch(const ConvertOptions& opt) {
     if (const auto id = fileIdOf(f)) inputs.insert(*id);
   std::set<std::string> written;
   std::vector<std::string> failures;
+  // Each output is flushed before it takes its name; the folder once, at the end.
+  std::optional<FolderSyncBatch> batch(std::in_place);
   const bool progress = ::isatty(STDERR_FILENO) == 1;
   int progressWidth = 0;
   const std::size_t total = opt.files.size();
@@ -232,6 +234,7 @@ int convertBatch(const ConvertOptions& opt) {
     }
     failures.push_back(std::move(failure));
   }
+  batch.reset();
   if (progress) std::fprintf(stderr, "\r%*s\r", progressWidth, "");
   for (const std::string& failure : failures) std::fprintf(stderr, "chromasmith-convert: %s\n", failure.c_str());
   std::fprintf(stderr, "chromasmith-convert: converted %zu of %zu files", total - failures.size(), total);
