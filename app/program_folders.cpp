@@ -22,7 +22,10 @@ FileError fromErrorCode(const std::error_code& ec) {
 
 // Copies one file beside its target name first and renames it into place.
 FileError copyFile(const fs::path& from, const fs::path& to) {
-  const fs::path part = to.parent_path() / ("." + to.filename().string() + ".part");
+  std::string hidden = ".";
+  hidden += to.filename().string();
+  hidden += ".part";
+  const fs::path part = to.parent_path() / hidden;
   std::error_code ec;
   fs::copy_file(from, part, fs::copy_options::overwrite_existing, ec);
   if (!ec) fs::rename(part, to, ec);
