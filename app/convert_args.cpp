@@ -9,7 +9,9 @@ namespace cs {
 
 namespace {
 
-bool isAsciiAlnum(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool isAsciiAlnum(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 // A whole decimal number within [low, high], nothing else.
 std::optional<int> parseNumber(const std::string& s, int low, int high) {

@@ -236,7 +236,8 @@ int convertBatch(const ConvertOptions& opt) {
   }
   batch.reset();
   if (progress) std::fprintf(stderr, "\r%*s\r", progressWidth, "");
-  for (const std::string& failure : failures) std::fprintf(stderr, "chromasmith-convert: %s\n", failure.c_str());
+  for (const std::string& failure : failures)
+    std::fprintf(stderr, "chromasmith-convert: %s\n", failure.c_str());
   std::fprintf(stderr, "chromasmith-convert: converted %zu of %zu files", total - failures.size(), total);
   if (!failures.empty()) std::fprintf(stderr, ", %zu failed", failures.size());
   std::fputc('\n', stderr);

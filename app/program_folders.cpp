@@ -39,7 +39,9 @@ FileError copyFile(const fs::path& from, const fs::path& to) {
 }  // namespace
 
 std::string SharedDataDir(const std::string& programDir) {
-  return (fs::path(withoutSeparator(programDir)) / ".." / "share" / "chromasmith").lexically_normal().string();
+  return (fs::path(withoutSeparator(programDir)) / ".." / "share" / "chromasmith")
+      .lexically_normal()
+      .string();
 }
 
 ProgramDirFacts ProbeProgramDir(const std::string& programDir) {

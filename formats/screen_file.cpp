@@ -23,7 +23,8 @@ FileError DecodeScreen(std::span<const uint8_t> bytes, bool withHeader, bool sin
   // A file may end right after the first screen's pixels, an SCR also after
   // their top third or two thirds; the screen then gets plain attributes. A
   // second screen must be complete.
-  const bool pixelsOnly = data.size() == kPixelPlaneSize || (singleScreen && IsPartialDisplayFile(data.size()));
+  const bool pixelsOnly =
+      data.size() == kPixelPlaneSize || (singleScreen && IsPartialDisplayFile(data.size()));
   const std::size_t screenSize = kPixelPlaneSize + kCellAttributes;
   const std::size_t needed = !singleScreen ? 2 * screenSize : pixelsOnly ? data.size() : screenSize;
   if (data.size() < needed) return {FileErrorKind::ReadBeyondEnd};

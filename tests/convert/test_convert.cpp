@@ -43,7 +43,8 @@ Outcome convert(const ScratchDir& dir, std::vector<std::string> args, bool termi
   argv.push_back(nullptr);
   const std::string out = dir.file(".stdout"), err = dir.file(".stderr");
   const int master = terminal ? ::posix_openpt(O_RDWR | O_NOCTTY) : -1;
-  if (terminal && (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0)) ADD_FAILURE() << "no pty";
+  if (terminal && (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0))
+    ADD_FAILURE() << "no pty";
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -174,19 +175,19 @@ TEST(Convert, BatchConvertsEveryFileIntoTheFolderAndListsTheFailures) {
   testing::WriteBytes(dir.file("in/top.scr"), top);
   testing::WriteBytes(dir.file("in/short.img"), std::vector<uint8_t>(13000, 0));
   testing::WriteBytes(dir.file("in/sub/pic.img"), EncodeImg(pic));  // the same output name as pic.mgs
-  const std::vector<std::string> files = {dir.file("in/pic.mgs"), TestData("zx-image/example.mg4"),
-                                          dir.file("in/top.scr"), dir.file("in/short.img"),
+  const std::vector<std::string> files = {dir.file("in/pic.mgs"),     TestData("zx-image/example.mg4"),
+                                          dir.file("in/top.scr"),     dir.file("in/short.img"),
                                           dir.file("in/sub/pic.img"), dir.file("in/pic.bmp")};
   std::vector<std::string> args = {"--border=2,3", "--to", "MG1", "--output-dir", dir.file("out")};
   args.insert(args.end(), files.begin(), files.end());
   const Outcome r = convert(dir, args);
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err, "chromasmith-convert: " + files[3] + ": Read beyond end of file\n" +
-                       "chromasmith-convert: " + files[4] + ": not converted, as an earlier FILE was written to " +
-                       dir.file("out/pic.MG1") + "\n" + "chromasmith-convert: " + files[5] +
-                       ": cannot tell its kind from its extension\n" +
-                       "chromasmith-convert: converted 3 of 6 files, 3 failed\n")
+  EXPECT_EQ(r.err,
+            "chromasmith-convert: " + files[3] + ": Read beyond end of file\n" + "chromasmith-convert: " +
+                files[4] + ": not converted, as an earlier FILE was written to " + dir.file("out/pic.MG1") +
+                "\n" + "chromasmith-convert: " + files[5] + ": cannot tell its kind from its extension\n" +
+                "chromasmith-convert: converted 3 of 6 files, 3 failed\n")
       << "no progress line when stderr is not a terminal";
   std::vector<std::string> outputs;
   for (const auto& e : std::filesystem::directory_iterator(dir.path() / "out"))
@@ -209,8 +210,9 @@ TEST(Convert, BatchNeverReplacesAnotherFileOfTheRunAndNeedsItsFolder) {
   Outcome r = convert(dir, {"--cell-height=4", "--to=.mgs", "--output-dir", dir.file(""), dir.file("a.scr"),
                             dir.file("a.mgs")});
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "chromasmith-convert: " + dir.file("a.scr") + ": not converted, as " + dir.file("a.mgs") +
-                       " is another FILE of this run\nchromasmith-convert: converted 1 of 2 files, 1 failed\n");
+  EXPECT_EQ(r.err,
+            "chromasmith-convert: " + dir.file("a.scr") + ": not converted, as " + dir.file("a.mgs") +
+                " is another FILE of this run\nchromasmith-convert: converted 1 of 2 files, 1 failed\n");
   Picture want = pic;
   ConvertPicture(want, 4);
   EXPECT_EQ(ReadBytes(dir.file("a.mgs")), EncodeMgs(want));
@@ -274,9 +276,8 @@ TEST(Convert, HelpExplainsEveryOptionAndPngSize) {
   ScratchDir dir;
   const Outcome r = convert(dir, {"--help"});
   EXPECT_EQ(r.status, 0);
-  for (const char* text :
-       {"--cell-height", "--png-mode", "--border", "--info", "--to", "--output-dir", ".$scr", ".mg8",
-        "Exit status"})
+  for (const char* text : {"--cell-height", "--png-mode", "--border", "--info", "--to", "--output-dir",
+                           ".$scr", ".mg8", "Exit status"})
     EXPECT_NE(r.out.find(text), std::string::npos) << text;
   for (int mode = 1; mode <= kPngModeCount; ++mode)
     EXPECT_NE(r.out.find(PngSizeOf(mode).caption), std::string::npos) << mode;

@@ -200,7 +200,8 @@ TEST_F(AtomicWrite, ABatchFlushesEveryFileButItsFolderOnceAtTheEnd) {
   {
     FolderSyncBatch batch(ops);
     { FolderSyncBatch nested(ops); }
-    for (const char* name : {"a.img", "b.img", "pic.mgs"}) ASSERT_FALSE(WriteFileAtomic(dir.file(name), earlier, ops));
+    for (const char* name : {"a.img", "b.img", "pic.mgs"})
+      ASSERT_FALSE(WriteFileAtomic(dir.file(name), earlier, ops));
     EXPECT_EQ(gFlushed, std::vector<std::string>(3, "a file")) << "the nested batch's end changes nothing";
   }
   EXPECT_EQ(gFlushed, (std::vector<std::string>{"a file", "a file", "a file", folder}));

@@ -14,15 +14,16 @@ namespace fs = std::filesystem;
 
 TEST(ProgramFolders, PortableKeepsEverythingBesideTheProgramInstalledUsesTheUsersFolders) {
   const std::string config = "/home/u/.config/chromasmith", data = "/home/u/.local/share/chromasmith/";
-  ProgramFolders f = ChooseProgramFolders("/opt/cs/", {.writable = true, .installedTree = false}, config, data);
+  ProgramFolders f =
+      ChooseProgramFolders("/opt/cs/", {.writable = true, .installedTree = false}, config, data);
   EXPECT_FALSE(f.installed);
   EXPECT_EQ(f.iniDir, "/opt/cs");
   EXPECT_EQ(f.zxviewDir, "/opt/cs/zxview");
   EXPECT_EQ(f.zxviewSource, "");
 
   // Unwritable, or writable only because root runs an installed copy.
-  for (const ProgramDirFacts facts : {ProgramDirFacts{false, false}, ProgramDirFacts{false, true},
-                                      ProgramDirFacts{true, true}}) {
+  for (const ProgramDirFacts facts :
+       {ProgramDirFacts{false, false}, ProgramDirFacts{false, true}, ProgramDirFacts{true, true}}) {
     f = ChooseProgramFolders("/usr/bin", facts, config, data);
     EXPECT_TRUE(f.installed);
     EXPECT_EQ(f.iniDir, config);

@@ -67,7 +67,8 @@ TEST(ScreenFile, PartialScrFillsItsTopThirdsAndClearsTheRest) {
     ASSERT_FALSE(DecodeScreen(whole, false, true, expected));
     for (int line = 0; line < kLines; ++line) {
       bool drawn = false;
-      for (int column = 0; column < kColumns; ++column) drawn |= expected.pixels(1)[pixelIndex(column, line)] != 0;
+      for (int column = 0; column < kColumns; ++column)
+        drawn |= expected.pixels(1)[pixelIndex(column, line)] != 0;
       ASSERT_EQ(drawn, line < int(thirds) * 64) << line;
     }
 

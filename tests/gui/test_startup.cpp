@@ -2,8 +2,8 @@
 // command-line argument; saving the window positions.
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QStandardPaths>
@@ -207,7 +207,8 @@ class StartupTest : public QObject {
     auto portable = start();
     QVERIFY(!portable->w().folders().installed);
     QVERIFY(portable->w().prepareZxviewFolder().ok());
-    QVERIFY2(!QFileInfo::exists(portable->dir->path() + "/zxview"), "the program's own folder stays as it is");
+    QVERIFY2(!QFileInfo::exists(portable->dir->path() + "/zxview"),
+             "the program's own folder stays as it is");
   }
 
   void anArgumentNamingAFileInBytesThatAreNotUtf8OpensThatFile() {
