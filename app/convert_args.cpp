@@ -1,11 +1,17 @@
 #include "app/convert_args.h"
 
+#include <algorithm>
+
 #include "formats/png_export.h"
 #include "model/picture.h"
 
 namespace cs {
 
 namespace {
+
+bool isAsciiAlnum(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 // A whole decimal number within [low, high], nothing else.
 std::optional<int> parseNumber(const std::string& s, int low, int high) {
@@ -34,7 +40,8 @@ std::optional<std::string> parse(std::span<const char* const> args, ConvertOptio
       value = arg.substr(eq + 1);
       arg.resize(eq);
     }
-    const bool takesValue = arg == "--cell-height" || arg == "--png-mode" || arg == "--border";
+    const bool takesValue = arg == "--cell-height" || arg == "--png-mode" || arg == "--border" ||
+                            arg == "--to" || arg == "--output-dir";
     if (!takesValue) {
       if (value) return "option " + arg + " takes no value";
       if (arg == "--help")
@@ -53,6 +60,14 @@ std::optional<std::string> parse(std::span<const char* const> args, ConvertOptio
       const auto n = parseNumber(*value, 1, 8);
       if (!n || !isValidCellHeight(*n)) return "cell height must be 8, 4, 2 or 1, not '" + *value + "'";
       opt.cellHeight = n;
+    } else if (arg == "--to") {
+      const std::string ext = value->starts_with('.') ? value->substr(1) : *value;
+      if (ext.empty() || ext.size() > 8 || !std::all_of(ext.begin(), ext.end(), isAsciiAlnum))
+        return "--to takes an extension such as png, not '" + *value + "'";
+      opt.to = ext;
+    } else if (arg == "--output-dir") {
+      if (value->empty()) return "option --output-dir needs a folder";
+      opt.outputDir = value;
     } else if (arg == "--png-mode") {
       const auto n = parseNumber(*value, 1, kPngModeCount);
       if (!n) return "PNG mode must be 1 ... 11, not '" + *value + "'";
@@ -66,9 +81,11 @@ std::optional<std::string> parse(std::span<const char* const> args, ConvertOptio
     }
   }
   if (opt.help) return std::nullopt;
-  if (opt.info && (opt.cellHeight || opt.border || opt.files.size() != 1))
+  if (opt.info && (opt.cellHeight || opt.border || opt.to || opt.outputDir || opt.files.size() != 1))
     return "--info takes one INPUT and no other option";
-  if (!opt.info && opt.files.size() != 2) return "expected INPUT and OUTPUT";
+  if (opt.to.has_value() != opt.outputDir.has_value()) return "--to and --output-dir go together";
+  if (opt.to && opt.files.empty()) return "expected the FILEs to convert";
+  if (!opt.info && !opt.to && opt.files.size() != 2) return "expected INPUT and OUTPUT";
   return std::nullopt;
 }
 

@@ -18,8 +18,13 @@ struct ConvertOptions {
   std::optional<int> cellHeight;              // 8, 4, 2 or 1
   std::optional<std::pair<int, int>> border;  // 0 ... 7 each
   int pngMode = 1;                            // 1 ... kPngModeCount
-  // INPUT and OUTPUT; INPUT alone with `info`; anything with `help`, which
-  // wins over every other option.
+  // A batch: every file is converted into `outputDir` under its own name
+  // with the extension `to` (letters and digits, given with or without its
+  // dot). The two come together.
+  std::optional<std::string> to;
+  std::optional<std::string> outputDir;
+  // INPUT and OUTPUT; INPUT alone with `info`; one or more with `to`;
+  // anything with `help`, which wins over every other option.
   std::vector<std::string> files;
 };
 

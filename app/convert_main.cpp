@@ -2,9 +2,15 @@
 // from the command line, for batch work and scripts. It loads and writes
 // through the same core functions as the editor, so a file converted here is
 // byte for byte what the editor would produce.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -22,6 +28,7 @@ constexpr int kExitUsage = 2;
 
 const char* const kHelp =
     "Usage: chromasmith-convert [--cell-height N] [--png-mode N] [--border B0,B1] INPUT OUTPUT\n"
+    "       chromasmith-convert [those options] --to EXT --output-dir DIR FILE...\n"
     "       chromasmith-convert --info INPUT\n"
     "       chromasmith-convert --help\n"
     "\n"
@@ -31,7 +38,8 @@ const char* const kHelp =
     "  .mgs                      native picture\n"
     "  .mg1 .mg2 .mg4 .mg8       multicolour picture (the header decides the cell height)\n"
     "  .img .$img                GigaScreen picture, plain or behind a 17-byte disk-file header\n"
-    "  .scr .$scr                single screen (also 6144 bytes of pixels only), both screens get it\n"
+    "  .scr .$scr                single screen, both screens get it; also its 6144 bytes of\n"
+    "                            pixels alone, or their top 2048 or 4096 (the rest cleared)\n"
     "It is loaded into a fresh picture (all black, cell height 1, border 0,0) exactly\n"
     "as the editor loads it.\n"
     "\n"
@@ -43,17 +51,27 @@ const char* const kHelp =
     "  .png                      the mixed picture as an RGB image\n"
     "An existing OUTPUT is replaced only after a complete write.\n"
     "\n"
+    "With --to, every FILE is converted in this one process into DIR under its own\n"
+    "name with the extension EXT (one of the OUTPUT kinds above). A FILE that fails\n"
+    "leaves no output and the others go on; so does one whose output would replace\n"
+    "another FILE of the run or the output of an earlier one. The failures with their\n"
+    "reasons and the count follow at the end, on stderr, where a progress line shows\n"
+    "meanwhile when stderr is a terminal.\n"
+    "\n"
     "Options:\n"
     "  --cell-height N   change the cell height to N (8, 4, 2 or 1) as \"Convert to 8xN\"\n"
     "                    does: the pixel and attribute data stay as loaded\n"
     "  --border B0,B1    set the border colours of screen 0 and screen 1 (0 ... 7 each)\n"
     "  --png-mode N      PNG size, 1 ... 11 (default 1):\n"
     "%s"
+    "  --to EXT          convert every FILE to the kind of extension EXT, for example png\n"
+    "  --output-dir DIR  the existing folder the FILEs converted with --to go to\n"
     "  --info            print the kind, cell height and border of INPUT\n"
     "  --help            show this text\n"
     "\n"
     "Exit status: 0 on success, 1 when a file cannot be read or written (the error\n"
-    "is printed on stderr and no OUTPUT is left behind), 2 for wrong arguments.\n";
+    "is printed on stderr and no OUTPUT is left behind) or any FILE of a batch\n"
+    "failed, 2 for wrong arguments.\n";
 
 enum class InputKind { Mgs, Mg, Img, HobetaImg, Scr, HobetaScr };
 
@@ -119,6 +137,27 @@ FileError save(OutputKind kind, const std::string& name, const Picture& pic, int
   return {FileErrorKind::Format};
 }
 
+// INPUT loaded, changed as the options say and written as OUTPUT; on failure
+// the error and which of the two files it concerns.
+struct ConvertResult {
+  FileError error;
+  const std::string* file = nullptr;
+};
+
+ConvertResult convertFile(InputKind inKind, const std::string& input, OutputKind outKind,
+                          const std::string& output, const ConvertOptions& opt) {
+  // The editor's start-up state: all zero, cell height 1, border 0, 0.
+  Picture pic;
+  if (const FileError err = load(inKind, input, pic)) return {err, &input};
+  if (opt.cellHeight) ConvertPicture(pic, *opt.cellHeight);
+  if (opt.border) {
+    pic.borderIndex0 = static_cast<uint8_t>(opt.border->first);
+    pic.borderIndex1 = static_cast<uint8_t>(opt.border->second);
+  }
+  if (const FileError err = save(outKind, output, pic, opt.pngMode)) return {err, &output};
+  return {};
+}
+
 int usageError(const std::string& message) {
   std::fprintf(stderr, "chromasmith-convert: %s\nTry 'chromasmith-convert --help'.\n", message.c_str());
   return kExitUsage;
@@ -137,6 +176,74 @@ int fileError(const std::string& name, const FileError& err) {
   return kExitFileError;
 }
 
+// A file by its identity, so a name reached another way still matches.
+struct FileId {
+  dev_t device;
+  ino_t inode;
+  friend auto operator<=>(const FileId&, const FileId&) = default;
+};
+
+std::optional<FileId> fileIdOf(const std::string& name) {
+  struct stat st {};
+  if (::stat(name.c_str(), &st) != 0) return std::nullopt;
+  return FileId{st.st_dev, st.st_ino};
+}
+
+// Every FILE into the output folder under its own name with the extension
+// of --to; one that fails leaves no output and the others go on.
+int convertBatch(const ConvertOptions& opt) {
+  const std::string& ext = *opt.to;
+  const auto outKind = outputKindOf("." + ext);
+  if (!outKind) return usageError("cannot write kind '" + ext + "': unknown extension");
+  const std::string& dir = *opt.outputDir;
+  struct stat st {};
+  if (::stat(dir.c_str(), &st) != 0) return fileError(dir, FileError::fromErrno(errno));
+  if (!S_ISDIR(st.st_mode)) return fileError(dir, FileError::fromErrno(ENOTDIR));
+
+  // An output may replace its own FILE (a conversion in place), never another
+  // FILE of the run, which may not have been read yet.
+  std::set<FileId> inputs;
+  for (const std::string& f : opt.files)
+    if (const auto id = fileIdOf(f)) inputs.insert(*id);
+  std::set<std::string> written;
+  std::vector<std::string> failures;
+  // Each output is flushed before it takes its name; the folder once, at the end.
+  std::optional<FolderSyncBatch> batch(std::in_place);
+  const bool progress = ::isatty(STDERR_FILENO) == 1;
+  int progressWidth = 0;
+  const std::size_t total = opt.files.size();
+  for (std::size_t i = 0; i < total; ++i) {
+    if (progress) progressWidth = std::fprintf(stderr, "\rconverting %zu of %zu", i + 1, total);
+    const std::string& input = opt.files[i];
+    const std::string output =
+        (std::filesystem::path(dir) / std::filesystem::path(input).stem()).string() + "." + ext;
+    const auto inKind = inputKindOf(input);
+    const auto outId = fileIdOf(output);
+    std::string failure;
+    if (!inKind) {
+      failure = input + ": cannot tell its kind from its extension";
+    } else if (written.count(output)) {
+      failure = input + ": not converted, as an earlier FILE was written to " + output;
+    } else if (outId && inputs.count(*outId) && outId != fileIdOf(input)) {
+      failure = input + ": not converted, as " + output + " is another FILE of this run";
+    } else if (const ConvertResult r = convertFile(*inKind, input, *outKind, output, opt); r.error) {
+      failure = *r.file + ": " + r.error.text();
+    } else {
+      written.insert(output);
+      continue;
+    }
+    failures.push_back(std::move(failure));
+  }
+  batch.reset();
+  if (progress) std::fprintf(stderr, "\r%*s\r", progressWidth, "");
+  for (const std::string& failure : failures)
+    std::fprintf(stderr, "chromasmith-convert: %s\n", failure.c_str());
+  std::fprintf(stderr, "chromasmith-convert: converted %zu of %zu files", total - failures.size(), total);
+  if (!failures.empty()) std::fprintf(stderr, ", %zu failed", failures.size());
+  std::fputc('\n', stderr);
+  return failures.empty() ? kExitOk : kExitFileError;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -148,6 +255,8 @@ int main(int argc, char** argv) {
     return kExitOk;
   }
 
+  if (opt.to) return convertBatch(opt);
+
   const std::string& input = opt.files[0];
   const auto inKind = inputKindOf(input);
   if (!inKind) return usageError("cannot tell the kind of INPUT '" + input + "' from its extension");
@@ -157,21 +266,14 @@ int main(int argc, char** argv) {
     if (!outKind) return usageError("cannot write OUTPUT '" + opt.files[1] + "': unknown extension");
   }
 
-  // The editor's start-up state: all zero, cell height 1, border 0, 0.
-  Picture pic;
-  if (const FileError err = load(*inKind, input, pic)) return fileError(input, err);
-
   if (opt.info) {
+    Picture pic;
+    if (const FileError err = load(*inKind, input, pic)) return fileError(input, err);
     std::printf("kind: %s\ncell height: %d\nborder: %d,%d\n", describe(*inKind), pic.vertSize,
                 pic.borderIndex0, pic.borderIndex1);
     return kExitOk;
   }
-  if (opt.cellHeight) ConvertPicture(pic, *opt.cellHeight);
-  if (opt.border) {
-    pic.borderIndex0 = static_cast<uint8_t>(opt.border->first);
-    pic.borderIndex1 = static_cast<uint8_t>(opt.border->second);
-  }
-  if (const FileError err = save(*outKind, opt.files[1], pic, opt.pngMode))
-    return fileError(opt.files[1], err);
+  if (const ConvertResult r = convertFile(*inKind, input, *outKind, opt.files[1], opt); r.error)
+    return fileError(*r.file, r.error);
   return kExitOk;
 }

@@ -12,10 +12,13 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <memory>
 #include <optional>
 #include <random>
+#include <set>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace cs {
 
@@ -117,6 +120,19 @@ FileError resolveLinks(const std::string& name, std::string& path) {
   return FileError::fromErrno(ELOOP);
 }
 
+// The folders written to in the current batch, if one is alive.
+std::set<std::string>* g_batchFolders = nullptr;
+
+void syncFolder(const FileSystemOps& ops, const std::string& folder) {
+  // A folder that cannot be flushed does not undo writes that have already
+  // succeeded.
+  const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dirFd >= 0) {
+    ops.fsync(dirFd);
+    ::close(dirFd);
+  }
+}
+
 FileError writeAll(const FileSystemOps& ops, int fd, std::span<const uint8_t> bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
@@ -203,7 +219,8 @@ FileError WriteFileAtomic(const std::string& name, std::span<const uint8_t> byte
   const bool exists = ::stat(path.c_str(), &old) == 0;
   if (exists && ops.access(path.c_str(), W_OK) != 0 && errno != ENOENT) return FileError::fromErrno(errno);
 
-  removeStaleTemporaries(folderOf(path));
+  const std::string folder = folderOf(path);
+  if (!g_batchFolders || g_batchFolders->insert(folder).second) removeStaleTemporaries(folder);
   std::string tmp;
   int fd = -1;
   for (unsigned attempt = 0; fd < 0 && attempt < 16; ++attempt) {
@@ -224,14 +241,19 @@ FileError WriteFileAtomic(const std::string& name, std::span<const uint8_t> byte
     ::unlink(tmp.c_str());
     return err;
   }
-  // Make the rename itself durable; a folder that cannot be flushed does not
-  // undo a write that has already succeeded.
-  const int dirFd = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dirFd >= 0) {
-    ::fsync(dirFd);
-    ::close(dirFd);
-  }
+  // Make the rename itself durable, now or at the end of the batch.
+  if (!g_batchFolders) syncFolder(ops, folder);
   return {};
+}
+
+FolderSyncBatch::FolderSyncBatch(const FileSystemOps& ops) : ops_(ops), outermost_(!g_batchFolders) {
+  if (outermost_) g_batchFolders = new std::set<std::string>;
+}
+
+FolderSyncBatch::~FolderSyncBatch() {
+  if (!outermost_) return;
+  const std::unique_ptr<std::set<std::string>> folders(std::exchange(g_batchFolders, nullptr));
+  for (const std::string& folder : *folders) syncFolder(ops_, folder);
 }
 
 }  // namespace cs

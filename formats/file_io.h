@@ -50,4 +50,23 @@ const FileSystemOps& SystemFileOps();
 FileError WriteFileAtomic(const std::string& name, std::span<const uint8_t> bytes,
                           const FileSystemOps& ops = SystemFileOps());
 
+// Many files written in a row (the converter's batch): while a batch is
+// alive, WriteFileAtomic flushes each file before its rename as always, but
+// leaves the flush of the folder after the rename, and the look for stale
+// temporary files, to once per folder: the folder is searched on its first
+// write and flushed when the batch ends. Every file is whole or absent at any
+// moment; the renames of the batch become durable together at its end. Only
+// the outermost of nested batches counts.
+class FolderSyncBatch {
+ public:
+  explicit FolderSyncBatch(const FileSystemOps& ops = SystemFileOps());
+  ~FolderSyncBatch();
+  FolderSyncBatch(const FolderSyncBatch&) = delete;
+  FolderSyncBatch& operator=(const FolderSyncBatch&) = delete;
+
+ private:
+  const FileSystemOps& ops_;
+  bool outermost_;
+};
+
 }  // namespace cs

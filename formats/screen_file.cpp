@@ -1,5 +1,8 @@
 #include "formats/screen_file.h"
 
+#include <algorithm>
+#include <array>
+
 #include "formats/file_io.h"
 #include "formats/zx_screen.h"
 
@@ -15,14 +18,23 @@ constexpr uint8_t kPlainAttribute = 0x07;
 
 FileError DecodeScreen(std::span<const uint8_t> bytes, bool withHeader, bool singleScreen, Picture& pic) {
   const std::size_t skip = withHeader ? kHobetaHeaderSize : 0;
-  if (bytes.size() < skip + kPixelPlaneSize) return {FileErrorKind::ReadBeyondEnd};
+  if (bytes.size() < skip) return {FileErrorKind::ReadBeyondEnd};
   std::span<const uint8_t> data = bytes.subspan(skip);
-  // A file may end right after the first screen's pixels; the screen then
-  // gets plain attributes. A second screen must be complete.
-  const bool pixelsOnly = data.size() == kPixelPlaneSize;
+  // A file may end right after the first screen's pixels, an SCR also after
+  // their top third or two thirds; the screen then gets plain attributes. A
+  // second screen must be complete.
+  const bool pixelsOnly =
+      data.size() == kPixelPlaneSize || (singleScreen && IsPartialDisplayFile(data.size()));
   const std::size_t screenSize = kPixelPlaneSize + kCellAttributes;
-  const std::size_t needed = !singleScreen ? 2 * screenSize : pixelsOnly ? kPixelPlaneSize : screenSize;
+  const std::size_t needed = !singleScreen ? 2 * screenSize : pixelsOnly ? data.size() : screenSize;
   if (data.size() < needed) return {FileErrorKind::ReadBeyondEnd};
+  // A partial display file holds the top thirds in full, since each third is
+  // one run of bytes; zeros after it clear the lines it does not reach.
+  std::array<uint8_t, kPixelPlaneSize> padded{};
+  if (pixelsOnly && data.size() < kPixelPlaneSize) {
+    std::copy(data.begin(), data.end(), padded.begin());
+    data = padded;
+  }
 
   Picture loaded = pic;
   loaded.vertSize = 8;

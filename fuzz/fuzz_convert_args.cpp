@@ -1,8 +1,8 @@
 // The converter's command line from arbitrary bytes, split at NUL bytes into
 // arguments. The parser must never read past an argument or the list; what
 // it accepts must be something the converter can act on (the right number of
-// files, every value in range), and written back as a plain command line it
-// must parse to the same options.
+// files, every value in range, a batch's extension and folder together), and
+// written back as a plain command line it must parse to the same options.
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -14,9 +14,11 @@
 
 namespace {
 
+constexpr const char* kExtensionCharacters = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
 bool sameOptions(const cs::ConvertOptions& a, const cs::ConvertOptions& b) {
   return a.help == b.help && a.info == b.info && a.cellHeight == b.cellHeight && a.border == b.border &&
-         a.pngMode == b.pngMode && a.files == b.files;
+         a.pngMode == b.pngMode && a.to == b.to && a.outputDir == b.outputDir && a.files == b.files;
 }
 
 std::vector<std::string> commandLine(const cs::ConvertOptions& o) {
@@ -27,6 +29,8 @@ std::vector<std::string> commandLine(const cs::ConvertOptions& o) {
   if (o.border)
     args.insert(args.end(),
                 {"--border", std::to_string(o.border->first) + "," + std::to_string(o.border->second)});
+  if (o.to) args.push_back("--to=" + *o.to);
+  if (o.outputDir) args.insert(args.end(), {"--output-dir", *o.outputDir});
   args.insert(args.end(), {"--png-mode", std::to_string(o.pngMode), "--"});
   args.insert(args.end(), o.files.begin(), o.files.end());
   return args;
@@ -66,8 +70,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       (o.border->first < 0 || o.border->first > 7 || o.border->second < 0 || o.border->second > 7))
     std::abort();
   if (o.pngMode < 1 || o.pngMode > cs::kPngModeCount) std::abort();
-  if (!o.help && o.files.size() != (o.info ? 1u : 2u)) std::abort();
-  if (!o.help && o.info && (o.cellHeight || o.border)) std::abort();
+  if (o.to && (o.to->empty() || o.to->find_first_not_of(kExtensionCharacters) != std::string::npos))
+    std::abort();
+  if (o.outputDir && o.outputDir->empty()) std::abort();
+  if (!o.help) {
+    if (o.to.has_value() != o.outputDir.has_value()) std::abort();
+    if (o.to ? o.files.empty() : o.files.size() != (o.info ? 1u : 2u)) std::abort();
+    if (o.info && (o.cellHeight || o.border || o.to)) std::abort();
+  }
 
   const cs::ConvertArgs again = parse(commandLine(o));
   if (again.error || !sameOptions(again.options, o)) std::abort();

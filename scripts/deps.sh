@@ -1,7 +1,8 @@
 # Sourced by run.sh and test.sh: installs the Debian packages the build needs
 # when any is missing (as root), or says what to run and stops.
 CHROMASMITH_PACKAGES=(qt6-base-dev libpng-dev libgtest-dev libbenchmark-dev cmake ninja-build g++
-  clang libclang-rt-14-dev xvfb xdotool x11-apps x11-xserver-utils imagemagick fonts-dejavu-core)
+  clang libclang-rt-14-dev xvfb xdotool x11-apps x11-xserver-utils imagemagick fonts-dejavu-core
+  desktop-file-utils libxml2-utils shared-mime-info dpkg-dev)
 
 ensure_deps() {
   local missing=()

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -46,6 +47,11 @@ MainWindow::MainWindow(StartupOptions options)
   // paste use kSelectionClipboardFormat as the MIME type directly.
   programDir_ = withSeparator(options.programDir.isEmpty() ? QCoreApplication::applicationDirPath()
                                                            : options.programDir);
+  const std::string programDir = QFile::encodeName(programDir_).toStdString();
+  folders_ = ChooseProgramFolders(
+      programDir, ProbeProgramDir(programDir),
+      QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).toStdString(),
+      QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).toStdString());
 
   openDialog_ = new FileDialog("OpenDialog1", FileDialog::Kind::Open, this);
   saveDialog_ = new FileDialog("SaveDialog1", FileDialog::Kind::Save, this);
@@ -231,7 +237,7 @@ void MainWindow::buildMenus() {
 // Values out of range were dropped on reading; a panel placed outside the
 // work area comes back with its caption strip inside when it shows.
 void MainWindow::readWindowPositions() {
-  positions_ = LoadWindowPositions(WindowPositionsPath(programDir_.toStdString()));
+  positions_ = LoadWindowPositions(WindowPositionsPath(folders_.iniDir));
   const WindowPositions& p = positions_;
   picturePanel_->setAlign(PanelAlign::None);
   picturePanel_->setBounds({p.pictureX, p.pictureY, p.pictureWidth, p.pictureHeight});
@@ -256,9 +262,16 @@ void MainWindow::SaveWindowsPositions() {
   positions_.pictureWidth = b.width;
   positions_.pictureHeight = b.height;
   positions_.pictureAlign = picturePanel_->align() == PanelAlign::None ? 1 : 0;
-  const std::string path = WindowPositionsPath(programDir_.toStdString());
-  if (SaveWindowPositions(path, positions_))
-    showMessage(MessageKind::Error, QString("Unable to write to %1").arg(QString::fromStdString(path)));
+  const std::string path = WindowPositionsPath(folders_.iniDir);
+  // The user's configuration folder may not exist yet; the program's own does.
+  const FileError err = folders_.installed ? MakeFolder(folders_.iniDir) : FileError{};
+  if (err || SaveWindowPositions(path, positions_))
+    showMessage(MessageKind::Error, QString("Unable to write to %1").arg(QFile::decodeName(path.c_str())));
+}
+
+FileError MainWindow::prepareZxviewFolder() {
+  if (!folders_.installed) return {};
+  return FillMissingFiles(folders_.zxviewSource, folders_.zxviewDir);
 }
 
 void MainWindow::showEvent(QShowEvent* e) {

@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/program_folders.h"
 #include "app/window_positions.h"
 #include "edit/keyboard.h"
 #include "edit/transforms.h"
@@ -63,8 +64,9 @@ struct StartupOptions {
   // names: a file name goes to the loaders byte for byte, valid UTF-8 or not.
   // By default the application's own, as Qt decoded them.
   std::optional<QByteArrayList> arguments;
-  // Where the program lives (the INI file is read and written there); by
-  // default the executable's directory.
+  // Where the program lives; by default the executable's directory. It
+  // decides where the INI file and the zxview folder are (ProgramFolders):
+  // beside the program, or in the user's folders for an installed program.
   QString programDir;
   MessageSink messages;
   ConfirmSink confirm;
@@ -80,6 +82,11 @@ class MainWindow : public QMainWindow {
   const ColourTables& tables() const { return tables_; }
   ComposedImages& images() { return images_; }
   const QString& programDir() const { return programDir_; }
+  // Where the INI file and the zxview folder are.
+  const ProgramFolders& folders() const { return folders_; }
+  // The zxview folder, ready for the emulator preview: an installed program
+  // first copies in the installed files the user's copy lacks.
+  FileError prepareZxviewFolder();
   // The panel positions read from the INI file.
   const WindowPositions& positions() const { return positions_; }
   // A floating panel built by its own part: moves it to its stored position
@@ -294,6 +301,7 @@ class MainWindow : public QMainWindow {
   };
   std::vector<PanelSlot> panels_;
   QString programDir_;
+  ProgramFolders folders_;
   MessageSink messages_;
   ConfirmSink confirm_;
 

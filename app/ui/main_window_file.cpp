@@ -129,6 +129,9 @@ void MainWindow::ExportImgFile() {
 
 void MainWindow::openCommandLineFile(const QByteArrayList& arguments) {
   if (arguments.size() != 1) {
+    // An installed program's folder holds no pictures: there the dialogs
+    // start in the current folder, as the desktop or the shell left it.
+    if (folders_.installed) return;
     QString dir = programDir_;
     if (dir.size() > 1 && dir.endsWith('/')) dir.chop(1);
     openDialog_->initialDir = dir;

@@ -2,7 +2,9 @@
 // status, its messages and the files it leaves.
 #include <fcntl.h>
 #include <spawn.h>
+#include <stdlib.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "formats/formats.h"
 #include "render/compose.h"
@@ -32,16 +34,24 @@ std::string readText(const std::string& name) {
   return {b.begin(), b.end()};
 }
 
-Outcome convert(const ScratchDir& dir, std::vector<std::string> args) {
+// Runs the converter with its output in files; with `terminal` its stderr is
+// a pseudo-terminal instead, whose output comes back in `err`.
+Outcome convert(const ScratchDir& dir, std::vector<std::string> args, bool terminal = false) {
   args.insert(args.begin(), CHROMASMITH_CONVERT);
   std::vector<char*> argv;
   for (auto& a : args) argv.push_back(a.data());
   argv.push_back(nullptr);
   const std::string out = dir.file(".stdout"), err = dir.file(".stderr");
+  const int master = terminal ? ::posix_openpt(O_RDWR | O_NOCTTY) : -1;
+  if (terminal && (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0))
+    ADD_FAILURE() << "no pty";
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (terminal)
+    posix_spawn_file_actions_addopen(&actions, 2, ::ptsname(master), O_RDWR | O_NOCTTY, 0);
+  else
+    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   pid_t pid = 0;
   Outcome run;
   if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
@@ -51,9 +61,18 @@ Outcome convert(const ScratchDir& dir, std::vector<std::string> args) {
   }
   posix_spawn_file_actions_destroy(&actions);
   run.out = readText(out);
-  run.err = readText(err);
   std::filesystem::remove(out);
-  std::filesystem::remove(err);
+  if (terminal) {
+    // What the program wrote waits in the terminal until read.
+    char buffer[4096];
+    ssize_t n = 0;
+    ::fcntl(master, F_SETFL, O_NONBLOCK);
+    while ((n = ::read(master, buffer, sizeof buffer)) > 0) run.err.append(buffer, std::size_t(n));
+    ::close(master);
+  } else {
+    run.err = readText(err);
+    std::filesystem::remove(err);
+  }
   return run;
 }
 
@@ -145,6 +164,82 @@ TEST(Convert, FileErrorsExitWithOneAndLeaveNoOutput) {
   EXPECT_EQ(dir.entries(), (std::vector<std::string>{"bad.mg4", "short.img"}));
 }
 
+TEST(Convert, BatchConvertsEveryFileIntoTheFolderAndListsTheFailures) {
+  ScratchDir dir;
+  std::filesystem::create_directories(dir.path() / "in/sub");
+  std::filesystem::create_directories(dir.path() / "out");
+  const Picture pic = RandomPicture(3, 2);
+  ASSERT_FALSE(SaveMgsFile(dir.file("in/pic.mgs"), pic));
+  std::vector<uint8_t> top = ReadBytes(TestData("zx-image/monochrome.scr"));
+  top.resize(4096);
+  testing::WriteBytes(dir.file("in/top.scr"), top);
+  testing::WriteBytes(dir.file("in/short.img"), std::vector<uint8_t>(13000, 0));
+  testing::WriteBytes(dir.file("in/sub/pic.img"), EncodeImg(pic));  // the same output name as pic.mgs
+  const std::vector<std::string> files = {dir.file("in/pic.mgs"),     TestData("zx-image/example.mg4"),
+                                          dir.file("in/top.scr"),     dir.file("in/short.img"),
+                                          dir.file("in/sub/pic.img"), dir.file("in/pic.bmp")};
+  std::vector<std::string> args = {"--border=2,3", "--to", "MG1", "--output-dir", dir.file("out")};
+  args.insert(args.end(), files.begin(), files.end());
+  const Outcome r = convert(dir, args);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err,
+            "chromasmith-convert: " + files[3] + ": Read beyond end of file\n" + "chromasmith-convert: " +
+                files[4] + ": not converted, as an earlier FILE was written to " + dir.file("out/pic.MG1") +
+                "\n" + "chromasmith-convert: " + files[5] + ": cannot tell its kind from its extension\n" +
+                "chromasmith-convert: converted 3 of 6 files, 3 failed\n")
+      << "no progress line when stderr is not a terminal";
+  std::vector<std::string> outputs;
+  for (const auto& e : std::filesystem::directory_iterator(dir.path() / "out"))
+    outputs.push_back(e.path().filename().string());
+  std::sort(outputs.begin(), outputs.end());
+  EXPECT_EQ(outputs, (std::vector<std::string>{"example.MG1", "pic.MG1", "top.MG1"}));
+  Picture want = pic;
+  want.borderIndex0 = 2;
+  want.borderIndex1 = 3;
+  EXPECT_EQ(ReadBytes(dir.file("out/pic.MG1")), EncodeMg1(want)) << "each file gets the options";
+}
+
+TEST(Convert, BatchNeverReplacesAnotherFileOfTheRunAndNeedsItsFolder) {
+  ScratchDir dir;
+  const Picture pic = RandomPicture(4, 8);
+  ASSERT_FALSE(SaveMgsFile(dir.file("a.mgs"), pic));
+  testing::WriteBytes(dir.file("a.scr"), ReadBytes(TestData("zx-image/example.scr")));
+  // a.scr would be written to a.mgs before a.mgs is read; a.mgs itself is
+  // converted in place.
+  Outcome r = convert(dir, {"--cell-height=4", "--to=.mgs", "--output-dir", dir.file(""), dir.file("a.scr"),
+                            dir.file("a.mgs")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err,
+            "chromasmith-convert: " + dir.file("a.scr") + ": not converted, as " + dir.file("a.mgs") +
+                " is another FILE of this run\nchromasmith-convert: converted 1 of 2 files, 1 failed\n");
+  Picture want = pic;
+  ConvertPicture(want, 4);
+  EXPECT_EQ(ReadBytes(dir.file("a.mgs")), EncodeMgs(want));
+
+  const std::vector<std::string> before = dir.entries();
+  r = convert(dir, {"--to", "png", "--output-dir", dir.file("none"), dir.file("a.mgs")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "chromasmith-convert: " + dir.file("none") + ": File not found\n");
+  r = convert(dir, {"--to", "png", "--output-dir", dir.file("a.scr"), dir.file("a.mgs")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "chromasmith-convert: " + dir.file("a.scr") + ": I/O error 20\n");
+  EXPECT_EQ(dir.entries(), before);
+}
+
+TEST(Convert, BatchShowsItsProgressOnATerminal) {
+  ScratchDir dir;
+  const Outcome r = convert(dir,
+                            {"--to", "img", "--output-dir", dir.file(""), TestData("zx-image/example.mg1"),
+                             TestData("zx-image/example.mg2")},
+                            true);
+  EXPECT_EQ(r.status, 1) << "both are written to example.img";
+  EXPECT_NE(r.err.find("\rconverting 1 of 2\rconverting 2 of 2\r"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("\rchromasmith-convert: " + TestData("zx-image/example.mg2") + ": not converted"),
+            std::string::npos)
+      << "the progress line is cleared first: " << r.err;
+}
+
 TEST(Convert, WrongArgumentsExitWithTwoBeforeTouchingAnyFile) {
   ScratchDir dir;
   const std::string in = TestData("zx-image/example.img");
@@ -164,6 +259,11 @@ TEST(Convert, WrongArgumentsExitWithTwoBeforeTouchingAnyFile) {
            {"--frobnicate", in, out},
            {dir.file("in.bmp"), out},
            {in, dir.file("out.scr")},
+           {"--to", "png", in},
+           {"--output-dir", dir.file(""), in},
+           {"--to", "png", "--output-dir", dir.file("")},
+           {"--to", "bmp", "--output-dir", dir.file(""), in},
+           {"--to", "p/ng", "--output-dir", dir.file(""), in},
        }) {
     const Outcome r = convert(dir, args);
     EXPECT_EQ(r.status, 2) << ::testing::PrintToString(args);
@@ -176,8 +276,8 @@ TEST(Convert, HelpExplainsEveryOptionAndPngSize) {
   ScratchDir dir;
   const Outcome r = convert(dir, {"--help"});
   EXPECT_EQ(r.status, 0);
-  for (const char* text :
-       {"--cell-height", "--png-mode", "--border", "--info", ".$scr", ".mg8", "Exit status"})
+  for (const char* text : {"--cell-height", "--png-mode", "--border", "--info", "--to", "--output-dir",
+                           ".$scr", ".mg8", "Exit status"})
     EXPECT_NE(r.out.find(text), std::string::npos) << text;
   for (int mode = 1; mode <= kPngModeCount; ++mode)
     EXPECT_NE(r.out.find(PngSizeOf(mode).caption), std::string::npos) << mode;

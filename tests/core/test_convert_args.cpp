@@ -19,6 +19,12 @@ TEST(ConvertArgs, FileNamesThatLookLikeOptions) {
   ASSERT_TRUE(r.error);
   EXPECT_EQ(*r.error, "PNG mode must be 1 ... 11, not '--info'")
       << "the value is the next argument, whatever it is";
+
+  r = parse({"--to", ".PNG", "--output-dir", "--to", "a.mgs"});
+  ASSERT_FALSE(r.error) << *r.error;
+  EXPECT_EQ(r.options.to, "PNG") << "the dot is optional";
+  EXPECT_EQ(r.options.outputDir, "--to");
+  EXPECT_EQ(r.options.files, std::vector<std::string>{"a.mgs"});
 }
 
 TEST(ConvertArgs, WrongValuesAndTheirMessages) {
@@ -31,6 +37,12 @@ TEST(ConvertArgs, WrongValuesAndTheirMessages) {
        "cell height must be 8, 4, 2 or 1, not '99999999999'"},
       {{"--help=1"}, "option --help takes no value"},
       {{"--Help"}, "unknown option --Help"},
+      {{"--to=.", "a.mgs"}, "--to takes an extension such as png, not '.'"},
+      {{"--to=p.ng", "a.mgs"}, "--to takes an extension such as png, not 'p.ng'"},
+      {{"--to", "png", "a.mgs"}, "--to and --output-dir go together"},
+      {{"--to", "png", "--output-dir="}, "option --output-dir needs a folder"},
+      {{"--to", "png", "--output-dir", "d"}, "expected the FILEs to convert"},
+      {{"--info", "--to", "png", "--output-dir", "d", "a.mgs"}, "--info takes one INPUT and no other option"},
   };
   for (const auto& [args, message] : cases) {
     const ConvertArgs r = parse(args);

@@ -123,6 +123,14 @@ int renameFails(const char*, const char*) {
   errno = EXDEV;
   return -1;
 }
+// What was flushed: the folder's path, or "a file" for the temporary files.
+std::vector<std::string> gFlushed;
+int fsyncRecorded(int fd) {
+  std::error_code ec;
+  const std::string path = std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), ec).string();
+  gFlushed.push_back(path.ends_with(".tmp") ? "a file" : path);
+  return ::fsync(fd);
+}
 // Write access by the mode bits alone, as for anyone but root.
 int accessByModeBits(const char* path, int mode) {
   struct stat st {};
@@ -179,6 +187,26 @@ TEST_F(AtomicWrite, FailingFlushOrRenameKeepsTheEarlierFile) {
   ops.rename = renameFails;
   EXPECT_EQ(WriteFileAtomic(target, replacement, ops).text(), "I/O error 18");
   expectEarlierFileAlone();
+}
+
+TEST_F(AtomicWrite, ABatchFlushesEveryFileButItsFolderOnceAtTheEnd) {
+  FileSystemOps ops = SystemFileOps();
+  ops.fsync = fsyncRecorded;
+  const std::string folder = std::filesystem::canonical(dir.path()).string();
+  gFlushed.clear();
+  ASSERT_FALSE(WriteFileAtomic(target, replacement, ops));
+  EXPECT_EQ(gFlushed, (std::vector<std::string>{"a file", folder}));
+  gFlushed.clear();
+  {
+    FolderSyncBatch batch(ops);
+    { FolderSyncBatch nested(ops); }
+    for (const char* name : {"a.img", "b.img", "pic.mgs"})
+      ASSERT_FALSE(WriteFileAtomic(dir.file(name), earlier, ops));
+    EXPECT_EQ(gFlushed, std::vector<std::string>(3, "a file")) << "the nested batch's end changes nothing";
+  }
+  EXPECT_EQ(gFlushed, (std::vector<std::string>{"a file", "a file", "a file", folder}));
+  EXPECT_EQ(dir.entries(), (std::vector<std::string>{"a.img", "b.img", "pic.mgs"}));
+  EXPECT_EQ(ReadBytes(target), earlier);
 }
 
 TEST_F(AtomicWrite, DeniedFolderKeepsTheEarlierFile) {

@@ -55,6 +55,35 @@ TEST(ScreenFile, PixelsOnlyScrGetsWhitePapOnBlackInk) {
   EXPECT_EQ(pic.attrs(1)[1], 13);
 }
 
+// A third of the display file is one run of 2048 bytes, so a partial file
+// reads as the whole display file with zeros after its end.
+TEST(ScreenFile, PartialScrFillsItsTopThirdsAndClearsTheRest) {
+  const Picture before = RandomPicture(9, 2);
+  for (const std::size_t thirds : {1u, 2u}) {
+    std::vector<uint8_t> whole = sampleScreen(unsigned(thirds));
+    whole.resize(6144);
+    std::fill(whole.begin() + std::ptrdiff_t(thirds * 2048), whole.end(), 0);
+    Picture expected = before;
+    ASSERT_FALSE(DecodeScreen(whole, false, true, expected));
+    for (int line = 0; line < kLines; ++line) {
+      bool drawn = false;
+      for (int column = 0; column < kColumns; ++column)
+        drawn |= expected.pixels(1)[pixelIndex(column, line)] != 0;
+      ASSERT_EQ(drawn, line < int(thirds) * 64) << line;
+    }
+
+    const std::vector<uint8_t> part(whole.begin(), whole.begin() + std::ptrdiff_t(thirds * 2048));
+    for (const bool withHeader : {false, true}) {
+      Picture pic = before;
+      ASSERT_FALSE(DecodeScreen(withHeader ? WithHeader(17, 0, part) : part, withHeader, true, pic));
+      EXPECT_TRUE(SamePicture(pic, expected)) << thirds << " " << withHeader;
+    }
+    Picture pic;
+    EXPECT_EQ(DecodeScreen(part, false, false, pic).kind, FileErrorKind::ReadBeyondEnd)
+        << "an IMG has no partial form";
+  }
+}
+
 TEST(ScreenFile, HobetaHeaderIsSkippedUnread) {
   const std::vector<uint8_t> scr = sampleScreen(4);
   std::vector<uint8_t> withHeader = WithHeader(17, 0xFF, scr);
@@ -119,7 +148,8 @@ TEST(ScreenFile, EveryTruncationFailsAndChangesNothing) {
                        Kind{&img, 6912, false, true}, Kind{&hobetaImg, 6929, true, true}}) {
     const std::size_t pixelsOnly = k.withHeader ? 17 + 6144 : 6144;
     for (std::size_t n = 0; n < k.size; ++n) {
-      if (k.singleScreen && n == pixelsOnly) continue;
+      const std::size_t body = n - (k.withHeader ? 17 : 0);
+      if (k.singleScreen && (n == pixelsOnly || (n > 17 && IsPartialDisplayFile(body)))) continue;
       Picture pic = before;
       ASSERT_EQ(DecodeScreen(std::span(k.bytes->data(), n), k.withHeader, k.singleScreen, pic).kind,
                 FileErrorKind::ReadBeyondEnd)

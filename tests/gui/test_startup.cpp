@@ -2,8 +2,11 @@
 // command-line argument; saving the window positions.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QStandardPaths>
 
 #include "app/ui/file_dialog.h"
 #include "app/ui/free_panel.h"
@@ -159,6 +162,53 @@ class StartupTest : public QObject {
       QCOMPARE(s->w().windowTitle(), QString("chromaSmith x0.94"));
       QVERIFY(s->messages.empty());
     }
+  }
+
+  // An install: <prefix>/bin beside <prefix>/share/chromasmith. Writable
+  // here, as the tests run as root, which must not make it portable.
+  void anInstalledProgramKeepsItsIniAndZxviewInTheUsersFolders() {
+    QTemporaryDir root;
+    const QString prefix = root.path() + "/usr";
+    QVERIFY(QDir().mkpath(prefix + "/bin") && QDir().mkpath(prefix + "/share/chromasmith/zxview"));
+    QFile script(prefix + "/share/chromasmith/zxview/view8x8.sh");
+    QVERIFY(script.open(QIODevice::WriteOnly) && script.write("#!/bin/sh\n") > 0);
+    script.close();
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root.path() + "/config"));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(root.path() + "/data"));
+    const auto restore = qScopeGuard([] {
+      qunsetenv("XDG_CONFIG_HOME");
+      qunsetenv("XDG_DATA_HOME");
+    });
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QVERIFY(config.startsWith(root.path() + "/config/") && data.startsWith(root.path() + "/data/"));
+
+    std::vector<QString> messages;
+    StartupOptions o;
+    o.arguments = QByteArrayList();
+    o.programDir = prefix + "/bin";
+    o.messages = [&](MessageKind, const QString& text) { messages.push_back(text); };
+    {
+      MainWindow first(o);
+      QVERIFY(first.folders().installed);
+      QVERIFY(first.openDialog().initialDir.isEmpty());
+      first.borderPanel()->move(-20, 700);
+      first.SaveWindowsPositions();  // makes the configuration folder
+      QVERIFY(readIni(config).contains("borderpal_x=-20\nborderpal_y=700\n"));
+      QVERIFY(first.prepareZxviewFolder().ok());
+      QCOMPARE(QFile::decodeName(first.folders().zxviewDir.c_str()), data + "/zxview");
+      QVERIFY(QFileInfo(data + "/zxview/view8x8.sh").isFile());
+    }
+    MainWindow second(o);
+    QCOMPARE(second.borderPanel()->pos(), QPoint(-20, 700));
+    QCOMPARE(QDir(prefix + "/bin").entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    QCOMPARE(messages, std::vector<QString>{});
+
+    auto portable = start();
+    QVERIFY(!portable->w().folders().installed);
+    QVERIFY(portable->w().prepareZxviewFolder().ok());
+    QVERIFY2(!QFileInfo::exists(portable->dir->path() + "/zxview"),
+             "the program's own folder stays as it is");
   }
 
   void anArgumentNamingAFileInBytesThatAreNotUtf8OpensThatFile() {

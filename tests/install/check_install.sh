@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix, as a package would, and checks
+# what the desktop takes from it: both programs in bin/ and running from
+# there, a desktop entry and MIME types that their own tools accept, the two
+# icons, and the shared data folder that tells the editor it is installed;
+# then the .deb that cpack makes of the same install.
+#   tests/install/check_install.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build=$1
+source=$2
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+for program in chromasmith chromasmith-convert; do
+  [ -x "$prefix/bin/$program" ] || fail "bin/$program is missing"
+done
+"$prefix/bin/chromasmith-convert" --info "$source/tests/data/zx-image/example.mg4" | grep -qx "cell height: 4" ||
+  fail "the installed converter does not run"
+[ -d "$prefix/share/chromasmith" ] || fail "share/chromasmith is missing"
+if [ -d "$source/zxview" ]; then
+  diff -r "$source/zxview" "$prefix/share/chromasmith/zxview" || fail "zxview is not installed as it is"
+fi
+
+desktop=$prefix/share/applications/chromasmith.desktop
+desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the desktop file"
+grep -qx 'Exec=chromasmith %f' "$desktop" || fail "the desktop file does not start the editor with the file"
+grep -qx 'Icon=chromasmith' "$desktop" || fail "the desktop file names another icon"
+
+icons=$prefix/share/icons/hicolor
+xmllint --noout "$icons/scalable/apps/chromasmith.svg" || fail "the SVG icon is not well-formed"
+# The PNG's width and height: the big-endian words at bytes 16 and 20.
+size=$(od -An -tu1 -j16 -N8 "$icons/256x256/apps/chromasmith.png" | tr -s ' ')
+[ "$size" = " 0 0 1 0 0 0 1 0" ] || fail "the PNG icon is not 256 x 256 ($size)"
+
+mime=$prefix/share/mime
+xmllint --noout "$mime/packages/chromasmith.xml" || fail "xmllint rejects the MIME types"
+# The database built from our file alone shows what a desktop would take.
+XDG_DATA_DIRS=$prefix/share update-mime-database "$mime" 2>"$prefix/mime.log" || fail "update-mime-database failed: $(cat "$prefix/mime.log")"
+[ ! -s "$prefix/mime.log" ] || fail "update-mime-database complains: $(cat "$prefix/mime.log")"
+for glob in 'image/x-chromasmith-mgs:*.mgs' 'image/x-chromasmith-mg:*.mg'{1,2,4,8} \
+  'image/x-zx-gigascreen:*.img' 'image/x-zx-screen:*.scr'; do
+  cut -d: -f2- "$mime/globs2" | grep -qxF "$glob" || fail "no glob $glob"
+done
+for signature in mgs:MGS mg:MGH; do
+  grep -a -A1 "x-chromasmith-${signature%:*}\]" "$mime/magic" | grep -aq "=.*${signature#*:}" ||
+    fail "no magic ${signature#*:} for .${signature%:*}"
+done
+# The .deb holds the same files under /usr and names the libraries it needs.
+cpack --config "$build/CPackConfig.cmake" -B "$prefix/deb" >/dev/null || fail "cpack failed"
+deb=$(echo "$prefix"/deb/chromasmith_*.deb)
+contents=$(dpkg-deb --contents "$deb")
+for f in bin/chromasmith bin/chromasmith-convert share/applications/chromasmith.desktop \
+  share/mime/packages/chromasmith.xml share/icons/hicolor/256x256/apps/chromasmith.png \
+  share/icons/hicolor/scalable/apps/chromasmith.svg share/chromasmith/; do
+  grep -q " \./usr/$f$" <<<"$contents" || fail "the .deb lacks /usr/$f"
+done
+dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 || fail "the .deb does not depend on Qt"
+echo "installed and valid"
