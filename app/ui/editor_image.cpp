@@ -27,10 +27,10 @@ void EditorImage::paintEvent(QPaintEvent* event) {
 
 void EditorImage::setRubberBand(const RubberBand& band, QColor colour) {
   const int s = state_.view.pixelScale();
-  update(RubberBandBounds(band_, s));
+  update(RubberBandRegion(band_, s));
   band_ = band;
   bandColour_ = colour;
-  update(RubberBandBounds(band_, s));
+  update(RubberBandRegion(band_, s));
 }
 
 void EditorImage::mousePressEvent(QMouseEvent* e) {

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QRect>
+#include <QRegion>
 
 #include "edit/instruments.h"
 
@@ -14,7 +15,11 @@ class QPainter;
 namespace cs {
 
 void DrawRubberBand(QPainter& p, const RubberBand& band, QColor colour, int penWidth);
-// The editor-image rectangle the band can touch, for a repaint of just it.
+// The editor-image rectangle the band can touch.
 QRect RubberBandBounds(const RubberBand& band, int penWidth);
+// The part of the editor image the band can touch, for a repaint of just
+// that: thin rectangles along a line and along a rectangle's four sides, so
+// a long diagonal band does not repaint the whole box it spans.
+QRegion RubberBandRegion(const RubberBand& band, int penWidth);
 
 }  // namespace cs

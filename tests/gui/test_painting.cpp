@@ -4,10 +4,12 @@
 // instrument, rubber bands come and go, and the palettes follow the colours.
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSignalSpy>
 
 #include "app/ui/editor_image.h"
 #include "app/ui/preview_panels.h"
+#include "app/ui/rubber_band.h"
 #include "app/ui/scroll_box.h"
 #include "app/ui/status_bar.h"
 #include "app/ui/tool_key.h"
@@ -286,6 +288,32 @@ class PaintingTest : public QObject {
     QVERIFY(!w.state().shapeStarted);
     QCOMPARE(w.editorImage()->rubberBand().kind, RubberBand::Kind::None);
     QVERIFY(w.state().picture.pixel(0, 140, 115) && !w.state().picture.pixel(0, 120, 115));
+  }
+
+  // A band repaints thin strips along itself, and everything it draws lies
+  // inside them, so moving it leaves no trail.
+  void aBandsRepaintCoversItsPixelsAndLittleMore() {
+    const int pen = 16;
+    for (const RubberBand& band : {RubberBand{RubberBand::Kind::Line, {8, 8}, {4000, 3000}},
+                                   RubberBand{RubberBand::Kind::Line, {3000, 20}, {40, 2900}},
+                                   RubberBand{RubberBand::Kind::Line, {500, 500}, {504, 2000}},
+                                   RubberBand{RubberBand::Kind::Rect, {100, 3000}, {3900, 90}}}) {
+      QImage img(4096, 3072, QImage::Format_RGB32);
+      img.fill(Qt::white);
+      QPainter p(&img);
+      DrawRubberBand(p, band, Qt::black, pen);
+      p.end();
+      const QRegion region = RubberBandRegion(band, pen);
+      for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+          if (img.pixel(x, y) != qRgb(255, 255, 255))
+            QVERIFY2(region.contains(QPoint(x, y)), "a band pixel is left out");
+      qint64 area = 0;
+      for (const QRect& r : region) area += qint64(r.width()) * r.height();
+      // Far less than the box, unless the band is about as wide as its box.
+      const QRect box = RubberBandBounds(band, pen);
+      if (box.width() > 200 && box.height() > 200) QVERIFY(area * 4 < qint64(box.width()) * box.height());
+    }
   }
 
   void theBorderPaletteAndALoadBothMoveTheBorderMarker() {
