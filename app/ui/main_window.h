@@ -347,6 +347,9 @@ class MainWindow : public QMainWindow {
   // ImageZoom8, ImageZoom12, ImageZoom16 as the preview frame copies them.
   std::array<RgbImage, 3> zoomTargetIcons_;
   bool shown_ = false;
+  // The preview image missed a refresh while neither it nor the magnifier
+  // (which copies from it) was shown.
+  bool previewStale_ = false;
   // The last key release and the cursor steps it ended, in case the press
   // that follows at the same moment shows it was a repeat.
   struct KeyRelease {

@@ -65,7 +65,12 @@ void MainWindow::buildPanels() {
   connect(previewPanel_->borderFrame(), &BorderFrame::moved, this, &MainWindow::ShowPreview);
   // The magnifier copies from the preview, so it follows every refresh (an
   // undo or redo included) right after the preview.
+  // While neither shows, the copy waits until one of them is shown.
   connect(this, &MainWindow::pictureRefreshed, this, [this] {
+    if (previewPanel_->isHidden() && zoomPreviewPanel_->isHidden()) {
+      previewStale_ = true;
+      return;
+    }
     ShowPreview();
     ShowZoomPreview();
   });
@@ -144,10 +149,12 @@ void MainWindow::TogglePreviewPanel() {
 
 void MainWindow::ToggleZoomPreviewPanel() {
   togglePanel(zoomPreviewPanel_, zoomPreviewKey_);
+  if (previewStale_ && !zoomPreviewPanel_->isHidden()) ShowPreview();
   ShowZoomPreview();
 }
 
 void MainWindow::ShowPreview() {
+  previewStale_ = false;
   CanvasImage* preview = previewPanel_->image();
   CopyRect(preview->canvas(), 0, 0, images_.preview, 0, 0, kPreviewWidth, kPreviewHeight);
   preview->update();
