@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "formats/image_import.h"
+
 namespace cs {
 
 struct ConvertOptions {
@@ -18,6 +20,10 @@ struct ConvertOptions {
   std::optional<int> cellHeight;              // 8, 4, 2 or 1
   std::optional<std::pair<int, int>> border;  // 0 ... 7 each
   int pngMode = 1;                            // 1 ... kPngModeCount
+  // How a PNG INPUT is converted into a picture; only with a PNG INPUT.
+  std::optional<Dither> dither;
+  std::optional<int> strength;  // 0 ... 100
+  std::optional<FitMode> fit;
   // INPUT and OUTPUT; INPUT alone with `info`; anything with `help`, which
   // wins over every other option.
   std::vector<std::string> files;

@@ -16,7 +16,8 @@ namespace {
 
 bool sameOptions(const cs::ConvertOptions& a, const cs::ConvertOptions& b) {
   return a.help == b.help && a.info == b.info && a.cellHeight == b.cellHeight && a.border == b.border &&
-         a.pngMode == b.pngMode && a.files == b.files;
+         a.pngMode == b.pngMode && a.dither == b.dither && a.strength == b.strength && a.fit == b.fit &&
+         a.files == b.files;
 }
 
 std::vector<std::string> commandLine(const cs::ConvertOptions& o) {
@@ -27,6 +28,12 @@ std::vector<std::string> commandLine(const cs::ConvertOptions& o) {
   if (o.border)
     args.insert(args.end(),
                 {"--border", std::to_string(o.border->first) + "," + std::to_string(o.border->second)});
+  if (o.dither) {
+    const char* names[] = {"none", "ordered", "diffusion"};
+    args.push_back(std::string("--dither=") + names[static_cast<int>(*o.dither)]);
+  }
+  if (o.strength) args.insert(args.end(), {"--strength", std::to_string(*o.strength)});
+  if (o.fit) args.push_back(*o.fit == cs::FitMode::Cover ? "--fit=cover" : "--fit=border");
   args.insert(args.end(), {"--png-mode", std::to_string(o.pngMode), "--"});
   args.insert(args.end(), o.files.begin(), o.files.end());
   return args;
@@ -67,7 +74,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::abort();
   if (o.pngMode < 1 || o.pngMode > cs::kPngModeCount) std::abort();
   if (!o.help && o.files.size() != (o.info ? 1u : 2u)) std::abort();
-  if (!o.help && o.info && (o.cellHeight || o.border)) std::abort();
+  if (o.strength && (*o.strength < 0 || *o.strength > 100)) std::abort();
+  if (o.dither && static_cast<int>(*o.dither) > static_cast<int>(cs::Dither::Diffusion)) std::abort();
+  if (!o.help && o.info && (o.cellHeight || o.border || o.dither || o.strength || o.fit)) std::abort();
 
   const cs::ConvertArgs again = parse(commandLine(o));
   if (again.error || !sameOptions(again.options, o)) std::abort();
