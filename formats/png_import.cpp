@@ -29,6 +29,8 @@ void readFromSpan(png_structp png, png_bytep data, png_size_t size) {
 }
 
 void ignoreWarning(png_structp, png_const_charp) {}
+// A damaged file is reported as such by the caller; nothing goes to stderr.
+[[noreturn]] void quietError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 
 // Kept apart from the function that calls setjmp, so nothing it changes can
 // be lost when the library jumps back on an error.
@@ -59,7 +61,7 @@ bool readImage(png_structp png, png_infop info, std::vector<uint8_t>& rgba, std:
 
 bool DecodePng(std::span<const uint8_t> bytes, RgbImage& out) {
   if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0) return false;
-  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, ignoreWarning);
+  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, quietError, ignoreWarning);
   if (!png) return false;
   png_infop info = png_create_info_struct(png);
   if (!info) {
