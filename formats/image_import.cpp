@@ -16,8 +16,8 @@ namespace {
 // attributes are chosen and, for the ordered dither, when a pixel's pattern
 // is chosen: error diffusion spreads its patterns finer than an ordered
 // matrix, so it can afford wider ones.
-constexpr float kOrderedSpread = 0.35f;
-constexpr float kDiffusionSpread = 0.2f;
+constexpr float kOrderedSpread = 0.15f;
+constexpr float kDiffusionSpread = 0.15f;
 // Error diffusion passes on no more than this much error per component, so
 // a cell whose mixes cannot reach its colours does not smear into the next.
 constexpr float kErrorLimit = 48.0f;

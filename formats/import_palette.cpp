@@ -17,7 +17,7 @@ constexpr int kMaxClusters = 6;
 // Attribute choices scored with the dithering in mind, at most, taken in
 // the order of their score without it; and how many of the best of those
 // are scored again on every pixel.
-constexpr int kMaxScored = 48;
+constexpr int kMaxScored = 256;
 constexpr int kFinalists = 6;
 
 constexpr float kInfinity = std::numeric_limits<float>::infinity();
@@ -182,11 +182,13 @@ PointChoice ChoosePoint(const std::array<float, 4>& d, const std::array<int, 4>&
   if (spread >= 1) return best;
   for (int k = 0; k < 3; ++k)
     for (int l = k + 1; l < 4; ++l) {
+      const float dk = d[static_cast<std::size_t>(k)], dl = d[static_cast<std::size_t>(l)];
+      // A pattern costs at least `spread` times its nearer end.
+      if (spread * std::min(dk, dl) >= best.cost) continue;
       const int mk = mixes[static_cast<std::size_t>(k)], ml = mixes[static_cast<std::size_t>(l)];
       if (mk == ml) continue;
       const float e = space.distance(mk, ml);
       if (e <= 0) continue;
-      const float dk = d[static_cast<std::size_t>(k)], dl = d[static_cast<std::size_t>(l)];
       // Along the line from mix k to mix l the point projects to u; the
       // noise term pulls the best share towards the nearer end.
       const float u = (dk - dl + e) / (2 * e);
@@ -213,8 +215,10 @@ CellAttributes ChooseCellAttributes(std::span<const Din> pixels, float spread, c
   // cluster's best with screen-1 colour x is the nearer of its two mixes
   // with x, so each screen-1 pair costs one lookup per colour. Swapping the
   // screens gives the same four mixes, so each pairing is scored once.
+  const bool dithered = spread < 1;
+  Best<kFinalists> finalists;
   std::vector<Candidate> all;
-  all.reserve(kPairCount * (kPairCount + 1) / 2);
+  if (dithered) all.reserve(kPairCount * (kPairCount + 1) / 2);
   std::array<std::array<float, 15>, kMaxClusters> withColour{};
   for (int i = 0; i < kPairCount; ++i) {
     const ScreenPair p = kPairs[static_cast<std::size_t>(i)];
@@ -225,36 +229,41 @@ CellAttributes ChooseCellAttributes(std::span<const Din> pixels, float spread, c
                      dist[static_cast<std::size_t>(j)][static_cast<std::size_t>(15 * p.pap + x)]);
     for (int k = i; k < kPairCount; ++k) {
       const ScreenPair q = kPairs[static_cast<std::size_t>(k)];
+      // Without dithering this score is the final one, so only the best few
+      // are kept and a pairing stops counting once it cannot be among them.
+      const float bound = dithered ? kInfinity : finalists.bound();
       float cost = 0;
-      for (int j = 0; j < pointCount; ++j) {
+      for (int j = 0; j < pointCount && cost < bound; ++j) {
         const auto& w = withColour[static_cast<std::size_t>(j)];
         cost += points[static_cast<std::size_t>(j)].weight *
                 std::min(w[static_cast<std::size_t>(q.ink)], w[static_cast<std::size_t>(q.pap)]);
       }
-      all.push_back({cost, i, k});
+      if (dithered)
+        all.push_back({cost, i, k});
+      else
+        finalists.offer({cost, i, k});
     }
   }
 
   // With dithering a pairing can do better than its nearest mixes, but never
   // better than `spread` times their score; the best by that score are
   // scored with the patterns until none left can win.
-  Best<kFinalists> finalists;
-  const std::size_t scored = std::min<std::size_t>(spread >= 1 ? kFinalists : kMaxScored, all.size());
-  std::partial_sort(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(scored), all.end());
+  const std::size_t scored = std::min<std::size_t>(kMaxScored, all.size());
+  const auto cut = all.begin() + static_cast<std::ptrdiff_t>(scored);
+  if (cut != all.end()) std::nth_element(all.begin(), cut, all.end());
+  std::sort(all.begin(), cut);
   for (std::size_t n = 0; n < scored; ++n) {
     Candidate c = all[n];
-    if (spread < 1) {
-      if (spread * c.cost >= finalists.bound()) break;
-      const std::array<int, 4> mixes = c.attributes().mixes();
-      float cost = 0;
-      for (int j = 0; j < pointCount && cost < finalists.bound(); ++j) {
-        const auto& dj = dist[static_cast<std::size_t>(j)];
-        const std::array<float, 4> toMixes{dj[static_cast<std::size_t>(mixes[0])], dj[static_cast<std::size_t>(mixes[1])],
-                                           dj[static_cast<std::size_t>(mixes[2])], dj[static_cast<std::size_t>(mixes[3])]};
-        cost += points[static_cast<std::size_t>(j)].weight * ChoosePoint(toMixes, mixes, spread, space).cost;
-      }
-      c.cost = cost;
+    if (spread * c.cost >= finalists.bound()) break;
+    const std::array<int, 4> mixes = c.attributes().mixes();
+    float cost = 0;
+    for (int j = 0; j < pointCount && cost < finalists.bound(); ++j) {
+      const auto& dj = dist[static_cast<std::size_t>(j)];
+      const std::array<float, 4> toMixes{dj[static_cast<std::size_t>(mixes[0])], dj[static_cast<std::size_t>(mixes[1])],
+                                         dj[static_cast<std::size_t>(mixes[2])], dj[static_cast<std::size_t>(mixes[3])]};
+      cost += points[static_cast<std::size_t>(j)].weight * ChoosePoint(toMixes, mixes, spread, space).cost;
     }
+    c.cost = cost;
     finalists.offer(c);
   }
 
