@@ -21,6 +21,7 @@ using testing::CoupledRandomPicture;
 
 constexpr Dither kDithers[] = {Dither::None, Dither::Ordered, Dither::Diffusion};
 
+
 RgbImage composed(const Picture& pic) {
   ComposedImages images;
   ComposePicture(pic, ColourTables{}, images);
@@ -49,39 +50,43 @@ RgbImage photoLike(unsigned seed) {
 }
 
 TEST(ImageImport, PicturesMadeOfMixesComeBackExactlyAtEveryCellHeight) {
-  for (int height : {8, 4, 2, 1})
-    for (Dither dither : kDithers) {
-      const Picture source = CoupledRandomPicture(static_cast<unsigned>(height), height);
-      const RgbImage image = composed(source);
-      Picture out;
-      ASSERT_TRUE(ImportImage(image, {height, dither, 100, FitMode::Cover}, out));
-      EXPECT_EQ(out.vertSize, height);
-      EXPECT_TRUE(sameImage(composed(out), image)) << "height " << height << " dither " << int(dither);
-    }
+  // Every height without dithering; the dithered ones at the largest and
+  // the smallest cells, where the search has the most and the fewest pixels.
+  const std::pair<int, Dither> runs[] = {{8, Dither::None},      {4, Dither::None},     {2, Dither::None},
+                                         {1, Dither::None},      {8, Dither::Ordered},  {1, Dither::Ordered},
+                                         {8, Dither::Diffusion}, {1, Dither::Diffusion}};
+  for (const auto& [height, dither] : runs) {
+    const Picture source = CoupledRandomPicture(static_cast<unsigned>(height), height);
+    const RgbImage image = composed(source);
+    Picture out;
+    ASSERT_TRUE(ImportImage(image, {height, dither, 100, FitMode::Cover}, out));
+    EXPECT_EQ(out.vertSize, height);
+    EXPECT_TRUE(sameImage(composed(out), image)) << "height " << height << " dither " << int(dither);
+  }
 }
 
 TEST(ImageImport, EveryCellKeepsTheAttributeRules) {
   const RgbImage image = photoLike(3);
-  for (int height : {8, 4, 2, 1})
-    for (Dither dither : kDithers) {
-      Picture out;
-      ASSERT_TRUE(ImportImage(image, {height, dither, 80, FitMode::Border}, out));
-      for (int screen = 0; screen < 2; ++screen)
-        for (int column = 0; column < kColumns; ++column)
-          for (int line = 0; line < kLines; ++line) {
-            const uint8_t* entry = out.attrs(screen) + attrIndex(column, line);
-            const uint8_t ink = entry[0], pap = entry[1];
-            ASSERT_LT(ink, 15);
-            ASSERT_LT(pap, 15);
-            ASSERT_TRUE(ink == 0 || pap == 0 || isBright(ink) == isBright(pap))
-                << "BRIGHT differs at screen " << screen << " column " << column << " line " << line;
-            // Every line of a cell carries the cell's entry; at height 1
-            // the outer columns' cells are 8 lines high.
-            const uint8_t* first =
-                out.attrs(screen) + attrIndex(column, cellSpan(height, column, line).firstLine);
-            ASSERT_TRUE(entry[0] == first[0] && entry[1] == first[1]) << column << "," << line;
-          }
-    }
+  const std::pair<int, Dither> runs[] = {
+      {8, Dither::None}, {4, Dither::Ordered}, {2, Dither::Diffusion}, {1, Dither::Diffusion}, {1, Dither::Ordered}};
+  for (const auto& [height, dither] : runs) {
+    Picture out;
+    ASSERT_TRUE(ImportImage(image, {height, dither, 80, FitMode::Border}, out));
+    for (int screen = 0; screen < 2; ++screen)
+      for (int column = 0; column < kColumns; ++column)
+        for (int line = 0; line < kLines; ++line) {
+          const uint8_t* entry = out.attrs(screen) + attrIndex(column, line);
+          const uint8_t ink = entry[0], pap = entry[1];
+          ASSERT_LT(ink, 15);
+          ASSERT_LT(pap, 15);
+          ASSERT_TRUE(ink == 0 || pap == 0 || isBright(ink) == isBright(pap))
+              << "BRIGHT differs at screen " << screen << " column " << column << " line " << line;
+          // Every line of a cell carries the cell's entry; at height 1 the
+          // outer columns' cells are 8 lines high.
+          const uint8_t* first = out.attrs(screen) + attrIndex(column, cellSpan(height, column, line).firstLine);
+          ASSERT_TRUE(entry[0] == first[0] && entry[1] == first[1]) << column << "," << line;
+        }
+  }
 }
 
 TEST(ImageImport, AtHeightOneOnlyTheCentralColumnsFollowEveryLine) {
