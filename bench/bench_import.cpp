@@ -31,7 +31,8 @@ const RgbImage& photo() {
 
 // Arguments: cell height, dithering.
 void BM_ImportImage(benchmark::State& state) {
-  const ImportOptions o{static_cast<int>(state.range(0)), static_cast<Dither>(state.range(1)), 100, FitMode::Cover};
+  const ImportOptions o{static_cast<int>(state.range(0)), static_cast<Dither>(state.range(1)), 100,
+                        FitMode::Cover};
   Picture pic;
   for (auto _ : state) {
     ImportImage(photo(), o, pic);
@@ -85,8 +86,7 @@ void qualityReport(bool quick) {
         blurred[h][d + 1] += e.blurred;
         std::printf(" %5.2f / %5.2f", e.plain, e.blurred);
       }
-      if (kHeights[h] == 1)
-        std::printf("  %.0f ms", ms);
+      if (kHeights[h] == 1) std::printf("  %.0f ms", ms);
       std::printf("\n");
     }
   }
@@ -98,8 +98,9 @@ void qualityReport(bool quick) {
     std::printf("\n");
   }
 }
-const bench::RegisterReport report("Image import quality (naive: nearest mix per pixel, each cell's two most "
-                                   "frequent mixes as attributes)",
-                                   qualityReport);
+const bench::RegisterReport report(
+    "Image import quality (naive: nearest mix per pixel, each cell's two most "
+    "frequent mixes as attributes)",
+    qualityReport);
 
 }  // namespace

@@ -24,7 +24,8 @@ RgbImage hueGradient() {
     for (int x = 0; x < 256; ++x) {
       const double h = x / 256.0 * 6, f = h - std::floor(h);
       const int sector = static_cast<int>(h);
-      const double rgbFull[6][3] = {{1, f, 0}, {1 - f, 1, 0}, {0, 1, f}, {0, 1 - f, 1}, {f, 0, 1}, {1, 0, 1 - f}};
+      const double rgbFull[6][3] = {{1, f, 0},     {1 - f, 1, 0}, {0, 1, f},
+                                    {0, 1 - f, 1}, {f, 0, 1},     {1, 0, 1 - f}};
       const double* c = rgbFull[sector];
       const double v = y / 191.0;
       double out[3];
@@ -46,8 +47,9 @@ RgbImage ramps() {
     for (int x = 0; x < 256; ++x) {
       const auto& e = ends[y / 48];
       const double t = x / 255.0;
-      img.set(x, y, rgb(byte(e[0][0] + (e[1][0] - e[0][0]) * t), byte(e[0][1] + (e[1][1] - e[0][1]) * t),
-                        byte(e[0][2] + (e[1][2] - e[0][2]) * t)));
+      img.set(x, y,
+              rgb(byte(e[0][0] + (e[1][0] - e[0][0]) * t), byte(e[0][1] + (e[1][1] - e[0][1]) * t),
+                  byte(e[0][2] + (e[1][2] - e[0][2]) * t)));
     }
   return img;
 }
@@ -117,12 +119,14 @@ void NaiveImport(const RgbImage& fitted, int cellHeight, Picture& out) {
       const CellSpan span = cellSpan(cellHeight, column, line);
       std::array<int, kMixCount> count{};
       for (int y = line; y < line + span.height; ++y)
-        for (int x = 8 * column; x < 8 * column + 8; ++x) ++count[static_cast<std::size_t>(nearest[static_cast<std::size_t>(y * 256 + x)])];
+        for (int x = 8 * column; x < 8 * column + 8; ++x)
+          ++count[static_cast<std::size_t>(nearest[static_cast<std::size_t>(y * 256 + x)])];
       const int first = static_cast<int>(std::max_element(count.begin(), count.end()) - count.begin());
       count[static_cast<std::size_t>(first)] = -1;
-      const int second = count[static_cast<std::size_t>(std::max_element(count.begin(), count.end()) - count.begin())] > 0
-                             ? static_cast<int>(std::max_element(count.begin(), count.end()) - count.begin())
-                             : first;
+      const int second =
+          count[static_cast<std::size_t>(std::max_element(count.begin(), count.end()) - count.begin())] > 0
+              ? static_cast<int>(std::max_element(count.begin(), count.end()) - count.begin())
+              : first;
       CellColours c{static_cast<uint8_t>(first / 15), static_cast<uint8_t>(second / 15),
                     static_cast<uint8_t>(first % 15), static_cast<uint8_t>(second % 15)};
       CoupleBright(c.pap0, c.ink0);

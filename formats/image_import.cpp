@@ -94,7 +94,8 @@ bool chooseAttributes(Work& w, int cellHeight, float spread, const std::atomic<b
 void choosePlain(Work& w) {
   for (std::size_t i = 0; i < w.din.size(); ++i) {
     const std::array<int, 4> mixes = w.cellOf[i].mixes();
-    w.choice[i] = static_cast<uint8_t>(ChoosePoint(distances(w.din[i], mixes, w.space), mixes, 1.0f, w.space).first);
+    w.choice[i] =
+        static_cast<uint8_t>(ChoosePoint(distances(w.din[i], mixes, w.space), mixes, 1.0f, w.space).first);
   }
 }
 
@@ -105,7 +106,8 @@ void chooseOrdered(Work& w, float spread) {
       const std::size_t i = at(x, y);
       const std::array<int, 4> mixes = w.cellOf[i].mixes();
       const PointChoice c = ChoosePoint(distances(w.din[i], mixes, w.space), mixes, spread, w.space);
-      w.choice[i] = static_cast<uint8_t>(c.share > threshold[static_cast<std::size_t>((y % 8) * 8 + x % 8)] ? c.second : c.first);
+      w.choice[i] = static_cast<uint8_t>(
+          c.share > threshold[static_cast<std::size_t>((y % 8) * 8 + x % 8)] ? c.second : c.first);
     }
 }
 
@@ -135,7 +137,8 @@ bool chooseDiffused(Work& w, const RgbImage& fitted, float strength, const std::
           std::clamp((target[0] - static_cast<float>(red(shown))) * strength, -kErrorLimit, kErrorLimit),
           std::clamp((target[1] - static_cast<float>(green(shown))) * strength, -kErrorLimit, kErrorLimit),
           std::clamp((target[2] - static_cast<float>(blue(shown))) * strength, -kErrorLimit, kErrorLimit)};
-      const std::size_t ahead = static_cast<std::size_t>(x + 1 + step), behind = static_cast<std::size_t>(x + 1 - step);
+      const std::size_t ahead = static_cast<std::size_t>(x + 1 + step),
+                        behind = static_cast<std::size_t>(x + 1 - step);
       for (int c = 0; c < 3; ++c) {
         here[ahead][static_cast<std::size_t>(c)] += err[c] * (7.0f / 16);
         below[behind][static_cast<std::size_t>(c)] += err[c] * (3.0f / 16);
@@ -186,7 +189,8 @@ bool ConvertFittedImage(const RgbImage& fitted, const ImportOptions& options, Pi
     case Dither::None: choosePlain(w); break;
     case Dither::Ordered: chooseOrdered(w, kOrderedSpread); break;
     case Dither::Diffusion:
-      if (!chooseDiffused(w, fitted, static_cast<float>(std::clamp(options.strength, 0, 100)) / 100.0f, cancel))
+      if (!chooseDiffused(w, fitted, static_cast<float>(std::clamp(options.strength, 0, 100)) / 100.0f,
+                          cancel))
         return false;
       break;
   }

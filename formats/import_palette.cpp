@@ -125,7 +125,8 @@ struct Candidate {
   float cost = kInfinity;
   int screen0 = 0, screen1 = 0;  // indices into kPairs
   CellAttributes attributes() const {
-    const ScreenPair p = kPairs[static_cast<std::size_t>(screen0)], q = kPairs[static_cast<std::size_t>(screen1)];
+    const ScreenPair p = kPairs[static_cast<std::size_t>(screen0)],
+                     q = kPairs[static_cast<std::size_t>(screen1)];
     return {static_cast<uint8_t>(p.ink), static_cast<uint8_t>(p.pap), static_cast<uint8_t>(q.ink),
             static_cast<uint8_t>(q.pap)};
   }
@@ -160,7 +161,8 @@ const MixSpace& TheMixSpace() {
     MixSpace s;
     const MixTable table = ComputeMixTable();
     for (int m = 0; m < kMixCount; ++m) {
-      s.rgb[static_cast<std::size_t>(m)] = table.at(static_cast<uint8_t>(m / 15), static_cast<uint8_t>(m % 15));
+      s.rgb[static_cast<std::size_t>(m)] =
+          table.at(static_cast<uint8_t>(m / 15), static_cast<uint8_t>(m % 15));
       s.din[static_cast<std::size_t>(m)] = RgbToDin(s.rgb[static_cast<std::size_t>(m)]);
     }
     s.between.resize(static_cast<std::size_t>(kMixCount * kMixCount));
@@ -259,8 +261,9 @@ CellAttributes ChooseCellAttributes(std::span<const Din> pixels, float spread, c
     float cost = 0;
     for (int j = 0; j < pointCount && cost < finalists.bound(); ++j) {
       const auto& dj = dist[static_cast<std::size_t>(j)];
-      const std::array<float, 4> toMixes{dj[static_cast<std::size_t>(mixes[0])], dj[static_cast<std::size_t>(mixes[1])],
-                                         dj[static_cast<std::size_t>(mixes[2])], dj[static_cast<std::size_t>(mixes[3])]};
+      const std::array<float, 4> toMixes{
+          dj[static_cast<std::size_t>(mixes[0])], dj[static_cast<std::size_t>(mixes[1])],
+          dj[static_cast<std::size_t>(mixes[2])], dj[static_cast<std::size_t>(mixes[3])]};
       cost += points[static_cast<std::size_t>(j)].weight * ChoosePoint(toMixes, mixes, spread, space).cost;
     }
     c.cost = cost;

@@ -41,8 +41,8 @@ struct CellAttributes {
 // worth showing (no dithering); below 1 a point between two mixes may be
 // shown as a pattern of both.
 struct PointChoice {
-  int first = 0;   // index 0 ... 3 of the mix shown where the pattern is off
-  int second = 0;  // index of the mix shown where it is on
+  int first = 0;    // index 0 ... 3 of the mix shown where the pattern is off
+  int second = 0;   // index of the mix shown where it is on
   float share = 0;  // 0 ... 1: how much of the pattern shows `second`
   float cost = 0;
 };

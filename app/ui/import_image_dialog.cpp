@@ -18,7 +18,9 @@
 namespace cs {
 
 ImportImageDialog::ImportImageDialog(RgbImage image, const ImportOptions& options, QWidget* parent)
-    : QDialog(parent), image_(std::make_shared<const RgbImage>(std::move(image))), cellHeight_(options.cellHeight) {
+    : QDialog(parent),
+      image_(std::make_shared<const RgbImage>(std::move(image))),
+      cellHeight_(options.cellHeight) {
   setObjectName("ImportImageDialog");
   setWindowTitle("Import image");
 
@@ -100,7 +102,8 @@ void ImportImageDialog::restart() {
   current_ = job;
   running_.push_back(job);
   Job* raw = job.get();
-  job->future = QtConcurrent::run([raw] { return ImportImage(*raw->image, raw->options, raw->result, &raw->cancel); });
+  job->future =
+      QtConcurrent::run([raw] { return ImportImage(*raw->image, raw->options, raw->result, &raw->cancel); });
   auto* watcher = new QFutureWatcher<bool>(this);
   connect(watcher, &QFutureWatcher<bool>::finished, this, [this, watcher, job] {
     watcher->deleteLater();

@@ -21,7 +21,6 @@ using testing::CoupledRandomPicture;
 
 constexpr Dither kDithers[] = {Dither::None, Dither::Ordered, Dither::Diffusion};
 
-
 RgbImage composed(const Picture& pic) {
   ComposedImages images;
   ComposePicture(pic, ColourTables{}, images);
@@ -67,8 +66,11 @@ TEST(ImageImport, PicturesMadeOfMixesComeBackExactlyAtEveryCellHeight) {
 
 TEST(ImageImport, EveryCellKeepsTheAttributeRules) {
   const RgbImage image = photoLike(3);
-  const std::pair<int, Dither> runs[] = {
-      {8, Dither::None}, {4, Dither::Ordered}, {2, Dither::Diffusion}, {1, Dither::Diffusion}, {1, Dither::Ordered}};
+  const std::pair<int, Dither> runs[] = {{8, Dither::None},
+                                         {4, Dither::Ordered},
+                                         {2, Dither::Diffusion},
+                                         {1, Dither::Diffusion},
+                                         {1, Dither::Ordered}};
   for (const auto& [height, dither] : runs) {
     Picture out;
     ASSERT_TRUE(ImportImage(image, {height, dither, 80, FitMode::Border}, out));
@@ -83,7 +85,8 @@ TEST(ImageImport, EveryCellKeepsTheAttributeRules) {
               << "BRIGHT differs at screen " << screen << " column " << column << " line " << line;
           // Every line of a cell carries the cell's entry; at height 1 the
           // outer columns' cells are 8 lines high.
-          const uint8_t* first = out.attrs(screen) + attrIndex(column, cellSpan(height, column, line).firstLine);
+          const uint8_t* first =
+              out.attrs(screen) + attrIndex(column, cellSpan(height, column, line).firstLine);
           ASSERT_TRUE(entry[0] == first[0] && entry[1] == first[1]) << column << "," << line;
         }
   }
@@ -95,7 +98,8 @@ TEST(ImageImport, AtHeightOneOnlyTheCentralColumnsFollowEveryLine) {
   const std::array<uint8_t, 4> colours{2, 4, 8, 14};
   RgbImage image(kWidth, kLines);
   const MixTable mix = ComputeMixTable();
-  for (int y = 0; y < kLines; ++y) image.fillRect(0, y, kWidth, 1, mix.at(colours[y % 4], static_cast<uint8_t>(y % 8 < 4 ? 1 : 13)));
+  for (int y = 0; y < kLines; ++y)
+    image.fillRect(0, y, kWidth, 1, mix.at(colours[y % 4], static_cast<uint8_t>(y % 8 < 4 ? 1 : 13)));
   Picture out;
   ASSERT_TRUE(ImportImage(image, {1, Dither::None, 100, FitMode::Cover}, out));
   const RgbImage shown = composed(out);
@@ -134,7 +138,8 @@ TEST(ImageImport, ACancelledConversionLeavesThePicture) {
   const Picture before = CoupledRandomPicture(9, 4);
   Picture pic = before;
   const std::atomic<bool> cancel{true};
-  for (Dither dither : kDithers) EXPECT_FALSE(ImportImage(photoLike(1), {1, dither, 100, FitMode::Cover}, pic, &cancel));
+  for (Dither dither : kDithers)
+    EXPECT_FALSE(ImportImage(photoLike(1), {1, dither, 100, FitMode::Cover}, pic, &cancel));
   EXPECT_TRUE(testing::SamePicture(pic, before));
 }
 

@@ -80,8 +80,8 @@ class ImportImageTest : public QObject {
 
     QTemporaryDir dir;
     const QString out = dir.path() + "/cli.mgs";
-    QCOMPARE(QProcess::execute(CHROMASMITH_CONVERT, {"--cell-height", "4", "--dither", "diffusion", "--strength",
-                                                     "60", "--fit", "border", kPhoto, out}),
+    QCOMPARE(QProcess::execute(CHROMASMITH_CONVERT, {"--cell-height", "4", "--dither", "diffusion",
+                                                     "--strength", "60", "--fit", "border", kPhoto, out}),
              0);
     QVERIFY(fileBytes(out) == EncodeMgs(w.state().picture));
 
