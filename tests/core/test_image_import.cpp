@@ -49,11 +49,11 @@ RgbImage photoLike(unsigned seed) {
 }
 
 TEST(ImageImport, PicturesMadeOfMixesComeBackExactlyAtEveryCellHeight) {
-  // Every height without dithering; the dithered ones at the largest and
-  // the smallest cells, where the search has the most and the fewest pixels.
-  const std::pair<int, Dither> runs[] = {{8, Dither::None},      {4, Dither::None},     {2, Dither::None},
-                                         {1, Dither::None},      {8, Dither::Ordered},  {1, Dither::Ordered},
-                                         {8, Dither::Diffusion}, {1, Dither::Diffusion}};
+  // Every height without dithering; each dithering once, at the smallest
+  // and at the largest cells, where the search has the fewest and the most
+  // pixels.
+  const std::pair<int, Dither> runs[] = {{8, Dither::None}, {4, Dither::None},    {2, Dither::None},
+                                         {1, Dither::None}, {1, Dither::Ordered}, {8, Dither::Diffusion}};
   for (const auto& [height, dither] : runs) {
     const Picture source = CoupledRandomPicture(static_cast<unsigned>(height), height);
     const RgbImage image = composed(source);
@@ -66,11 +66,7 @@ TEST(ImageImport, PicturesMadeOfMixesComeBackExactlyAtEveryCellHeight) {
 
 TEST(ImageImport, EveryCellKeepsTheAttributeRules) {
   const RgbImage image = photoLike(3);
-  const std::pair<int, Dither> runs[] = {{8, Dither::None},
-                                         {4, Dither::Ordered},
-                                         {2, Dither::Diffusion},
-                                         {1, Dither::Diffusion},
-                                         {1, Dither::Ordered}};
+  const std::pair<int, Dither> runs[] = {{8, Dither::None}, {4, Dither::Ordered}, {1, Dither::Diffusion}};
   for (const auto& [height, dither] : runs) {
     Picture out;
     ASSERT_TRUE(ImportImage(image, {height, dither, 80, FitMode::Border}, out));
