@@ -93,7 +93,13 @@ void ImportImageDialog::restart() {
   const ImportOptions o = options();
   strength_->setEnabled(o.dither == Dither::Diffusion);
   strengthValue_->setText(QString("%1%").arg(o.strength));
-  if (current_ && current_->options == o) return;
+  // The strength matters to error diffusion alone; moving it under another
+  // dithering gives the same picture, so nothing is converted again.
+  const auto picturePart = [](ImportOptions x) {
+    if (x.dither != Dither::Diffusion) x.strength = 0;
+    return x;
+  };
+  if (current_ && picturePart(current_->options) == picturePart(o)) return;
   if (current_) current_->cancel = true;
   done_.reset();
   auto job = std::make_shared<Job>();
