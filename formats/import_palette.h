@@ -1,9 +1,11 @@
 // The search for one cell's attributes when a picture is converted from an
 // image: which INK and PAP each screen gets, so that the cell's four mixes
 // serve its pixels best. The cell's pixels are first gathered into a few
-// colour clusters; only screen colours that can come near a cluster take
-// part, and every pairing of the candidate attributes is scored on the
-// clusters with an early stop, the best few then again on every pixel.
+// colour clusters. Every pairing of the two screens' attributes is scored
+// on the clusters by their nearest mixes, a score that splits by screen and
+// so costs a few lookups each; with dithering the best of those are scored
+// again with patterns of two mixes, stopping once no pairing left can win;
+// the best few are then scored on every pixel.
 #pragma once
 
 #include <array>
