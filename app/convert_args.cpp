@@ -41,7 +41,8 @@ std::optional<std::string> parse(std::span<const char* const> args, ConvertOptio
       arg.resize(eq);
     }
     const bool takesValue = arg == "--cell-height" || arg == "--png-mode" || arg == "--border" ||
-                            arg == "--to" || arg == "--output-dir";
+                            arg == "--to" || arg == "--output-dir" || arg == "--dither" || arg == "--strength" ||
+                            arg == "--fit";
     if (!takesValue) {
       if (value) return "option " + arg + " takes no value";
       if (arg == "--help")
@@ -72,6 +73,26 @@ std::optional<std::string> parse(std::span<const char* const> args, ConvertOptio
       const auto n = parseNumber(*value, 1, kPngModeCount);
       if (!n) return "PNG mode must be 1 ... 11, not '" + *value + "'";
       opt.pngMode = *n;
+    } else if (arg == "--dither") {
+      if (*value == "none")
+        opt.dither = Dither::None;
+      else if (*value == "ordered")
+        opt.dither = Dither::Ordered;
+      else if (*value == "diffusion")
+        opt.dither = Dither::Diffusion;
+      else
+        return "dither must be none, ordered or diffusion, not '" + *value + "'";
+    } else if (arg == "--strength") {
+      const auto n = parseNumber(*value, 0, 100);
+      if (!n) return "strength must be 0 ... 100, not '" + *value + "'";
+      opt.strength = n;
+    } else if (arg == "--fit") {
+      if (*value == "cover")
+        opt.fit = FitMode::Cover;
+      else if (*value == "border")
+        opt.fit = FitMode::Border;
+      else
+        return "fit must be cover or border, not '" + *value + "'";
     } else {
       const auto comma = value->find(',');
       const auto b0 = comma == std::string::npos ? std::nullopt : parseNumber(value->substr(0, comma), 0, 7);
@@ -81,7 +102,8 @@ std::optional<std::string> parse(std::span<const char* const> args, ConvertOptio
     }
   }
   if (opt.help) return std::nullopt;
-  if (opt.info && (opt.cellHeight || opt.border || opt.to || opt.outputDir || opt.files.size() != 1))
+  const bool importOptions = opt.dither || opt.strength || opt.fit;
+  if (opt.info && (opt.cellHeight || opt.border || importOptions || opt.to || opt.outputDir || opt.files.size() != 1))
     return "--info takes one INPUT and no other option";
   if (opt.to.has_value() != opt.outputDir.has_value()) return "--to and --output-dir go together";
   if (opt.to && opt.files.empty()) return "expected the FILEs to convert";

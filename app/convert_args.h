@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "formats/image_import.h"
+
 namespace cs {
 
 struct ConvertOptions {
@@ -23,6 +25,10 @@ struct ConvertOptions {
   // dot). The two come together.
   std::optional<std::string> to;
   std::optional<std::string> outputDir;
+  // How a PNG INPUT is converted into a picture; only with a PNG INPUT.
+  std::optional<Dither> dither;
+  std::optional<int> strength;  // 0 ... 100
+  std::optional<FitMode> fit;
   // INPUT and OUTPUT; INPUT alone with `info`; one or more with `to`;
   // anything with `help`, which wins over every other option.
   std::vector<std::string> files;

@@ -16,6 +16,8 @@
 
 #include "app/convert_args.h"
 #include "formats/formats.h"
+#include "formats/image_import.h"
+#include "formats/png_import.h"
 #include "render/compose.h"
 
 namespace {
@@ -29,6 +31,7 @@ constexpr int kExitUsage = 2;
 const char* const kHelp =
     "Usage: chromasmith-convert [--cell-height N] [--png-mode N] [--border B0,B1] INPUT OUTPUT\n"
     "       chromasmith-convert [those options] --to EXT --output-dir DIR FILE...\n"
+    "       chromasmith-convert [--cell-height N] [--dither D] [--strength P] [--fit F] IMAGE.png OUTPUT\n"
     "       chromasmith-convert --info INPUT\n"
     "       chromasmith-convert --help\n"
     "\n"
@@ -40,6 +43,8 @@ const char* const kHelp =
     "  .img .$img                GigaScreen picture, plain or behind a 17-byte disk-file header\n"
     "  .scr .$scr                single screen, both screens get it; also its 6144 bytes of\n"
     "                            pixels alone, or their top 2048 or 4096 (the rest cleared)\n"
+    "  .png                      any image, converted into a picture as the editor's\n"
+    "                            \"Import image...\" does\n"
     "It is loaded into a fresh picture (all black, cell height 1, border 0,0) exactly\n"
     "as the editor loads it.\n"
     "\n"
@@ -60,7 +65,14 @@ const char* const kHelp =
     "\n"
     "Options:\n"
     "  --cell-height N   change the cell height to N (8, 4, 2 or 1) as \"Convert to 8xN\"\n"
-    "                    does: the pixel and attribute data stay as loaded\n"
+    "                    does: the pixel and attribute data stay as loaded; a PNG INPUT\n"
+    "                    is converted at that cell height (default 1)\n"
+    "  --dither D        for a PNG INPUT: none, ordered or diffusion (default)\n"
+    "  --strength P      for a PNG INPUT: share of the error diffusion passes on,\n"
+    "                    0 ... 100 percent (default %d)\n"
+    "  --fit F           for a PNG INPUT: cover (scaled to fill 256 x 192 and centred,\n"
+    "                    the overhang cut off; default) or border (scaled to fit inside,\n"
+    "                    centred on black)\n"
     "  --border B0,B1    set the border colours of screen 0 and screen 1 (0 ... 7 each)\n"
     "  --png-mode N      PNG size, 1 ... 11 (default 1):\n"
     "%s"
@@ -73,7 +85,7 @@ const char* const kHelp =
     "is printed on stderr and no OUTPUT is left behind) or any FILE of a batch\n"
     "failed, 2 for wrong arguments.\n";
 
-enum class InputKind { Mgs, Mg, Img, HobetaImg, Scr, HobetaScr };
+enum class InputKind { Mgs, Mg, Img, HobetaImg, Scr, HobetaScr, Png };
 
 std::optional<InputKind> inputKindOf(const std::string& name) {
   const std::string ext = LowerExtension(name);
@@ -83,6 +95,7 @@ std::optional<InputKind> inputKindOf(const std::string& name) {
   if (ext == ".$img") return InputKind::HobetaImg;
   if (ext == ".scr") return InputKind::Scr;
   if (ext == ".$scr") return InputKind::HobetaScr;
+  if (ext == ".png") return InputKind::Png;
   return std::nullopt;
 }
 
@@ -94,11 +107,12 @@ const char* describe(InputKind kind) {
     case InputKind::HobetaImg: return "$IMG GigaScreen picture with disk-file header";
     case InputKind::Scr: return "SCR screen";
     case InputKind::HobetaScr: return "$SCR screen with disk-file header";
+    case InputKind::Png: return "PNG image";
   }
   return "";
 }
 
-FileError load(InputKind kind, const std::string& name, Picture& pic) {
+FileError load(InputKind kind, const std::string& name, Picture& pic, const ImportOptions& import) {
   switch (kind) {
     case InputKind::Mgs: return LoadMgsFile(name, pic);
     case InputKind::Mg: return LoadMgFile(name, pic);
@@ -106,6 +120,12 @@ FileError load(InputKind kind, const std::string& name, Picture& pic) {
     case InputKind::HobetaImg: return ImportScreenFile(name, true, false, pic);
     case InputKind::Scr: return ImportScreenFile(name, false, true, pic);
     case InputKind::HobetaScr: return ImportScreenFile(name, true, true, pic);
+    case InputKind::Png: {
+      RgbImage image;
+      if (const FileError err = ReadPngFile(name, image)) return err;
+      ImportImage(image, import, pic);
+      return {};
+    }
   }
   return {FileErrorKind::Format};
 }
@@ -144,11 +164,22 @@ struct ConvertResult {
   const std::string* file = nullptr;
 };
 
+// How a PNG INPUT becomes a picture: the options given, else the editor's
+// defaults, at the cell height asked for or a fresh picture's.
+ImportOptions importOptionsOf(const ConvertOptions& opt) {
+  ImportOptions import;
+  import.cellHeight = opt.cellHeight.value_or(Picture{}.vertSize);
+  import.dither = opt.dither.value_or(import.dither);
+  import.strength = opt.strength.value_or(import.strength);
+  import.fit = opt.fit.value_or(import.fit);
+  return import;
+}
+
 ConvertResult convertFile(InputKind inKind, const std::string& input, OutputKind outKind,
                           const std::string& output, const ConvertOptions& opt) {
   // The editor's start-up state: all zero, cell height 1, border 0, 0.
   Picture pic;
-  if (const FileError err = load(inKind, input, pic)) return {err, &input};
+  if (const FileError err = load(inKind, input, pic, importOptionsOf(opt))) return {err, &input};
   if (opt.cellHeight) ConvertPicture(pic, *opt.cellHeight);
   if (opt.border) {
     pic.borderIndex0 = static_cast<uint8_t>(opt.border->first);
@@ -251,7 +282,7 @@ int main(int argc, char** argv) {
   if (args.error) return usageError(*args.error);
   const ConvertOptions& opt = args.options;
   if (opt.help) {
-    std::printf(kHelp, pngModeList().c_str());
+    std::printf(kHelp, ImportOptions{}.strength, pngModeList().c_str());
     return kExitOk;
   }
 
@@ -266,9 +297,12 @@ int main(int argc, char** argv) {
     if (!outKind) return usageError("cannot write OUTPUT '" + opt.files[1] + "': unknown extension");
   }
 
+  if (*inKind != InputKind::Png && (opt.dither || opt.strength || opt.fit))
+    return usageError("--dither, --strength and --fit need a PNG INPUT");
+
   if (opt.info) {
     Picture pic;
-    if (const FileError err = load(*inKind, input, pic)) return fileError(input, err);
+    if (const FileError err = load(*inKind, input, pic, importOptionsOf(opt))) return fileError(input, err);
     std::printf("kind: %s\ncell height: %d\nborder: %d,%d\n", describe(*inKind), pic.vertSize,
                 pic.borderIndex0, pic.borderIndex1);
     return kExitOk;

@@ -18,7 +18,8 @@ constexpr const char* kExtensionCharacters = "0123456789abcdefghijklmnopqrstuvwx
 
 bool sameOptions(const cs::ConvertOptions& a, const cs::ConvertOptions& b) {
   return a.help == b.help && a.info == b.info && a.cellHeight == b.cellHeight && a.border == b.border &&
-         a.pngMode == b.pngMode && a.to == b.to && a.outputDir == b.outputDir && a.files == b.files;
+         a.pngMode == b.pngMode && a.to == b.to && a.outputDir == b.outputDir && a.dither == b.dither &&
+         a.strength == b.strength && a.fit == b.fit && a.files == b.files;
 }
 
 std::vector<std::string> commandLine(const cs::ConvertOptions& o) {
@@ -31,6 +32,12 @@ std::vector<std::string> commandLine(const cs::ConvertOptions& o) {
                 {"--border", std::to_string(o.border->first) + "," + std::to_string(o.border->second)});
   if (o.to) args.push_back("--to=" + *o.to);
   if (o.outputDir) args.insert(args.end(), {"--output-dir", *o.outputDir});
+  if (o.dither) {
+    const char* names[] = {"none", "ordered", "diffusion"};
+    args.push_back(std::string("--dither=") + names[static_cast<int>(*o.dither)]);
+  }
+  if (o.strength) args.insert(args.end(), {"--strength", std::to_string(*o.strength)});
+  if (o.fit) args.push_back(*o.fit == cs::FitMode::Cover ? "--fit=cover" : "--fit=border");
   args.insert(args.end(), {"--png-mode", std::to_string(o.pngMode), "--"});
   args.insert(args.end(), o.files.begin(), o.files.end());
   return args;
@@ -73,10 +80,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (o.to && (o.to->empty() || o.to->find_first_not_of(kExtensionCharacters) != std::string::npos))
     std::abort();
   if (o.outputDir && o.outputDir->empty()) std::abort();
+  if (o.strength && (*o.strength < 0 || *o.strength > 100)) std::abort();
+  if (o.dither && static_cast<int>(*o.dither) > static_cast<int>(cs::Dither::Diffusion)) std::abort();
   if (!o.help) {
     if (o.to.has_value() != o.outputDir.has_value()) std::abort();
     if (o.to ? o.files.empty() : o.files.size() != (o.info ? 1u : 2u)) std::abort();
-    if (o.info && (o.cellHeight || o.border || o.to)) std::abort();
+    if (o.info && (o.cellHeight || o.border || o.to || o.dither || o.strength || o.fit)) std::abort();
   }
 
   const cs::ConvertArgs again = parse(commandLine(o));

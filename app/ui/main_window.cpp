@@ -211,6 +211,7 @@ void MainWindow::buildMenus() {
   add(import, "Importfromimg1", "Import from *.$img", [this] { ImportScreenFile(true, false, "*.$img|*.$img"); });
   add(import, "Importfromscr1", "Import from *.scr", [this] { ImportScreenFile(false, true, "*.scr|*.scr"); });
   add(import, "Importfromscr2", "Import from *.$scr", [this] { ImportScreenFile(true, true, "*.$scr|*.$scr"); });
+  add(import, "ImportImage1", "Import image...", [this] { ImportImage(); });
 
   QMenu* exportMenu = fileMenu_->addMenu("Export");
   exportMenu->setObjectName("Export1");

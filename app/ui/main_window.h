@@ -21,6 +21,7 @@
 #include "edit/keyboard.h"
 #include "edit/transforms.h"
 #include "formats/file_error.h"
+#include "formats/image_import.h"
 #include "model/editor_state.h"
 #include "render/compose.h"
 
@@ -39,6 +40,7 @@ class EditorImage;
 class ExportPngPanel;
 class FileDialog;
 class FloatingPanel;
+class ImportImageDialog;
 class PaintSink;
 class PalettePanel;
 class PanelCaptionStrip;
@@ -58,6 +60,8 @@ enum class MessageKind { Error, FormatError };
 using MessageSink = std::function<void(MessageKind kind, const QString& text)>;
 // Asks a yes/no question (overwriting a file); true for yes.
 using ConfirmSink = std::function<bool(const QString& text)>;
+// Runs the "Import image..." dialog; true for OK. Tests answer it themselves.
+using ImportDialogRunner = std::function<bool(ImportImageDialog& dialog)>;
 
 struct StartupOptions {
   // The command-line arguments after the program name, as the system's 8-bit
@@ -214,6 +218,10 @@ class MainWindow : public QMainWindow {
   bool LoadMgFile(const QString& name);
   void ImportMgFile();
   void ImportScreenFile(bool withHeader, bool singleScreen, const char* filter);
+  // "Import image...": any image the toolkit reads, converted at the
+  // picture's cell height as one undo step (main_window_import.cpp).
+  void ImportImage();
+  void importImageFile(const QString& name);
   void ExportMgFile(const char* filter, const char* extension, bool mg1Layout);
   void ExportImgFile();
   void SaveWindowsPositions();
@@ -223,6 +231,7 @@ class MainWindow : public QMainWindow {
 
   void setMessageSink(MessageSink sink) { messages_ = std::move(sink); }
   void setConfirmSink(ConfirmSink sink) { confirm_ = std::move(sink); }
+  void setImportDialogRunner(ImportDialogRunner runner) { importDialogRunner_ = std::move(runner); }
 
   EditorImage* editorImage() const { return editorImage_; }
   ScrollBox* scrollBox() const { return scrollBox_; }
@@ -304,6 +313,9 @@ class MainWindow : public QMainWindow {
   ProgramFolders folders_;
   MessageSink messages_;
   ConfirmSink confirm_;
+  ImportDialogRunner importDialogRunner_;
+  // The import options last confirmed, offered again by the next import.
+  ImportOptions importOptions_;
 
   QWidget* editMode_ = nullptr;
   QWidget* instruments_ = nullptr;

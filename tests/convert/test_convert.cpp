@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include "formats/formats.h"
+#include "formats/image_import.h"
+#include "formats/png_import.h"
 #include "render/compose.h"
 #include "tests/core/format_test_util.h"
 #include "tests/core/png_reader.h"
@@ -122,6 +124,31 @@ TEST(Convert, EightByOneToMgTwoWritesTheMg1Layout) {
   const Outcome r = convert(dir, {TestData("zx-image/example.mg1"), dir.file("out.mg2")});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(ReadBytes(dir.file("out.mg2")), ReadBytes(TestData("zx-image/example.mg1")));
+}
+
+TEST(Convert, PngInputIsConvertedAsTheLibraryImportsIt) {
+  ScratchDir dir;
+  const std::string photo = TestData("photos/rocket.png");
+  Outcome r = convert(dir, {"--cell-height=2", "--dither", "ordered", "--fit=border", photo, dir.file("a.mgs")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  RgbImage image;
+  ASSERT_FALSE(ReadPngFile(photo, image));
+  Picture want;
+  ASSERT_TRUE(ImportImage(image, {2, Dither::Ordered, 100, FitMode::Border}, want));
+  EXPECT_EQ(ReadBytes(dir.file("a.mgs")), EncodeMgs(want));
+
+  // Without options: cell height 1 as in a fresh picture, full diffusion, cover.
+  ASSERT_EQ(convert(dir, {photo, dir.file("b.mgs")}).status, 0);
+  ASSERT_TRUE(ImportImage(image, {1, Dither::Diffusion, 100, FitMode::Cover}, want));
+  EXPECT_EQ(ReadBytes(dir.file("b.mgs")), EncodeMgs(want));
+
+  r = convert(dir, {"--strength=50", dir.file("b.mgs"), dir.file("c.mgs")});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("need a PNG INPUT"), std::string::npos) << r.err;
+  testing::WriteBytes(dir.file("bad.png"), std::vector<uint8_t>(100, 'x'));
+  r = convert(dir, {dir.file("bad.png"), dir.file("d.mgs")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find(": Error file format\n"), std::string::npos) << r.err;
 }
 
 TEST(Convert, InfoPrintsKindCellHeightAndBorder) {

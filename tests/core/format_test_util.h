@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "model/colour.h"
 #include "model/picture.h"
 
 namespace cs::testing {
@@ -29,6 +30,16 @@ inline Picture RandomPicture(unsigned seed, int cellHeight = 1) {
   pic.vertSize = static_cast<uint8_t>(cellHeight);
   pic.borderIndex0 = static_cast<uint8_t>(rng() % 8);
   pic.borderIndex1 = static_cast<uint8_t>(rng() % 8);
+  return pic;
+}
+
+// RandomPicture whose every attribute entry keeps the BRIGHT rule of a ZX
+// attribute (INK and PAP of one screen alike unless one is black), so each
+// of its cells can be shown by real attributes.
+inline Picture CoupledRandomPicture(unsigned seed, int cellHeight) {
+  Picture pic = RandomPicture(seed, cellHeight);
+  for (int screen = 0; screen < 2; ++screen)
+    for (int i = 0; i < kAttrPlaneSize; i += 2) CoupleBright(pic.attrs(screen)[i + 1], pic.attrs(screen)[i]);
   return pic;
 }
 

@@ -43,12 +43,25 @@ TEST(ConvertArgs, WrongValuesAndTheirMessages) {
       {{"--to", "png", "--output-dir="}, "option --output-dir needs a folder"},
       {{"--to", "png", "--output-dir", "d"}, "expected the FILEs to convert"},
       {{"--info", "--to", "png", "--output-dir", "d", "a.mgs"}, "--info takes one INPUT and no other option"},
+      {{"--dither=floyd", "a.png", "b.mgs"}, "dither must be none, ordered or diffusion, not 'floyd'"},
+      {{"--strength", "101", "a.png", "b.mgs"}, "strength must be 0 ... 100, not '101'"},
+      {{"--fit=contain", "a.png", "b.mgs"}, "fit must be cover or border, not 'contain'"},
+      {{"--info", "--fit=cover", "a.png"}, "--info takes one INPUT and no other option"},
   };
   for (const auto& [args, message] : cases) {
     const ConvertArgs r = parse(args);
     ASSERT_TRUE(r.error) << message;
     EXPECT_EQ(*r.error, message);
   }
+}
+
+TEST(ConvertArgs, ImportOptions) {
+  const ConvertArgs r = parse({"--dither", "ordered", "--strength=0", "--fit", "border", "a.png", "b.mgs"});
+  ASSERT_FALSE(r.error) << *r.error;
+  EXPECT_EQ(r.options.dither, Dither::Ordered);
+  EXPECT_EQ(r.options.strength, 0);
+  EXPECT_EQ(r.options.fit, FitMode::Border);
+  EXPECT_FALSE(parse({"a.png", "b.mgs"}).options.dither) << "unset options leave the defaults to the import";
 }
 
 TEST(ConvertArgs, HelpNeedsNoFilesButWrongOptionsStillFail) {
