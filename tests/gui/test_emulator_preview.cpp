@@ -73,7 +73,7 @@ class EmulatorPreviewTest : public QObject {
     }
   }
 
-  void aMissingScriptOrAnUnwritableFolderIsReportedAndNothingStarts() {
+  void aMissingOrUnrunnableScriptOrAnUnwritableFolderIsReportedAndNothingStarts() {
     FakeEmulatorOnPath emulator;
     auto s = start({}, [](const QString& dir) { QVERIFY(QDir(dir).mkdir("zxview")); });
     const QString zxview = s->dir->path() + "/zxview";
@@ -83,6 +83,15 @@ class EmulatorPreviewTest : public QObject {
     QVERIFY(QFileInfo(zxview + "/image.mg8").isFile());
     QCOMPARE(s->messages.size(), size_t(1));
     QVERIFY2(s->messages[0].second.startsWith("The emulator preview script " + zxview + "/view8x8.sh is missing."),
+             qPrintable(s->messages[0].second));
+
+    // A script without execute permission cannot be started, even by root.
+    QVERIFY(QFile(zxview + "/view8x8.sh").open(QIODevice::WriteOnly));
+    s->messages.clear();
+    s->find<QAction>("PreviewonZX1")->trigger();
+    QCOMPARE(s->messages.size(), size_t(1));
+    QVERIFY2(s->messages[0].second.startsWith("The emulator preview script " + zxview + "/view8x8.sh could not be "
+                                              "started."),
              qPrintable(s->messages[0].second));
 
     // A folder where the picture goes stops even root from writing it.
