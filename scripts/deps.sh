@@ -2,7 +2,8 @@
 # when any is missing (as root), or says what to run and stops.
 CHROMASMITH_PACKAGES=(qt6-base-dev libpng-dev libgtest-dev libbenchmark-dev cmake ninja-build g++
   clang libclang-rt-14-dev xvfb xdotool x11-apps x11-xserver-utils imagemagick fonts-dejavu-core
-  desktop-file-utils libxml2-utils shared-mime-info dpkg-dev)
+  desktop-file-utils libxml2-utils shared-mime-info dpkg-dev fuse-emulator-gtk
+  pasmo libspectrum-dev fuse-emulator-utils)
 
 ensure_deps() {
   local missing=()

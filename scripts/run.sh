@@ -5,5 +5,5 @@ cd "$(dirname "$0")/.."
 source scripts/deps.sh
 ensure_deps
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target chromasmith
-exec ./build/app/chromasmith "$@"
+cmake --build build --target chromasmith chromasmith-zxsnap zxview
+exec ./build/app/ui/chromasmith "$@"

@@ -224,6 +224,9 @@ class MainWindow : public QMainWindow {
   void importImageFile(const QString& name);
   void ExportMgFile(const char* filter, const char* extension, bool mg1Layout);
   void ExportImgFile();
+  // "Make trd/tap and preview in Emul": writes the Picture into the zxview
+  // folder and starts the script of its cell height there, without waiting.
+  void PreviewonZX1Click();
   void SaveWindowsPositions();
 
   FileDialog& openDialog() { return *openDialog_; }

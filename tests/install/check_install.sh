@@ -16,7 +16,7 @@ fail() {
 }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for program in chromasmith chromasmith-convert; do
+for program in chromasmith chromasmith-convert chromasmith-zxsnap; do
   [ -x "$prefix/bin/$program" ] || fail "bin/$program is missing"
 done
 "$prefix/bin/chromasmith-convert" --info "$source/tests/data/zx-image/example.mg4" | grep -qx "cell height: 4" ||

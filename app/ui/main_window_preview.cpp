@@ -1,0 +1,66 @@
+// The emulator preview: the Picture goes into the zxview folder and the
+// script of its cell height is started there, detached, so the editor goes
+// on at once. The script turns the picture into a snapshot and runs the
+// emulator; whatever the editor can see is missing is reported with the way
+// to fix it, since a detached script has no way to reach the user.
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
+
+#include "app/emulator_preview.h"
+#include "app/ui/main_window.h"
+
+namespace cs {
+
+namespace {
+
+constexpr const char* kEmulator = "fuse";
+
+}  // namespace
+
+void MainWindow::PreviewonZX1Click() {
+  const auto files = PreviewFilesFor(state_.picture.vertSize);
+  if (!files) return;
+  const QString dir = QFile::decodeName(folders_.zxviewDir.c_str());
+  const QString picture = dir + "/" + files->picture;
+  const QString script = dir + "/" + files->script;
+  if (const FileError err = prepareZxviewFolder()) {
+    showMessage(MessageKind::Error, QString("Unable to write to %1: %2\nMake the folder writable.")
+                                        .arg(dir, QString::fromStdString(err.text())));
+    return;
+  }
+  if (const FileError err = WritePreviewPicture(folders_.zxviewDir, *files, state_.picture)) {
+    showMessage(MessageKind::Error,
+                QString("Unable to write to %1: %2\nMake the folder %3 writable, or run chromaSmith from a "
+                        "folder you may write to.")
+                    .arg(picture, QString::fromStdString(err.text()), dir));
+    return;
+  }
+  if (!QFileInfo(script).isFile()) {
+    showMessage(MessageKind::Error,
+                QString("The emulator preview script %1 is missing.\nCopy the zxview folder that comes with "
+                        "chromaSmith to %2.")
+                    .arg(script, dir));
+    return;
+  }
+  if (QStandardPaths::findExecutable(kEmulator).isEmpty()) {
+    showMessage(MessageKind::Error, "The emulator fuse is not installed.\nInstall it with: "
+                                    "sudo apt-get install fuse-emulator-gtk");
+    return;
+  }
+  QProcess process;
+  process.setProgram(script);
+  process.setWorkingDirectory(dir);
+  // The script finds the snapshot maker beside the program that started it.
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("CHROMASMITH_BIN", programDir_);
+  process.setProcessEnvironment(env);
+  if (!process.startDetached())
+    showMessage(MessageKind::Error, QString("The emulator preview script %1 could not be started.\n"
+                                            "Make it executable with: chmod +x \"%1\"")
+                                        .arg(script));
+}
+
+}  // namespace cs
