@@ -165,6 +165,9 @@ void MainWindow::buildPictureWindow() {
   editPanel_->setObjectName("Panel_EditPicture");
   editPanel_->setFrameShape(QFrame::Box);
   editPanel_->setLineWidth(kEditPanelBorder);
+  // Its frame and the editor image cover every pixel of it. Saying so lets
+  // a scroll move what is on the screen and repaint only the strip uncovered.
+  editPanel_->setAttribute(Qt::WA_OpaquePaintEvent);
   editorImage_ = new EditorImage(state_, images_, editPanel_);
   editorImage_->move(kEditPanelBorder, kEditPanelBorder);
   const int level = state_.view.zoomLevel;

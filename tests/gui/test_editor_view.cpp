@@ -272,6 +272,24 @@ class EditorViewTest : public QObject {
     QCOMPARE(w.state().view.zoomLevel, 3);
   }
 
+  void aScrollRepaintsOnlyTheStripItUncovers() {
+    auto s = start();
+    MainWindow& w = s->w();
+    w.resize(1200, 900);
+    QVERIFY(cs::test::showAndWait(w));
+    w.SetZoom(4);
+    w.RefreshPicture(true);
+    QCoreApplication::processEvents();
+    PaintSpy spy;
+    w.editorImage()->installEventFilter(&spy);
+    QScrollBar* bar = w.scrollBox()->horizontalScrollBar();
+    bar->setValue(bar->value() + 16);
+    QCoreApplication::processEvents();
+    QRegion painted;
+    for (const QRegion& r : spy.regions) painted += r;
+    QCOMPARE(painted.boundingRect().width(), 16);
+  }
+
   void timerTickClearsTheClickGuardArmsTheWheelAndMovesTheAnts() {
     auto s = start();
     MainWindow& w = s->w();
