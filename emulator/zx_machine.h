@@ -21,6 +21,10 @@ inline constexpr uint16_t kViewerStack = 0xC000;
 inline constexpr uint8_t kViewerVectorPage = 0x82;
 inline constexpr int kViewerBorder0Offset = 3;
 inline constexpr int kViewerBorder1Offset = 4;
+inline constexpr int kViewerFlipOffset = 6;       // port 0x7FFD bits flipped each frame
+inline constexpr int kViewerLines0Offset = 7;     // line code address per screen, 0 for none
+inline constexpr int kViewerLines1Offset = 9;
+inline constexpr int kViewerLinesExitOffset = 13; // the line code's way back
 inline constexpr uint8_t kViewerPaging = 0x10;  // port 0x7FFD at start: screen 0, bank 0 at 0xC000
 
 // One screen as the Spectrum shows it: its display file and 24 rows of 8x8

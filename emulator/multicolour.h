@@ -1,0 +1,52 @@
+// The 8x1 viewer's line code and attribute streams. Every frame interrupt
+// the viewer (viewer.asm) flips the screen and runs the code generated here
+// for the screen now shown: it waits for the paper and then, one 224 T-state
+// Pentagon line at a time, copies the next line's 16 central attribute bytes
+// from the screen's stream into the attribute row the beam is showing. The
+// outer columns keep their 8x8 cells and stay as the screen bank has them.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "emulator/zx_machine.h"
+
+namespace cs {
+
+// Each screen's stream sits at this address while that screen is shown:
+// screen 0's in bank 0, screen 1's after its own screen in bank 7 (the bank
+// that must be at 0xC000 to write its attributes). 192 lines of 16 bytes.
+inline constexpr uint16_t kStreamAddress = 0xDB00;
+inline constexpr int kStreamLineBytes = 16;
+inline constexpr int kStreamBanks[2] = {0, kScreen1Bank};
+// Port 0x7FFD: screen 0 with bank 0 at 0xC000, screen 1 with bank 7.
+inline constexpr uint8_t kLinesFlip = 0x0F;
+
+// The line code of both screens, where FillLinesViewer puts it in bank 2.
+inline constexpr uint16_t kLineCode[2] = {0x8400, 0x9C00};
+
+// T-states from the interrupt to the start of line 0's code. Measured in
+// fuse 1.6.0's Pentagon with the end-to-end check on 8x1 pictures: starts
+// from 17,740 to 17,814 T gave every frame exact, 17,738 and 17,818 did not.
+// Each line's pushes write column 23 about 118 T and column 8 about 204 T
+// into its code, and each column must be written after the line before has
+// shown it and before this line does: both edges put the beam at column 0 of
+// the first paper line about 17,988 T after the interrupt. The window is as
+// wide (76 T) as 224 T-state lines predict; any other line length would
+// have narrowed it by its error times 191 lines. Started in the middle.
+inline constexpr int kLinesStartT = 17777;
+
+// The stream of one screen: line y's central columns 8..23 at y * 16.
+void FillStream(const Picture& pic, int screen, std::span<uint8_t> at);
+
+// Z80 code for one screen, to be placed at kLineCode[screen]: it starts
+// `startT` T-states after the interrupt and ends with a jump back into the
+// viewer.
+std::vector<uint8_t> LineCode(int screen, int startT);
+
+// Sets up the viewer in its bank for an 8x1 picture: the flip bits and both
+// screens' line code.
+void FillLinesViewer(std::span<uint8_t, kBankSize> bank, int startT = kLinesStartT);
+
+}  // namespace cs
