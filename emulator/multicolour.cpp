@@ -15,8 +15,12 @@ namespace {
 constexpr int kHandlerT[2] = {247, 266};
 constexpr int kLineT = 224;
 constexpr uint16_t kAttributes[2] = {0x5800, 0xD800};
+// A row change of the 8x4 viewer: its registers filled, then written.
+constexpr int kRowPreloadT = 134;
+constexpr int kRowWindowT = 324;
 
 struct Code {
+  uint16_t origin = 0;
   std::vector<uint8_t> bytes;
   void add(std::initializer_list<uint8_t> b) { bytes.insert(bytes.end(), b); }
   void word(uint16_t w) { add({uint8_t(w), uint8_t(w >> 8)}); }
@@ -34,8 +38,9 @@ struct Code {
     const int rounds = (t - 10 - 24) / 24;
     add({0x01});
     word(uint16_t(rounds));
+    const uint16_t loop = uint16_t(origin + bytes.size());
     add({0x0B, 0x78, 0xB1, 0xC2});
-    word(uint16_t(0));  // patched below: the loop's own address
+    word(loop);
     pad(t - 10 - 24 * rounds);
   }
 };
@@ -50,11 +55,8 @@ void FillStream(const Picture& pic, int screen, std::span<uint8_t> at) {
 }
 
 std::vector<uint8_t> LineCode(int screen, int startT) {
-  Code c;
-  const size_t loop = 3;  // after LD BC,n
+  Code c{kLineCode[screen], {}};
   c.wait(startT - kHandlerT[screen]);
-  c.bytes[loop + 4] = uint8_t((kLineCode[screen] + loop) & 0xFF);
-  c.bytes[loop + 5] = uint8_t((kLineCode[screen] + loop) >> 8);
   for (int y = 0; y < kLines; ++y) {
     // 98 T: the line's 16 bytes into AF BC DE HL BC' DE' HL' IX, in order.
     c.add({0x31});
@@ -72,10 +74,60 @@ std::vector<uint8_t> LineCode(int screen, int startT) {
   return c.bytes;
 }
 
-void FillLinesViewer(std::span<uint8_t, kBankSize> bank, int startT) {
+std::vector<uint8_t> RowCode(int screen, int cellHeight, int startT) {
+  const int blockT = kLineT * cellHeight;
+  if (kRowPreloadT + kRowWindowT > blockT) throw std::logic_error("a row change takes longer than its cell");
+  Code c{kLineCode[screen], {}};
+  c.wait(startT - kHandlerT[screen]);
+  const auto sp = [&c](int address) {
+    c.add({0x31});
+    c.word(uint16_t(address));
+  };
+  for (int k = 0; k < kLines / cellHeight; ++k) {
+    const int src = kStreamAddress + k * kColumns;
+    const int row = kAttributes[screen] + (k * cellHeight / 8) * kColumns;
+    // 134 T: column pairs 0-9 into registers, pair 0 in HL, 1 BC, 2 DE,
+    // 3 AF, 4-7 BC' DE' HL' AF', 8 IX, 9 IY (pairs in column order, low
+    // byte first).
+    sp(src);
+    c.add({0xE1, 0xC1, 0xD1, 0xF1, 0xD9, 0x08, 0xC1, 0xD1, 0xE1, 0xF1, 0xD9, 0x08, 0xDD, 0xE1, 0xFD, 0xE1});
+    // 324 T that start just after the beam has shown column 0 of the last
+    // line of the old cells: pushed down in chunks that go rightwards
+    // behind the beam (pairs 0, 3-1, 9-4), then pairs 10-15 fetched and
+    // pushed (13-10, 15-14). Every column is written after the old line
+    // has shown it and before the new one does.
+    sp(row + 2);
+    c.add({0xE5});
+    sp(row + 8);
+    c.add({0xF5, 0xD5, 0xC5});
+    sp(row + 20);
+    c.add({0xFD, 0xE5, 0xDD, 0xE5, 0xD9, 0x08, 0xF5, 0xE5, 0xD5, 0xC5});
+    sp(src + 20);
+    c.add({0xC1, 0xD1, 0xE1, 0xF1, 0xD9, 0xC1, 0xD1});
+    sp(row + 28);
+    c.add({0xD9, 0xF5, 0xE5, 0xD5, 0xC5});
+    sp(row + 32);
+    c.add({0xD9, 0xD5, 0xC5});
+    c.wait(blockT - kRowPreloadT - kRowWindowT);
+  }
+  c.add({0xC3});
+  c.word(uint16_t(kViewerStart + kViewerLinesExitOffset));
+  return c.bytes;
+}
+
+void FillRowStream(const Picture& pic, int screen, std::span<uint8_t> at) {
+  const int h = pic.cellHeight();
+  if (at.size() < size_t(kLines / h * kColumns)) throw std::length_error("stream does not fit");
+  for (int k = 0; k < kLines / h; ++k)
+    for (int column = 0; column < kColumns; ++column)
+      at[size_t(k * kColumns + column)] = AttributeAt(pic.attrs(screen), column, k * h);
+}
+
+void FillLinesViewer(std::span<uint8_t, kBankSize> bank, int cellHeight) {
   bank[kViewerFlipOffset] = kLinesFlip;
   for (int screen : {0, 1}) {
-    const std::vector<uint8_t> code = LineCode(screen, startT);
+    const std::vector<uint8_t> code =
+        cellHeight == 1 ? LineCode(screen, kLinesStartT) : RowCode(screen, cellHeight, kRowsStartT);
     const size_t at = size_t(kLineCode[screen] - kViewerStart);
     if (at + code.size() > (screen == 0 ? size_t(kLineCode[1] - kViewerStart) : bank.size() - 64))
       throw std::length_error("line code does not fit");

@@ -1,9 +1,11 @@
-// The 8x1 viewer's line code and attribute streams. Every frame interrupt
-// the viewer (viewer.asm) flips the screen and runs the code generated here
-// for the screen now shown: it waits for the paper and then, one 224 T-state
-// Pentagon line at a time, copies the next line's 16 central attribute bytes
-// from the screen's stream into the attribute row the beam is showing. The
-// outer columns keep their 8x8 cells and stay as the screen bank has them.
+// The multicolour viewers' line code and attribute streams. Every frame
+// interrupt the viewer (viewer.asm) flips the screen and runs the code
+// generated here for the screen now shown: it waits for the paper and then,
+// in step with the 224 T-state Pentagon lines, copies attributes from the
+// screen's stream into the attribute row the beam is showing. For 8x1 cells
+// that is the 16 central bytes every line (the outer columns keep their 8x8
+// cells and stay as the screen bank has them); for 8x4 cells the whole row
+// of 32 every fourth line.
 #pragma once
 
 #include <cstdint>
@@ -45,8 +47,25 @@ void FillStream(const Picture& pic, int screen, std::span<uint8_t> at);
 // viewer.
 std::vector<uint8_t> LineCode(int screen, int startT);
 
-// Sets up the viewer in its bank for an 8x1 picture: the flip bits and both
-// screens' line code.
-void FillLinesViewer(std::span<uint8_t, kBankSize> bank, int startT = kLinesStartT);
+// For 8x4 cells (whole rows of 32 attributes change within a character
+// row): T-states from the interrupt to the start of the first row change's
+// code. Its writes start 134 T in, and counting each push's write cycles,
+// with the paper's first line at 17,988 T as measured above, they fit
+// behind and ahead of the beam for starts from 17,623 to 17,644 T. Measured
+// in fuse with the end-to-end check on 8x4 pictures: 17,624 to 17,642 T
+// showed every frame exact, 17,622 and 17,644 did not. Started in the middle.
+inline constexpr int kRowsStartT = 17633;
+
+// The stream of one screen for cells of 4 lines: the 32 attributes of
+// every cell row, in order.
+void FillRowStream(const Picture& pic, int screen, std::span<uint8_t> at);
+
+// Z80 code for one screen whose whole attribute row changes every
+// `cellHeight` lines, to be placed at kLineCode[screen].
+std::vector<uint8_t> RowCode(int screen, int cellHeight, int startT);
+
+// Sets up the viewer in its bank for a picture of 8x1 or 8x4 cells: the flip
+// bits and both screens' line code.
+void FillLinesViewer(std::span<uint8_t, kBankSize> bank, int cellHeight);
 
 }  // namespace cs

@@ -5,7 +5,8 @@
 //
 //   chromasmith-zxsnap IN.mg8 OUT.szx   (any of .mg1/.mg2/.mg4/.mg8; 8x1
 //                                        cells get their own colours line by
-//                                        line, 8x4 and 8x2 show as 8x8)
+//                                        line, 8x4 row by row; 8x2 shows as
+//                                        8x8)
 //   chromasmith-zxsnap --rom OUT.rom    writes the 16 KB ROM the emulator
 //                                        runs the snapshot with
 #include <libspectrum.h>
@@ -47,11 +48,12 @@ std::vector<uint8_t> makeSnapshot(const Picture& pic) {
   FillScreenBank(pic, 1, newBank(snap.get(), kScreen1Bank));
   const auto viewer = newBank(snap.get(), kViewerBank);
   FillViewerBank(pic, ViewerCode(), viewer);
-  if (pic.cellHeight() == 1) {
-    FillLinesViewer(viewer);
-    FillStream(pic, 0, newBank(snap.get(), kStreamBanks[0]).subspan(kStreamAddress - 0xC000));
+  if (pic.cellHeight() == 1 || pic.cellHeight() == 4) {
+    FillLinesViewer(viewer, pic.cellHeight());
+    const auto fill = pic.cellHeight() == 1 ? FillStream : FillRowStream;
+    fill(pic, 0, newBank(snap.get(), kStreamBanks[0]).subspan(kStreamAddress - 0xC000));
     const auto bank7 = std::span<uint8_t, kBankSize>(libspectrum_snap_pages(snap.get(), kScreen1Bank), kBankSize);
-    FillStream(pic, 1, std::span<uint8_t>(bank7).subspan(kStreamAddress - 0xC000));
+    fill(pic, 1, std::span<uint8_t>(bank7).subspan(kStreamAddress - 0xC000));
   }
   // The viewer sets all of this up itself; the snapshot agrees with it so
   // that the first frame is already the viewer's.
