@@ -76,7 +76,11 @@ std::vector<uint8_t> LineCode(int screen, int startT) {
 
 std::vector<uint8_t> RowCode(int screen, int cellHeight, int startT) {
   const int blockT = kLineT * cellHeight;
-  if (kRowPreloadT + kRowWindowT > blockT) throw std::logic_error("a row change takes longer than its cell");
+  // Cells of 2 lines leave 448 T a row change: pairs 0-3 then go in one
+  // chunk, 10 T sooner done but with less room around the beam.
+  const bool oneFirstChunk = kRowPreloadT + kRowWindowT > blockT;
+  const int windowT = oneFirstChunk ? kRowWindowT - 10 : kRowWindowT;
+  if (kRowPreloadT + windowT > blockT) throw std::logic_error("a row change takes longer than its cell");
   Code c{kLineCode[screen], {}};
   c.wait(startT - kHandlerT[screen]);
   const auto sp = [&c](int address) {
@@ -96,10 +100,13 @@ std::vector<uint8_t> RowCode(int screen, int cellHeight, int startT) {
     // behind the beam (pairs 0, 3-1, 9-4), then pairs 10-15 fetched and
     // pushed (13-10, 15-14). Every column is written after the old line
     // has shown it and before the new one does.
-    sp(row + 2);
-    c.add({0xE5});
+    if (!oneFirstChunk) {
+      sp(row + 2);
+      c.add({0xE5});
+    }
     sp(row + 8);
     c.add({0xF5, 0xD5, 0xC5});
+    if (oneFirstChunk) c.add({0xE5});
     sp(row + 20);
     c.add({0xFD, 0xE5, 0xDD, 0xE5, 0xD9, 0x08, 0xF5, 0xE5, 0xD5, 0xC5});
     sp(src + 20);
@@ -108,7 +115,7 @@ std::vector<uint8_t> RowCode(int screen, int cellHeight, int startT) {
     c.add({0xD9, 0xF5, 0xE5, 0xD5, 0xC5});
     sp(row + 32);
     c.add({0xD9, 0xD5, 0xC5});
-    c.wait(blockT - kRowPreloadT - kRowWindowT);
+    if (blockT > kRowPreloadT + windowT) c.wait(blockT - kRowPreloadT - windowT);
   }
   c.add({0xC3});
   c.word(uint16_t(kViewerStart + kViewerLinesExitOffset));
@@ -127,7 +134,9 @@ void FillLinesViewer(std::span<uint8_t, kBankSize> bank, int cellHeight) {
   bank[kViewerFlipOffset] = kLinesFlip;
   for (int screen : {0, 1}) {
     const std::vector<uint8_t> code =
-        cellHeight == 1 ? LineCode(screen, kLinesStartT) : RowCode(screen, cellHeight, kRowsStartT);
+        cellHeight == 1   ? LineCode(screen, kLinesStartT)
+        : cellHeight == 4 ? RowCode(screen, cellHeight, kRowsStartT)
+                          : RowCode(screen, cellHeight, kRowPairsStartT);
     const size_t at = size_t(kLineCode[screen] - kViewerStart);
     if (at + code.size() > (screen == 0 ? size_t(kLineCode[1] - kViewerStart) : bank.size() - 64))
       throw std::length_error("line code does not fit");

@@ -5,7 +5,7 @@
 // screen's stream into the attribute row the beam is showing. For 8x1 cells
 // that is the 16 central bytes every line (the outer columns keep their 8x8
 // cells and stay as the screen bank has them); for 8x4 cells the whole row
-// of 32 every fourth line.
+// of 32 every fourth or second line.
 #pragma once
 
 #include <cstdint>
@@ -55,8 +55,13 @@ std::vector<uint8_t> LineCode(int screen, int startT);
 // in fuse with the end-to-end check on 8x4 pictures: 17,624 to 17,642 T
 // showed every frame exact, 17,622 and 17,644 did not. Started in the middle.
 inline constexpr int kRowsStartT = 17633;
+// The same for 8x2 cells, whose row changes (448 T each) leave no time to
+// wait: the first chunk is larger and the room smaller. Predicted from
+// 17,643 to 17,654 T; measured: 17,644 to 17,652 T exact, 17,643 and
+// 17,653 not. Started in the middle.
+inline constexpr int kRowPairsStartT = 17648;
 
-// The stream of one screen for cells of 4 lines: the 32 attributes of
+// The stream of one screen for cells of 4 or 2 lines: the 32 attributes of
 // every cell row, in order.
 void FillRowStream(const Picture& pic, int screen, std::span<uint8_t> at);
 
@@ -64,8 +69,8 @@ void FillRowStream(const Picture& pic, int screen, std::span<uint8_t> at);
 // `cellHeight` lines, to be placed at kLineCode[screen].
 std::vector<uint8_t> RowCode(int screen, int cellHeight, int startT);
 
-// Sets up the viewer in its bank for a picture of 8x1 or 8x4 cells: the flip
-// bits and both screens' line code.
+// Sets up the viewer in its bank for a picture of 8x1, 8x2 or 8x4 cells: the
+// flip bits and both screens' line code.
 void FillLinesViewer(std::span<uint8_t, kBankSize> bank, int cellHeight);
 
 }  // namespace cs

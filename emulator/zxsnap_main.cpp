@@ -3,10 +3,9 @@
 // and the viewer (viewer.asm) into bank 2; the snapshot starts the viewer,
 // which flips between the two screens on every frame interrupt.
 //
-//   chromasmith-zxsnap IN.mg8 OUT.szx   (any of .mg1/.mg2/.mg4/.mg8; 8x1
-//                                        cells get their own colours line by
-//                                        line, 8x4 row by row; 8x2 shows as
-//                                        8x8)
+//   chromasmith-zxsnap IN.mg8 OUT.szx   (any of .mg1/.mg2/.mg4/.mg8; the
+//                                        viewer gives every cell its own
+//                                        colours in time with the beam)
 //   chromasmith-zxsnap --rom OUT.rom    writes the 16 KB ROM the emulator
 //                                        runs the snapshot with
 #include <libspectrum.h>
@@ -48,7 +47,7 @@ std::vector<uint8_t> makeSnapshot(const Picture& pic) {
   FillScreenBank(pic, 1, newBank(snap.get(), kScreen1Bank));
   const auto viewer = newBank(snap.get(), kViewerBank);
   FillViewerBank(pic, ViewerCode(), viewer);
-  if (pic.cellHeight() == 1 || pic.cellHeight() == 4) {
+  if (pic.cellHeight() != 8) {
     FillLinesViewer(viewer, pic.cellHeight());
     const auto fill = pic.cellHeight() == 1 ? FillStream : FillRowStream;
     fill(pic, 0, newBank(snap.get(), kStreamBanks[0]).subspan(kStreamAddress - 0xC000));

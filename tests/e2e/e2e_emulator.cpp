@@ -123,7 +123,7 @@ void checkHeight(int height) {
   std::printf("8x%d: frames %d to %d alternate between the two screens\n", height, kStartFrames, kFrames - 1);
 }
 
-std::vector<int> heights = {8, 4, 1};  // 2 shows as 8x8 so far
+std::vector<int> heights = {8, 4, 2, 1};
 
 int check() {
   for (int height : heights) checkHeight(height);

@@ -124,18 +124,21 @@ TEST_F(Zxsnap, EightByOnePicturesCarryEveryLinesCentralAttributesForTheViewer) {
   EXPECT_EQ(libspectrum_snap_out_128_memoryport(s.snap), 0x10) << "screen 0 with bank 0 at 0xC000";
 }
 
-TEST_F(Zxsnap, EightByFourPicturesCarryEveryCellRowsAttributesForTheViewer) {
-  const Picture pic = RandomPicture(22u, 4);
-  ASSERT_TRUE(WriteMgFile(dir.file("p.mg4"), pic).ok());
-  ASSERT_EQ(zxsnap(dir.file("p.mg4") + " " + dir.file("p.szx")), 0);
-  Snapshot s(ReadBytes(dir.file("p.szx")));
-  for (int screen : {0, 1}) {
-    const std::vector<uint8_t> bank = s.bank(screen ? 7 : 0, 16384);
-    ASSERT_EQ(bank.size(), 16384u);
-    for (int cellRow = 0; cellRow < 48; ++cellRow)
-      for (int column = 0; column < 32; ++column)
-        ASSERT_EQ(bank[size_t(0x1B00 + cellRow * 32 + column)], AttributeAt(pic.attrs(screen), column, cellRow * 4))
-            << "screen " << screen << " cell row " << cellRow << " column " << column;
+TEST_F(Zxsnap, EightByFourAndEightByTwoPicturesCarryEveryCellRowsAttributesForTheViewer) {
+  for (int h : {4, 2}) {
+    const Picture pic = RandomPicture(20u + unsigned(h), h);
+    ASSERT_TRUE(WriteMgFile(dir.file("p.mg"), pic).ok());
+    ASSERT_EQ(zxsnap(dir.file("p.mg") + " " + dir.file("p.szx")), 0);
+    Snapshot s(ReadBytes(dir.file("p.szx")));
+    for (int screen : {0, 1}) {
+      const std::vector<uint8_t> bank = s.bank(screen ? 7 : 0, 16384);
+      ASSERT_EQ(bank.size(), 16384u);
+      for (int cellRow = 0; cellRow < 192 / h; ++cellRow)
+        for (int column = 0; column < 32; ++column)
+          ASSERT_EQ(bank[size_t(0x1B00 + cellRow * 32 + column)],
+                    AttributeAt(pic.attrs(screen), column, cellRow * h))
+              << "h " << h << " screen " << screen << " cell row " << cellRow << " column " << column;
+    }
+    EXPECT_EQ(s.bank(2, 16)[6], 0x0F);
   }
-  EXPECT_EQ(s.bank(2, 16)[6], 0x0F);
 }
