@@ -6,7 +6,10 @@
 ; before the top border is drawn and the screen before the paper is.
 ;
 ; The snapshot maker fills in the two border colours at fixed offsets 3 and
-; 4, just after the jump.
+; 4, just after the jump, and for a picture of 8x1 cells the bits of port
+; 0x7FFD to flip (also paging each screen's attribute stream in at 0xC000)
+; and the line code it generated for each screen. The line code runs in
+; the handler with the stack pointer its own and jumps back to lines_done.
 
 SCREEN_BIT  equ 0x08            ; port 0x7FFD: show bank 7 instead of bank 5
 PAGING      equ 0x10            ; port 0x7FFD: bank 0 at 0xC000, ROM 1
@@ -22,6 +25,16 @@ border1:
         db 0                    ; border colour of screen 1
 paging:
         db PAGING               ; port 0x7FFD value of the screen shown now
+flip:
+        db SCREEN_BIT           ; offset 6: port 0x7FFD bits flipped each frame
+lines0:
+        dw 0                    ; offset 7: line code for screen 0, or 0
+lines1:
+        dw 0                    ; offset 9: line code for screen 1, or 0
+saved_sp:
+        dw 0
+lines_exit:
+        jp lines_done           ; offset 13: where the line code ends
 
 start:
         di
@@ -48,8 +61,10 @@ idle:
         ; HANDLER
         push af
         push bc
+        push hl
         ld a, (paging)
-        xor SCREEN_BIT
+        ld hl, flip
+        xor (hl)
         ld (paging), a
         ld bc, 0x7FFD
         out (c), a
@@ -59,6 +74,21 @@ idle:
         ld a, (border1)
 show_border:
         out (0xFE), a
+        ld a, (paging)
+        and SCREEN_BIT
+        ld hl, (lines0)
+        jr z, have_lines
+        ld hl, (lines1)
+have_lines:
+        ld a, h
+        or l
+        jr z, handler_done
+        ld (saved_sp), sp
+        jp (hl)
+lines_done:
+        ld sp, (saved_sp)
+handler_done:
+        pop hl
         pop bc
         pop af
         ei

@@ -21,11 +21,16 @@ inline constexpr uint16_t kViewerStack = 0xC000;
 inline constexpr uint8_t kViewerVectorPage = 0x82;
 inline constexpr int kViewerBorder0Offset = 3;
 inline constexpr int kViewerBorder1Offset = 4;
+inline constexpr int kViewerFlipOffset = 6;       // port 0x7FFD bits flipped each frame
+inline constexpr int kViewerLines0Offset = 7;     // line code address per screen, 0 for none
+inline constexpr int kViewerLines1Offset = 9;
+inline constexpr int kViewerLinesExitOffset = 13; // the line code's way back
 inline constexpr uint8_t kViewerPaging = 0x10;  // port 0x7FFD at start: screen 0, bank 0 at 0xC000
 
 // One screen as the Spectrum shows it: its display file and 24 rows of 8x8
-// attributes, each cell taking the colours of its first line. A picture of a
-// smaller cell height shows as this 8x8 approximation.
+// attributes, each cell taking the colours of its first line. For a picture
+// of a smaller cell height the viewer rewrites these attributes in time with
+// the beam (multicolour.h); the outer 8x8 cells of an 8x1 picture stay.
 void FillScreenBank(const Picture& pic, int screen, std::span<uint8_t, kBankSize> bank);
 
 // The viewer code at the start of its bank, with the picture's border pair.

@@ -4,7 +4,8 @@
 // which flips between the two screens on every frame interrupt.
 //
 //   chromasmith-zxsnap IN.mg8 OUT.szx   (any of .mg1/.mg2/.mg4/.mg8; the
-//                                        smaller cell heights show as 8x8)
+//                                        viewer gives every cell its own
+//                                        colours in time with the beam)
 //   chromasmith-zxsnap --rom OUT.rom    writes the 16 KB ROM the emulator
 //                                        runs the snapshot with
 #include <libspectrum.h>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "emulator/embedded_code.h"
+#include "emulator/multicolour.h"
 #include "emulator/zx_machine.h"
 #include "formats/file_io.h"
 #include "formats/mg_file.h"
@@ -43,7 +45,15 @@ std::vector<uint8_t> makeSnapshot(const Picture& pic) {
   libspectrum_snap_set_machine(snap.get(), LIBSPECTRUM_MACHINE_PENT);
   FillScreenBank(pic, 0, newBank(snap.get(), kScreen0Bank));
   FillScreenBank(pic, 1, newBank(snap.get(), kScreen1Bank));
-  FillViewerBank(pic, ViewerCode(), newBank(snap.get(), kViewerBank));
+  const auto viewer = newBank(snap.get(), kViewerBank);
+  FillViewerBank(pic, ViewerCode(), viewer);
+  if (pic.cellHeight() != 8) {
+    FillLinesViewer(viewer, pic.cellHeight());
+    const auto fill = pic.cellHeight() == 1 ? FillStream : FillRowStream;
+    fill(pic, 0, newBank(snap.get(), kStreamBanks[0]).subspan(kStreamAddress - 0xC000));
+    const auto bank7 = std::span<uint8_t, kBankSize>(libspectrum_snap_pages(snap.get(), kScreen1Bank), kBankSize);
+    fill(pic, 1, std::span<uint8_t>(bank7).subspan(kStreamAddress - 0xC000));
+  }
   // The viewer sets all of this up itself; the snapshot agrees with it so
   // that the first frame is already the viewer's.
   libspectrum_snap_set_pc(snap.get(), kViewerStart);

@@ -1,6 +1,5 @@
 #!/bin/sh
-# The multicolour viewer for 8x2 cells is coming. Until it is here, this
-# shows the picture's 8x8 approximation: every 8x8 cell in the colours of its
-# first line.
-echo "view8x2: the multicolour viewer is coming; showing the 8x8 approximation" >&2
+# Shows a picture of 8x2 cells in fuse: the viewer rewrites each attribute
+# row of the screen shown in time with the beam, so each 8x2 cell has its own
+# colours.
 exec "$(dirname "$0")/view8x8.sh" image.mg2 "$@"

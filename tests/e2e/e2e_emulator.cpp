@@ -1,8 +1,11 @@
-// The emulator preview for real: the shipped view8x8.sh turns a random
-// picture into a snapshot and runs fuse in an Xvfb of its own, recording
-// every frame; fmfconv makes the frames images. After the start-up frames
-// each frame must be exactly our render of screen 0 or of screen 1, paper
-// and border alike, and consecutive frames must show the other screen.
+// The emulator preview for real: the shipped view8xN.sh turns a random
+// picture of its cell height into a snapshot and runs fuse in an Xvfb of its
+// own, recording every frame; fmfconv makes the frames images. After the
+// start-up frames each frame must be exactly our render of screen 0 or of
+// screen 1 at that cell height, paper and border alike, and consecutive
+// frames must show the other screen. Any argument picks the cell heights to
+// run, e.g. "1"; all of them otherwise.
+#include <cstdlib>
 #include <random>
 
 #include "e2e_harness.h"
@@ -53,21 +56,24 @@ bool shows(const RgbImage& frame, const RgbImage& screen, Rgb border) {
 
 Rgb normalZxColour(uint8_t z) { return zxColour(z == 0 ? 0 : uint8_t(2 * z - 1)); }
 
-int check() {
+void checkHeight(int height) {
   QTemporaryDir dir;
   const QString zxview = dir.path() + "/zxview";
   QDir().mkpath(zxview);
   QDir().mkpath(dir.path() + "/home");
-  if (!QFile::copy(CHROMASMITH_ZXVIEW "/view8x8.sh", zxview + "/view8x8.sh")) fail("no view8x8.sh to copy");
+  const QString script = QString("view8x%1.sh").arg(height);
+  for (const QString& name : {QString("view8x8.sh"), script})
+    if (!QFile::exists(zxview + "/" + name) && !QFile::copy(CHROMASMITH_ZXVIEW "/" + name, zxview + "/" + name))
+      fail("no " + name + " to copy");
 
   Picture pic;
-  std::mt19937 rng(7);
+  std::mt19937 rng(7u + unsigned(height));
   for (auto& b : pic.planes) b = uint8_t(rng());
   for (int i = kPixelBlockSize; i < kPlanesSize; ++i) pic.planes[size_t(i)] %= 15;
-  pic.vertSize = 8;
+  pic.vertSize = uint8_t(height);
   pic.borderIndex0 = 2;
   pic.borderIndex1 = 5;
-  const std::string file = QFile::encodeName(zxview + "/image.mg8").toStdString();
+  const std::string file = QFile::encodeName(QString("%1/image.mg%2").arg(zxview).arg(height)).toStdString();
   if (WriteMgFile(file, pic)) fail("cannot write the picture");
   // What the Spectrum can show: one BRIGHT per cell, as the file carries it.
   Picture shown;
@@ -90,9 +96,9 @@ int check() {
       QString("break time 1000 if spectrum:frames>=%1\ncommands 1\nexit\nend\n").arg(kFrames);
   QElapsedTimer clock;
   clock.start();
-  session.command("timeout", {"-s", "KILL", "60", zxview + "/view8x8.sh", "--movie-start", movie,
+  session.command("timeout", {"-s", "KILL", "60", zxview + "/" + script, "--movie-start", movie,
                               "--debugger-command", stop});
-  std::printf("fuse ran %d frames in %lld ms\n", kFrames, clock.elapsed());
+  std::printf("8x%d: fuse ran %d frames in %lld ms\n", height, kFrames, clock.elapsed());
   const QString frames = dir.path() + "/frames";
   QDir().mkpath(frames);
   session.command("fmfconv", {"-y", "--ppm", "-f", "raw", movie, frames + "/f.ppm"});
@@ -107,15 +113,26 @@ int check() {
     if (screen < 0) {
       QImage(reinterpret_cast<const uchar*>(frame.row(0)), kFrameWidth, kFrameHeight, QImage::Format_RGB32)
           .save("e2e_emulator_last.png");
-      fail(QString("frame %1 is neither screen with its border (kept in e2e_emulator_last.png)").arg(i));
+      fail(QString("8x%1: frame %2 is neither screen with its border (kept in e2e_emulator_last.png)")
+               .arg(height)
+               .arg(i));
     }
     if (screen == previous) fail(QString("frames %1 and %2 both show screen %3").arg(i - 1).arg(i).arg(screen));
     previous = screen;
   }
-  std::printf("frames %d to %d alternate between the two screens\n", kStartFrames, kFrames - 1);
+  std::printf("8x%d: frames %d to %d alternate between the two screens\n", height, kStartFrames, kFrames - 1);
+}
+
+std::vector<int> heights = {8, 4, 2, 1};
+
+int check() {
+  for (int height : heights) checkHeight(height);
   return 0;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) { return RunCheck(argc, argv, check); }
+int main(int argc, char** argv) {
+  if (argc > 1 && argv[1][0] != '-') heights = {std::atoi(argv[1])};
+  return RunCheck(argc, argv, check);
+}

@@ -101,3 +101,44 @@ TEST_F(Zxsnap, WritesItsRomAndRefusesWhatIsNoPicture) {
   EXPECT_NE(zxsnap(dir.file("only-one-argument")), 0);
   EXPECT_EQ(dir.entries(), (std::vector<std::string>{"bad.mg8", "r.rom"}));
 }
+
+TEST_F(Zxsnap, EightByOnePicturesCarryEveryLinesCentralAttributesForTheViewer) {
+  const Picture pic = RandomPicture(21u, 1);
+  ASSERT_TRUE(WriteMgFile(dir.file("p.mg1"), pic).ok());
+  ASSERT_EQ(zxsnap(dir.file("p.mg1") + " " + dir.file("p.szx")), 0);
+  Snapshot s(ReadBytes(dir.file("p.szx")));
+  for (int screen : {0, 1}) {
+    // Bank 0 holds screen 0's stream, bank 7 screen 1's after its screen;
+    // either is at 0xC000 while its screen is shown.
+    const std::vector<uint8_t> bank = s.bank(screen ? 7 : 0, 16384);
+    ASSERT_EQ(bank.size(), 16384u);
+    for (int line = 0; line < 192; ++line)
+      for (int k = 0; k < 16; ++k)
+        ASSERT_EQ(bank[size_t(0x1B00 + line * 16 + k)], AttributeAt(pic.attrs(screen), 8 + k, line))
+            << "screen " << screen << " line " << line << " column " << 8 + k;
+  }
+  const std::vector<uint8_t> viewer = s.bank(2, 16);
+  EXPECT_EQ(viewer[6], 0x0F) << "the flip pages each screen's stream in with it";
+  EXPECT_NE(viewer[7] | viewer[8], 0) << "line code for screen 0";
+  EXPECT_NE(viewer[9] | viewer[10], 0) << "line code for screen 1";
+  EXPECT_EQ(libspectrum_snap_out_128_memoryport(s.snap), 0x10) << "screen 0 with bank 0 at 0xC000";
+}
+
+TEST_F(Zxsnap, EightByFourAndEightByTwoPicturesCarryEveryCellRowsAttributesForTheViewer) {
+  for (int h : {4, 2}) {
+    const Picture pic = RandomPicture(20u + unsigned(h), h);
+    ASSERT_TRUE(WriteMgFile(dir.file("p.mg"), pic).ok());
+    ASSERT_EQ(zxsnap(dir.file("p.mg") + " " + dir.file("p.szx")), 0);
+    Snapshot s(ReadBytes(dir.file("p.szx")));
+    for (int screen : {0, 1}) {
+      const std::vector<uint8_t> bank = s.bank(screen ? 7 : 0, 16384);
+      ASSERT_EQ(bank.size(), 16384u);
+      for (int cellRow = 0; cellRow < 192 / h; ++cellRow)
+        for (int column = 0; column < 32; ++column)
+          ASSERT_EQ(bank[size_t(0x1B00 + cellRow * 32 + column)],
+                    AttributeAt(pic.attrs(screen), column, cellRow * h))
+              << "h " << h << " screen " << screen << " cell row " << cellRow << " column " << column;
+    }
+    EXPECT_EQ(s.bank(2, 16)[6], 0x0F);
+  }
+}
