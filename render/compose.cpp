@@ -10,17 +10,6 @@ namespace cs {
 
 namespace {
 
-// spread[b] puts bit 7-j of b into byte j (lowest byte first), so two pixel
-// bytes give all eight mix numbers of a row at once: (spread[b0] << 1) | spread[b1].
-constexpr std::array<uint64_t, 256> makeSpread() {
-  std::array<uint64_t, 256> t{};
-  for (unsigned b = 0; b < 256; ++b)
-    for (unsigned j = 0; j < 8; ++j)
-      if (b & (0x80u >> j)) t[b] |= uint64_t{1} << (8 * j);
-  return t;
-}
-constexpr std::array<uint64_t, 256> kSpread = makeSpread();
-
 #if defined(__SSE2__)
 // Lane j of entry n is all ones when bit 3 - j of the nibble n is set: the
 // pixels of half a byte, leftmost first.
@@ -50,36 +39,6 @@ CellPaint cellPaint(const Picture& pic, const ColourTables& t, int attr) {
           {t.zx[safeIndex(ink1)], t.zx[safeIndex(pap1)]}};
 }
 
-// Paints the 8 pixels of column `column` on line y. The mixed colour of a
-// pixel is picked by its two bits (screen 0 high, screen 1 low).
-inline void paintRow(const Picture& pic, const CellPaint& cp, ComposedImages& out, int column, int y,
-                     bool screens) {
-  const unsigned b0 = pic.pixels(0)[pixelIndex(column, y)];
-  const unsigned b1 = pic.pixels(1)[pixelIndex(column, y)];
-  const uint64_t s0 = kSpread[b0], s1 = kSpread[b1];
-  const uint64_t k = (s0 << 1) | s1;
-  const int x0 = column * 8;
-  Rgb* c = out.composite.row(y) + x0;
-  Rgb* pv = out.preview.row(2 * y) + 2 * x0;
-  Rgb* pv2 = out.preview.row(2 * y + 1) + 2 * x0;
-  for (int j = 0; j < 8; ++j) {
-    const Rgb m = cp.mix[(k >> (8 * j)) & 3];
-    c[j] = m;
-    pv[2 * j] = m;
-    pv[2 * j + 1] = m;
-    pv2[2 * j] = m;
-    pv2[2 * j + 1] = m;
-  }
-  if (screens) {
-    Rgb* z0 = out.screen0.row(y) + x0;
-    Rgb* z1 = out.screen1.row(y) + x0;
-    for (int j = 0; j < 8; ++j) {
-      z0[j] = cp.z0[(s0 >> (8 * j)) & 1];
-      z1[j] = cp.z1[(s1 >> (8 * j)) & 1];
-    }
-  }
-}
-
 #if defined(__SSE2__)
 // A cell's colours, each repeated in the four lanes of a vector.
 struct CellLanes {
@@ -97,7 +56,8 @@ CellLanes lanesOf(const CellPaint& cp) { return cp; }
 #endif
 
 // The 8 pixels of one byte column on one line: the mix by both bits into
-// `c`, each screen's colour by its own bit into `z0` and `z1`.
+// `c`, each screen's colour by its own bit into `z0` and `z1` (unless they
+// are null: a pen point leaves the single screens to the next composition).
 inline void paintLine(const CellLanes& cp, unsigned b0, unsigned b1, Rgb* c, Rgb* z0, Rgb* z1) {
 #if defined(__SSE2__)
   // Four pixels at a time: each bit becomes an all-ones or all-zeros lane,
@@ -110,6 +70,7 @@ inline void paintLine(const CellLanes& cp, unsigned b0, unsigned b1, Rgb* c, Rgb
     const __m128i k1 = kNibbleLanes[(b1 >> (4 - 4 * half)) & 15];
     const __m128i mixed = select(k0, select(k1, cp.mix[3], cp.mix[2]), select(k1, cp.mix[1], cp.mix[0]));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(c + 4 * half), mixed);
+    if (!z0) continue;
     _mm_storeu_si128(reinterpret_cast<__m128i*>(z0 + 4 * half), select(k0, cp.z0[1], cp.z0[0]));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(z1 + 4 * half), select(k1, cp.z1[1], cp.z1[0]));
   }
@@ -117,6 +78,7 @@ inline void paintLine(const CellLanes& cp, unsigned b0, unsigned b1, Rgb* c, Rgb
   for (int j = 0; j < 8; ++j) {
     const unsigned bit0 = (b0 >> (7 - j)) & 1, bit1 = (b1 >> (7 - j)) & 1;
     c[j] = cp.mix[2 * bit0 + bit1];
+    if (!z0) continue;
     z0[j] = cp.z0[bit0];
     z1[j] = cp.z1[bit1];
   }
@@ -174,8 +136,15 @@ CellRect ComposeCell(const Picture& pic, const ColourTables& t, ComposedImages& 
   const int h = pic.cellHeight();
   const CellRect r = cellRectOf(h, column, cellRow);
   if (column < 0 || column >= kColumns || r.y < 0 || r.y + r.height > kLines) return {0, 0, 0, 0};
-  const CellPaint cp = cellPaint(pic, t, attrIndex(column, r.y));
-  for (int y = r.y; y < r.y + r.height; ++y) paintRow(pic, cp, out, column, y, false);
+  // The cell's mixed lines as a full composition paints them.
+  const CellLanes cp = lanesOf(cellPaint(pic, t, attrIndex(column, r.y)));
+  const int x0 = 8 * column;
+  for (int y = r.y; y < r.y + r.height; ++y) {
+    Rgb* c = out.composite.row(y) + x0;
+    paintLine(cp, pic.pixels(0)[pixelIndex(column, y)], pic.pixels(1)[pixelIndex(column, y)], c, nullptr,
+              nullptr);
+    doublePixels(c, out.preview.row(2 * y) + 2 * x0, out.preview.row(2 * y + 1) + 2 * x0, 8);
+  }
   return r;
 }
 

@@ -38,7 +38,6 @@ void ComposePicture(const Picture& pic, const ColourTables& t, ComposedImages& o
 
 // Recolours one cell in the composite and the preview (the single-screen
 // images catch up at the next full composition). Returns the cell's rectangle.
-CellRect ComposeCell(const Picture& pic, const ColourTables& t, ComposedImages& out, int column,
-                     int cellRow);
+CellRect ComposeCell(const Picture& pic, const ColourTables& t, ComposedImages& out, int column, int cellRow);
 
 }  // namespace cs
