@@ -225,7 +225,7 @@ void MainWindow::buildMenus() {
   add(exportMenu, "Exporttoimg2", "Export to *.img", [this] { ExportImgFile(); });
   add(exportMenu, "ExporttoBMP1", "Export to *.PNG", [this] { showExportPng(); });
   add(fileMenu_, "MenuSaveSelection", "Save selection", [this] { showSaveSelection(); });
-  add(fileMenu_, "PreviewonZX1", "Make trd/tap and preview in Emul", [this] { PreviewonZX1Click(); });
+  add(fileMenu_, "PreviewonZX1", "Make trd/tap and preview in Emul", [this] { previewInEmulator(); });
 
   fileMenu_->addSeparator();
   add(fileMenu_, "Savewindowspositions1", "Save windows positions", [this] { SaveWindowsPositions(); });

@@ -226,7 +226,7 @@ class MainWindow : public QMainWindow {
   void ExportImgFile();
   // "Make trd/tap and preview in Emul": writes the Picture into the zxview
   // folder and starts the script of its cell height there, without waiting.
-  void PreviewonZX1Click();
+  void previewInEmulator();
   void SaveWindowsPositions();
 
   FileDialog& openDialog() { return *openDialog_; }

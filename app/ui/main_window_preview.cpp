@@ -3,6 +3,7 @@
 // on at once. The script turns the picture into a snapshot and runs the
 // emulator; whatever the editor can see is missing is reported with the way
 // to fix it, since a detached script has no way to reach the user.
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -20,7 +21,7 @@ constexpr const char* kEmulator = "fuse";
 
 }  // namespace
 
-void MainWindow::PreviewonZX1Click() {
+void MainWindow::previewInEmulator() {
   const auto files = PreviewFilesFor(state_.picture.vertSize);
   if (!files) return;
   const QString dir = QFile::decodeName(folders_.zxviewDir.c_str());
@@ -43,6 +44,12 @@ void MainWindow::PreviewonZX1Click() {
                 QString("The emulator preview script %1 is missing.\nCopy the zxview folder that comes with "
                         "chromaSmith to %2.")
                     .arg(script, dir));
+    return;
+  }
+  // The zxview folder becomes the editor's current folder too, and stays so:
+  // relative names given afterwards resolve against it.
+  if (!QDir::setCurrent(dir)) {
+    showMessage(MessageKind::Error, QString("Unable to write to %1").arg(dir));
     return;
   }
   if (QStandardPaths::findExecutable(kEmulator).isEmpty()) {

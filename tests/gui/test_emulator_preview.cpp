@@ -70,6 +70,8 @@ class EmulatorPreviewTest : public QObject {
       const QByteArray expected =
           QString("view8x%1 %2 %3/\n").arg(h).arg(zxview, s->dir->path()).toUtf8();
       QTRY_COMPARE(readAll(zxview + "/started.txt"), expected);
+      // Relative names resolve against the zxview folder from now on.
+      QCOMPARE(QFileInfo(QDir::currentPath()).canonicalFilePath(), QFileInfo(zxview).canonicalFilePath());
     }
   }
 
