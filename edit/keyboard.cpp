@@ -101,7 +101,7 @@ std::vector<KeyCommand> DecodeKey(int key, KeyModifiers m, const KeyContext& con
 }
 
 int NextCursorStep(int& keyStepCount, int pixelScale) {
-  if (keyStepCount > 5) keyStepCount = 5;
+  // Every key press has capped the count at 5 first (CapKeySteps).
   ++keyStepCount;
   return pixelScale * keyStepCount;
 }

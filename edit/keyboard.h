@@ -84,8 +84,9 @@ enum class KeyCommand {
 // Every command the key runs, in the order of the rule table.
 std::vector<KeyCommand> DecodeKey(int key, KeyModifiers m, const KeyContext& context);
 
-// The cursor steps of a key-repeat run grow by one picture pixel per step up
-// to six: the screen pixels of the next step, counting it in `keyStepCount`.
+// The cursor steps of a key-repeat run grow by one picture pixel per step;
+// with the count capped at 5 by every key press they stop at six. Returns the
+// screen pixels of the next step, counting it in `keyStepCount`.
 int NextCursorStep(int& keyStepCount, int pixelScale);
 
 }  // namespace cs
