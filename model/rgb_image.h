@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <new>
 #include <vector>
 
 namespace cs {
@@ -17,6 +18,20 @@ constexpr Rgb rgb(int r, int g, int b) {
 constexpr int red(Rgb c) { return static_cast<int>((c >> 16) & 0xFF); }
 constexpr int green(Rgb c) { return static_cast<int>((c >> 8) & 0xFF); }
 constexpr int blue(Rgb c) { return static_cast<int>(c & 0xFF); }
+
+// Images start on a cache line, so the composition's vector stores never
+// straddle two lines.
+template <typename T>
+struct CacheLineAllocator {
+  using value_type = T;
+  static constexpr std::align_val_t kAlign{64};
+  CacheLineAllocator() = default;
+  template <typename U>
+  CacheLineAllocator(const CacheLineAllocator<U>&) {}
+  T* allocate(std::size_t n) { return static_cast<T*>(::operator new(n * sizeof(T), kAlign)); }
+  void deallocate(T* p, std::size_t) { ::operator delete(p, kAlign); }
+  friend bool operator==(const CacheLineAllocator&, const CacheLineAllocator&) { return true; }
+};
 
 class RgbImage {
  public:
@@ -38,7 +53,7 @@ class RgbImage {
  private:
   int w_ = 0;
   int h_ = 0;
-  std::vector<Rgb> px_;
+  std::vector<Rgb, CacheLineAllocator<Rgb>> px_;
 };
 
 inline void RgbImage::fillRect(int x, int y, int w, int h, Rgb c) {

@@ -1,5 +1,7 @@
 #include "render/compose.h"
 
+#include "render/compose_kernels.h"
+
 #include <array>
 #include <cstring>
 #if defined(__SSE2__)
@@ -7,6 +9,8 @@
 #endif
 
 namespace cs {
+
+namespace compose_detail {
 
 namespace {
 
@@ -24,20 +28,6 @@ const NibbleLanes kNibbleLanes = [] {
   return t;
 }();
 #endif
-
-struct CellPaint {
-  Rgb mix[4];
-  Rgb z0[2];
-  Rgb z1[2];
-};
-
-CellPaint cellPaint(const Picture& pic, const ColourTables& t, int attr) {
-  const uint8_t ink0 = pic.attrs(0)[attr], pap0 = pic.attrs(0)[attr + 1];
-  const uint8_t ink1 = pic.attrs(1)[attr], pap1 = pic.attrs(1)[attr + 1];
-  return {{t.mix.at(ink0, ink1), t.mix.at(ink0, pap1), t.mix.at(pap0, ink1), t.mix.at(pap0, pap1)},
-          {t.zx[safeIndex(ink0)], t.zx[safeIndex(pap0)]},
-          {t.zx[safeIndex(ink1)], t.zx[safeIndex(pap1)]}};
-}
 
 #if defined(__SSE2__)
 // A cell's colours, each repeated in the four lanes of a vector.
@@ -103,17 +93,12 @@ inline void doublePixels(const Rgb* src, Rgb* dst, Rgb* dst2, std::size_t n) {
 
 }  // namespace
 
-CellRect cellRectOf(int cellHeight, int column, int cellRow) {
-  if (cellHeight == 1 && isOuterColumn(column)) return {column * 8, cellRow / 8 * 8, 8, 8};
-  return {column * 8, cellRow * cellHeight, 8, cellHeight};
-}
-
-void ComposePicture(const Picture& pic, const ColourTables& t, ComposedImages& out) {
+void ComposePicturePortable(const Picture& pic, const ColourTables& t, ComposedImages& out) {
   const int h = pic.cellHeight();
   // Line by line, so every image is written in address order: the mixed
   // line and both screens' lines, then the preview's two lines doubled from
-  // the mixed one. A cell's colours
-  // are looked up once, at its first line (h is a power of two).
+  // the mixed one. A cell's colours are looked up once, at its first line
+  // (h is a power of two).
   CellLanes cells[kColumns];
   for (int y = 0; y < kLines; ++y) {
     const bool innerStart = (y & (h - 1)) == 0;
@@ -131,11 +116,8 @@ void ComposePicture(const Picture& pic, const ColourTables& t, ComposedImages& o
   }
 }
 
-CellRect ComposeCell(const Picture& pic, const ColourTables& t, ComposedImages& out, int column,
-                     int cellRow) {
-  const int h = pic.cellHeight();
-  const CellRect r = cellRectOf(h, column, cellRow);
-  if (column < 0 || column >= kColumns || r.y < 0 || r.y + r.height > kLines) return {0, 0, 0, 0};
+void ComposeCellPortable(const Picture& pic, const ColourTables& t, ComposedImages& out, int column,
+                         const CellRect& r) {
   // The cell's mixed lines as a full composition paints them.
   const CellLanes cp = lanesOf(cellPaint(pic, t, attrIndex(column, r.y)));
   const int x0 = 8 * column;
@@ -145,6 +127,30 @@ CellRect ComposeCell(const Picture& pic, const ColourTables& t, ComposedImages& 
               nullptr);
     doublePixels(c, out.preview.row(2 * y) + 2 * x0, out.preview.row(2 * y + 1) + 2 * x0, 8);
   }
+}
+
+}  // namespace compose_detail
+
+CellRect cellRectOf(int cellHeight, int column, int cellRow) {
+  if (cellHeight == 1 && isOuterColumn(column)) return {column * 8, cellRow / 8 * 8, 8, 8};
+  return {column * 8, cellRow * cellHeight, 8, cellHeight};
+}
+
+void ComposePicture(const Picture& pic, const ColourTables& t, ComposedImages& out) {
+  if (compose_detail::WideKernelAvailable())
+    compose_detail::ComposePictureWide(pic, t, out);
+  else
+    compose_detail::ComposePicturePortable(pic, t, out);
+}
+
+CellRect ComposeCell(const Picture& pic, const ColourTables& t, ComposedImages& out, int column,
+                     int cellRow) {
+  const CellRect r = cellRectOf(pic.cellHeight(), column, cellRow);
+  if (column < 0 || column >= kColumns || r.y < 0 || r.y + r.height > kLines) return {0, 0, 0, 0};
+  if (compose_detail::WideKernelAvailable())
+    compose_detail::ComposeCellWide(pic, t, out, column, r);
+  else
+    compose_detail::ComposeCellPortable(pic, t, out, column, r);
   return r;
 }
 

@@ -5,6 +5,7 @@
 
 #include "model/picture.h"
 #include "render/compose.h"
+#include "render/compose_kernels.h"
 
 namespace cs {
 namespace {
@@ -149,6 +150,33 @@ TEST(ComposeDamaged, AnInvalidCellHeightComposesAsEightLineCells) {
   pic.vertSize = 0;
   ComposePicture(pic, t, b);
   EXPECT_EQ(0, std::memcmp(a.composite.data(), b.composite.data(), 512 * 384 * 4));
+}
+
+// The tests above check whichever kernel this processor runs; the portable
+// one must paint the same bytes, damaged indices included.
+TEST(ComposeKernels, PortableAndWidePaintTheSameBytes) {
+  if (!compose_detail::WideKernelAvailable()) GTEST_SKIP() << "no AVX2 here";
+  const auto same = [](const RgbImage& a, const RgbImage& b) {
+    return std::memcmp(a.data(), b.data(), size_t(a.bytesPerLine()) * size_t(a.height())) == 0;
+  };
+  ColourTables t;
+  for (int h : {8, 4, 2, 1}) {
+    Picture pic = randomPicture(h, 100u + unsigned(h));
+    pic.attrs(1)[attrIndex(9, 3)] = 0xEE;
+    ComposedImages portable, wide;
+    compose_detail::ComposePicturePortable(pic, t, portable);
+    compose_detail::ComposePictureWide(pic, t, wide);
+    EXPECT_TRUE(same(portable.composite, wide.composite)) << h;
+    EXPECT_TRUE(same(portable.preview, wide.preview)) << h;
+    EXPECT_TRUE(same(portable.screen0, wide.screen0)) << h;
+    EXPECT_TRUE(same(portable.screen1, wide.screen1)) << h;
+    const CellRect r = cellRectOf(h, 9, 3);
+    portable.composite = wide.composite = RgbImage(512, 384);
+    portable.preview = wide.preview = RgbImage(512, 384);
+    compose_detail::ComposeCellPortable(pic, t, portable, 9, r);
+    compose_detail::ComposeCellWide(pic, t, wide, 9, r);
+    EXPECT_TRUE(same(portable.composite, wide.composite) && same(portable.preview, wide.preview)) << h;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,38 @@
+// The composition kernels behind ComposePicture and ComposeCell: a portable
+// one (SSE2 lanes where the compiler has them) and, on x86, one that uses
+// AVX2 when the processor has it. Both paint the same pixels; the choice is
+// made once, at the first composition.
+#pragma once
+
+#include "render/compose.h"
+
+namespace cs::compose_detail {
+
+// A cell's colours: the mix by (screen 0 bit, screen 1 bit), and each
+// screen's own two colours, indexed by its bit.
+struct CellPaint {
+  Rgb mix[4];
+  Rgb z0[2];
+  Rgb z1[2];
+};
+
+inline CellPaint cellPaint(const Picture& pic, const ColourTables& t, int attr) {
+  const uint8_t ink0 = pic.attrs(0)[attr], pap0 = pic.attrs(0)[attr + 1];
+  const uint8_t ink1 = pic.attrs(1)[attr], pap1 = pic.attrs(1)[attr + 1];
+  return {{t.mix.at(ink0, ink1), t.mix.at(ink0, pap1), t.mix.at(pap0, ink1), t.mix.at(pap0, pap1)},
+          {t.zx[safeIndex(ink0)], t.zx[safeIndex(pap0)]},
+          {t.zx[safeIndex(ink1)], t.zx[safeIndex(pap1)]}};
+}
+
+void ComposePicturePortable(const Picture& pic, const ColourTables& t, ComposedImages& out);
+void ComposeCellPortable(const Picture& pic, const ColourTables& t, ComposedImages& out, int column,
+                         const CellRect& r);
+
+// False where the wide kernel is not built or the processor lacks AVX2;
+// the wide entry points must then not be called.
+bool WideKernelAvailable();
+void ComposePictureWide(const Picture& pic, const ColourTables& t, ComposedImages& out);
+void ComposeCellWide(const Picture& pic, const ColourTables& t, ComposedImages& out, int column,
+                     const CellRect& r);
+
+}  // namespace cs::compose_detail
