@@ -1,5 +1,6 @@
 #include "app/ui/status_bar.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace cs {
@@ -14,33 +15,34 @@ constexpr int kFieldsLeft = 294, kFieldStep = 64, kFieldWidth = 60;
 
 }  // namespace
 
-StatusField::StatusField(const QString& name, const QString& text, QRect place, QWidget* parent)
-    : QWidget(parent), text_(text) {
+// The parts are named widgets that are never shown: each holds its value
+// and its place, and the bar paints them all in one pass.
+StatusField::StatusField(const QString& name, const QString& text, QRect place, QWidget* bar)
+    : QWidget(bar), text_(text) {
   setObjectName(name);
   setGeometry(place);
+  hide();
 }
 
 void StatusField::setText(const QString& text) {
   if (text == text_) return;
   text_ = text;
-  update();
-}
-
-void StatusField::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.setPen(palette().color(QPalette::WindowText));
-  p.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, text_);
+  parentWidget()->update(geometry());
 }
 
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
   setObjectName("Panel_StatusBar_1");
   setFixedHeight(kStatusBarHeight);
-  new StatusField("Label5", "Current Char Palette:", QRect(kCaptionLeft, kTop, kCaptionWidth, kHeight), this);
+  // The bar paints every pixel it covers, so the window beneath is never
+  // repainted for it.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  caption_ =
+      new StatusField("Label5", "Current Char Palette:", QRect(kCaptionLeft, kTop, kCaptionWidth, kHeight), this);
   for (int i = 0; i < 4; ++i) {
     auto* c = new QWidget(this);
     c->setObjectName(QString("Status_Color%1").arg(i));
     c->setGeometry(kSwatchesLeft + kSwatchStep * i, kTop + 1, kSwatchWidth, kSwatchHeight);
-    c->setAutoFillBackground(true);
+    c->hide();
     QPalette pal = c->palette();
     pal.setColor(QPalette::Window, Qt::black);
     c->setPalette(pal);
@@ -63,7 +65,36 @@ void StatusBar::setCellColours(const std::array<Rgb, 4>& colours) {
     QPalette pal = colours_[i]->palette();
     pal.setColor(QPalette::Window, QColor::fromRgb(colours[i]));
     colours_[i]->setPalette(pal);
+    update(colours_[i]->geometry());
   }
+}
+
+void StatusBar::paintEvent(QPaintEvent* event) {
+  QPainter p(this);
+  p.fillRect(event->rect(), palette().color(QPalette::Window));
+  for (QWidget* c : colours_)
+    if (event->region().intersects(c->geometry())) p.fillRect(c->geometry(), c->palette().color(QPalette::Window));
+  for (StatusField* f : {caption_, ax_, ay_, bx_, by_})
+    if (event->region().intersects(f->geometry())) p.drawImage(f->geometry().topLeft(), textImage(*f));
+}
+
+const QImage& StatusBar::textImage(const StatusField& field) {
+  // Every field has the same size; the positions shown are a few hundred
+  // texts at most, but the cache is bounded all the same.
+  const QString key = QString::number(field.width()) + '/' + field.text();
+  auto it = textImages_.find(key);
+  if (it != textImages_.end()) return *it;
+  if (textImages_.size() > 4096) textImages_.clear();
+  const qreal ratio = devicePixelRatioF();
+  QImage img(field.size() * ratio, QImage::Format_RGB32);
+  img.setDevicePixelRatio(ratio);
+  img.fill(palette().color(QPalette::Window));
+  QPainter p(&img);
+  p.setFont(font());
+  p.setPen(palette().color(QPalette::WindowText));
+  p.drawText(QRect(QPoint(0, 0), field.size()), Qt::AlignLeft | Qt::AlignVCenter, field.text());
+  p.end();
+  return *textImages_.insert(key, img);
 }
 
 }  // namespace cs

@@ -1,9 +1,12 @@
 // The status bar at the bottom of the main window: the four mixed colours of
-// the cell under the cursor and the cursor's position fields. Every part has
-// a fixed place and size, so a new value repaints only its own field and
-// never lays the bar out again: a pen point costs one cell and these fields.
+// the cell under the cursor and the cursor's position fields. The bar is one
+// opaque widget that paints all its parts; every part has a fixed place and
+// size, so new values repaint only their places, once per frame, and never
+// lay the bar out again: a pen point costs one cell and these places.
 #pragma once
 
+#include <QHash>
+#include <QImage>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -12,17 +15,15 @@
 
 namespace cs {
 
-// A field of fixed size that shows one line of text.
+// A field of the bar: one line of text at a fixed place. The field holds
+// the text and its place under its name; the bar paints it.
 class StatusField : public QWidget {
   Q_OBJECT
  public:
-  StatusField(const QString& name, const QString& text, QRect place, QWidget* parent);
+  StatusField(const QString& name, const QString& text, QRect place, QWidget* bar);
   const QString& text() const { return text_; }
-  // Repaints the field only when the text changes.
+  // Has the bar repaint the field's place, only when the text changes.
   void setText(const QString& text);
-
- protected:
-  void paintEvent(QPaintEvent*) override;
 
  private:
   QString text_;
@@ -40,7 +41,16 @@ class StatusBar : public QWidget {
   StatusField* bx() const { return bx_; }
   StatusField* by() const { return by_; }
 
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
  private:
+  // The field's text as the bar shows it, drawn once per distinct text:
+  // laying out and shaping text costs more than the rest of a pen point.
+  const QImage& textImage(const StatusField& field);
+
+  QHash<QString, QImage> textImages_;
+  StatusField* caption_;
   std::array<QWidget*, 4> colours_{};
   std::array<Rgb, 4> shown_{};
   StatusField* ax_;
