@@ -118,7 +118,7 @@ void MainWindow::buildToolbar() {
     key->move(4 + kToolKeySize * i, kKeyTop);
     connect(key, &ToolKey::pressed, this, [this, level] {
       SetZoom(level);
-      RefreshPicture(true);
+      RefreshPicture(false);
     });
     zoomKeys_[static_cast<size_t>(i)] = key;
   }

@@ -99,7 +99,9 @@ class MainWindow : public QMainWindow {
 
   // --- display ---
   // Recomposes the off-screen images when asked, repaints the editor image
-  // and tells the previews (pictureRefreshed).
+  // and tells the previews (pictureRefreshed). Only a change of the Picture
+  // needs the recomposition: grids, zoom and selections are drawn over the
+  // composition when the editor image is painted.
   void RefreshPicture(bool recompose);
   // Recolours one cell after a pen point and repaints only its rectangle.
   void RedrawCell(int column, int cellRow);

@@ -193,7 +193,7 @@ void MainWindow::previewMousePress() {
   SetZoom(PreviewJumpLevel(v.previewZoomTarget));
   const ScrollPositions to = PreviewJumpScroll(v.pixelScale(), v.previewCellX, v.previewCellY);
   scrollBox_->scrollTo(to.horizontal, to.vertical);
-  RefreshPicture(true);
+  RefreshPicture(false);
   TogglePreviewPanel();
 }
 

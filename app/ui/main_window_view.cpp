@@ -83,7 +83,7 @@ void MainWindow::zoomByWheel(bool up, unsigned eventMs) {
   const int level = WheelZoomTarget(state_.view.zoomLevel, up, state_.wheelReady);
   if (level == 0) return;
   SetZoom(level);
-  RefreshPicture(true);
+  RefreshPicture(false);
   state_.wheelReady = false;
   state_.view.lastWheelZoomMs = eventMs;
 }
@@ -103,13 +103,13 @@ void MainWindow::tickTimer() {
 void MainWindow::ToggleCharGrid() {
   state_.charGridOn = !state_.charGridOn;
   gridKey_->setInnerLowered(state_.charGridOn);
-  RefreshPicture(true);
+  RefreshPicture(false);
 }
 
 void MainWindow::TogglePixelGrid() {
   state_.pixelGridOn = !state_.pixelGridOn;
   zGridKey_->setInnerLowered(state_.pixelGridOn);
-  RefreshPicture(true);
+  RefreshPicture(false);
 }
 
 void MainWindow::TogglePixMode() {
