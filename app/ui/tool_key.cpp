@@ -26,6 +26,8 @@ ToolKey::ToolKey(const QString& name, const QImage& icon, const QString& iconNam
     : QWidget(parent) {
   setObjectName(name);
   setFixedSize(kToolKeySize, kToolKeySize);
+  // A key paints its whole face, so a change of state repaints only the key.
+  setAttribute(Qt::WA_OpaquePaintEvent);
   icon_ = new ToolKeyIcon(icon, this);
   icon_->setObjectName(iconName);
   icon_->setToolTip(hint);
@@ -37,6 +39,7 @@ ToolKey::ToolKey(const QString& name, const QString& caption, int width, QWidget
     : QWidget(parent), caption_(caption) {
   setObjectName(name);
   setFixedSize(width, kToolKeySize);
+  setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void ToolKey::setInnerLowered(bool on) {
