@@ -1,7 +1,8 @@
 // What the user feels, measured from outside in a real window under Xvfb at
 // 1920 x 1080: the whole editor process's CPU time for one refresh of the
 // viewport (a G press, which toggles the char grid), for one pen point and
-// for a key that does nothing, each against the CPU time a bare Qt program
+// for a key that does nothing and for a pointer move that paints nothing (the
+// cost of an X event through Qt alone), each against the CPU time a bare Qt program
 // spends repainting the same screen once per key press. Zoom level 4 with
 // the pixel grid on. Every figure is a ratio over several rounds, printed as
 // its minimum, median and maximum.
@@ -85,7 +86,7 @@ int check() {
   }
   session.tool({"key", "h"});
 
-  std::vector<double> refresh, pen, idle;
+  std::vector<double> refresh, pen, idle, idleMove;
   for (int round = 0; round < kRounds; ++round) {
     session.tool({"windowraise", bare});
     session.tool({"windowfocus", "--sync", bare});
@@ -109,12 +110,24 @@ int check() {
                            }) /
                   floor);
     session.tool({"mouseup", "1"});
+    // The same moves along the status bar's empty right end.
+    idleMove.push_back(perEvent(editorPid,
+                                [&] {
+                                  QStringList args;
+                                  for (int i = 1; i <= kEvents; ++i)
+                                    args << "mousemove" << QString::number(900 + 16 * i) << "1072"
+                                         << "sleep"
+                                         << "0.025";
+                                  session.tool(args);
+                                }) /
+                       floor);
     std::printf("round %d: bare repaint %.3f ms of CPU per key\n", round + 1, floor);
   }
   std::printf(
       "\nWhole-process CPU per event / a bare program's repaint of the same screen (min median max):\n");
   for (const auto& [label, v] : {std::pair{"refresh of the viewport (G)", refresh},
-                                 std::pair{"pen point", pen}, std::pair{"key that does nothing", idle}}) {
+                                 std::pair{"pen point", pen}, std::pair{"key that does nothing", idle},
+                                 std::pair{"pointer move painting nothing", idleMove}}) {
     const Spread s = spreadOf(v);
     std::printf("  %-32s %6.2fx %6.2fx %6.2fx\n", label, s.min, s.median, s.max);
   }
