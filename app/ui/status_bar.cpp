@@ -79,9 +79,10 @@ void StatusBar::paintEvent(QPaintEvent* event) {
 }
 
 const QImage& StatusBar::textImage(const StatusField& field) {
-  // Every field has the same size; the positions shown are a few hundred
-  // texts at most, but the cache is bounded all the same.
-  const QString key = QString::number(field.width()) + '/' + field.text();
+  // The value fields share one size and the caption's text is its own, so
+  // the text alone is the key. The positions shown are a few hundred texts
+  // at most, but the cache is bounded all the same.
+  const QString& key = field.text();
   auto it = textImages_.find(key);
   if (it != textImages_.end()) return *it;
   if (textImages_.size() > 4096) textImages_.clear();
