@@ -47,7 +47,7 @@ void BM_PenPointAtZoom4(benchmark::State& st) {
 }
 BENCHMARK(BM_PenPointAtZoom4)->Unit(benchmark::kMicrosecond);
 
-const cs::bench::RegisterRatio r1("BM_PenPointAtZoom4", "BM_EditorViewportRepaint",
+const cs::bench::RegisterRatio r1("BM_PenPointAtZoom4", "BM_EditorViewportRepaint/4/1920/1080",
                                   "pen point (rule + cell repaint) / whole viewport");
 
 }  // namespace

@@ -3,6 +3,8 @@
 // a 1920 x 1080 viewport of the 4096 x 3072 image.
 #pragma once
 
+#include <algorithm>
+
 #include <QImage>
 #include <QPainter>
 #include <random>
@@ -38,6 +40,15 @@ struct EditorScene {
     state.view.zoomLevel = 4;
     state.charGridOn = state.pixelGridOn = true;
     state.selection = Selection{true, false, 8, 6, 14, 9};
+  }
+
+  // Zoom level `level` and a `width` x `height` viewport in the middle of
+  // the editor image (the whole image where it is smaller).
+  void frame(int level, int width, int height) {
+    state.view.zoomLevel = level;
+    const int s = state.view.pixelScale(), w = std::min(width, 256 * s), h = std::min(height, 192 * s);
+    viewport = QRect((256 * s - w) / 2, (192 * s - h) / 2, w, h);
+    target = QImage(w, h, QImage::Format_RGB32);
   }
 
   // Paints `area` of the editor image into the viewport's target.

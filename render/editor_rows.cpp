@@ -13,6 +13,23 @@ int firstMultipleFrom(int from, int step) { return (from + step - 1) / step * st
 // positions, grey on odd ones.
 Rgb dotAt(int along, Rgb dot) { return along % 2 ? kGridGrey : dot; }
 
+// Overwrites the screen line `out` (positions x0 .. x1) the way horizontal
+// grid lines cross it: a pixel grid line if `pixelRow`, a char grid line
+// between charFrom and charTo. Their dots go between the vertical lines of
+// their own kind and below those of the char grid.
+void crossLine(Rgb* out, int x0, int x1, const OverlayView& v, bool pixelRow, int charFrom, int charTo) {
+  const int s = v.scale;
+  for (int x = x0; x < x1; ++x) {
+    const bool charColumn = v.charGrid && x % (8 * s) == 0;
+    if (charColumn) continue;
+    if (x >= charFrom && x < charTo) {
+      out[x - x0] = dotAt(x, kCharGridDot);
+    } else if (pixelRow && !(v.pixelGrid && x % s == 0)) {
+      out[x - x0] = dotAt(x, kPixelGridDot);
+    }
+  }
+}
+
 }  // namespace
 
 void RenderEditorArea(const RgbImage& composite, const OverlayView& v, ScreenRect area, Rgb* dst,
@@ -21,8 +38,15 @@ void RenderEditorArea(const RgbImage& composite, const OverlayView& v, ScreenRec
   const int x0 = area.x, x1 = area.x + area.width, y0 = area.y, y1 = area.y + area.height;
   const int n = area.width;
   if (n <= 0 || area.height <= 0) return;
-  scratch.resize(2 * static_cast<std::size_t>(n));
+  const std::size_t bytes = sizeof(Rgb) * static_cast<std::size_t>(n);
+  scratch.resize(4 * static_cast<std::size_t>(n));
   Rgb* rows[2] = {scratch.data(), scratch.data() + n};
+  // Where a horizontal grid line crosses a screen line, every pixel it
+  // covers is a grid dot, whatever the picture: the two kinds of line are
+  // built once, from the first magnified line, and copied.
+  Rgb* pixelLine = scratch.data() + 2 * n;
+  Rgb* charLine = scratch.data() + 3 * n;
+  bool gridLinesBuilt = false;
   const bool columns = v.pixelGrid || v.charGrid;
   for (int py = y0 / s; py * s < y1; ++py) {
     // The picture line magnified across the area, then the vertical grid
@@ -33,7 +57,7 @@ void RenderEditorArea(const RgbImage& composite, const OverlayView& v, ScreenRec
       std::fill(rows[0] + (from - x0), rows[0] + (to - x0), src[px]);
     }
     if (columns) {
-      std::memcpy(rows[1], rows[0], sizeof(Rgb) * static_cast<std::size_t>(n));
+      std::memcpy(rows[1], rows[0], bytes);
       const auto dots = [&](int step, Rgb dot) {
         for (int x = firstMultipleFrom(x0, step); x < x1; x += step) {
           rows[0][x - x0] = dot;
@@ -42,13 +66,18 @@ void RenderEditorArea(const RgbImage& composite, const OverlayView& v, ScreenRec
       };
       if (v.pixelGrid) dots(s, kPixelGridDot);
       if (v.charGrid) dots(8 * s, kCharGridDot);
+      if (!gridLinesBuilt) {
+        std::memcpy(pixelLine, rows[0], bytes);
+        crossLine(pixelLine, x0, x1, v, true, 0, 0);
+        std::memcpy(charLine, rows[0], bytes);
+        crossLine(charLine, x0, x1, v, false, 0, 256 * s);
+        gridLinesBuilt = true;
+      }
     }
     const int lineEnd = std::min(y1, (py + 1) * s);
     for (int y = std::max(y0, py * s); y < lineEnd; ++y) {
-      Rgb* out = dst + static_cast<std::ptrdiff_t>(y - y0) * stride;
-      std::memcpy(out, rows[columns ? y % 2 : 0], sizeof(Rgb) * static_cast<std::size_t>(n));
-      // A horizontal grid line crosses this screen line: its dots go between
-      // the vertical lines of its own kind and below those of the char grid.
+      // A horizontal grid line crosses this screen line if it is the first
+      // of a picture line (pixel grid) or of a cell (char grid).
       const bool pixelRow = v.pixelGrid && y % s == 0;
       int charFrom = 0, charTo = 0;  // the char grid line's extent, if any
       if (v.charGrid && h != 1 && y % (h * s) == 0) charTo = 256 * s;
@@ -57,16 +86,10 @@ void RenderEditorArea(const RgbImage& composite, const OverlayView& v, ScreenRec
         charFrom = y % (8 * s) == 0 ? 0 : 64 * s;
         charTo = y % (8 * s) == 0 ? 256 * s : 192 * s;
       }
-      if (!pixelRow && charFrom >= charTo) continue;
-      for (int x = x0; x < x1; ++x) {
-        const bool charColumn = v.charGrid && x % (8 * s) == 0;
-        if (charColumn) continue;
-        if (x >= charFrom && x < charTo) {
-          out[x - x0] = dotAt(x, kCharGridDot);
-        } else if (pixelRow && !(v.pixelGrid && x % s == 0)) {
-          out[x - x0] = dotAt(x, kPixelGridDot);
-        }
-      }
+      Rgb* out = dst + static_cast<std::ptrdiff_t>(y - y0) * stride;
+      std::memcpy(out, pixelRow ? pixelLine : rows[columns ? y % 2 : 0], bytes);
+      const int from = std::max(x0, charFrom), to = std::min(x1, charTo);
+      if (from < to) std::memcpy(out + (from - x0), charLine + (from - x0), sizeof(Rgb) * std::size_t(to - from));
     }
   }
 }
