@@ -137,7 +137,7 @@ CellRect cellRectOf(int cellHeight, int column, int cellRow) {
 }
 
 void ComposePicture(const Picture& pic, const ColourTables& t, ComposedImages& out) {
-  if (compose_detail::WideKernelAvailable())
+  if (compose_detail::WideKernelAvailable(out))
     compose_detail::ComposePictureWide(pic, t, out);
   else
     compose_detail::ComposePicturePortable(pic, t, out);
@@ -147,7 +147,7 @@ CellRect ComposeCell(const Picture& pic, const ColourTables& t, ComposedImages& 
                      int cellRow) {
   const CellRect r = cellRectOf(pic.cellHeight(), column, cellRow);
   if (column < 0 || column >= kColumns || r.y < 0 || r.y + r.height > kLines) return {0, 0, 0, 0};
-  if (compose_detail::WideKernelAvailable())
+  if (compose_detail::WideKernelAvailable(out))
     compose_detail::ComposeCellWide(pic, t, out, column, r);
   else
     compose_detail::ComposeCellPortable(pic, t, out, column, r);

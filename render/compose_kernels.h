@@ -28,9 +28,10 @@ void ComposePicturePortable(const Picture& pic, const ColourTables& t, ComposedI
 void ComposeCellPortable(const Picture& pic, const ColourTables& t, ComposedImages& out, int column,
                          const CellRect& r);
 
-// False where the wide kernel is not built or the processor lacks AVX2;
-// the wide entry points must then not be called.
-bool WideKernelAvailable();
+// False where the wide kernel is not built, the processor lacks AVX2 or
+// `out` is not of the usual sizes; the wide entry points must then not be
+// called.
+bool WideKernelAvailable(const ComposedImages& out);
 void ComposePictureWide(const Picture& pic, const ColourTables& t, ComposedImages& out);
 void ComposeCellWide(const Picture& pic, const ColourTables& t, ComposedImages& out, int column,
                      const CellRect& r);

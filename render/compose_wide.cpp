@@ -30,10 +30,15 @@ CS_WIDE inline __m256i cellVector(const CellPaint& cp) {
   return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&cp));
 }
 
+// Pixels from one preview line to the next: a constant, so the second line
+// costs the kernel no register (the wide entry points check the width).
+constexpr std::ptrdiff_t kPreviewStride = 512;
+
 // Paints one line of a byte column: the mix into `c` and, each pixel twice
-// across, into the preview lines `v0` and `v1`; each screen's own colours
-// into `z0` and `z1` unless they are null.
-CS_WIDE inline void paintLine(__m256i cell, uint8_t b0, uint8_t b1, Rgb* c, Rgb* v0, Rgb* v1, Rgb* z0, Rgb* z1) {
+// across, into the preview's lines `v0` and the one below it; each screen's
+// own colours into `z0` and `z1` unless they are null.
+CS_WIDE inline void paintLine(__m256i cell, uint8_t b0, uint8_t b1, Rgb* c, Rgb* v0, Rgb* z0, Rgb* z1) {
+  Rgb* v1 = v0 + kPreviewStride;
   const __m256i k0 = bitsOf(b0), k1 = bitsOf(b1);
   const __m256i m = _mm256_permutevar8x32_epi32(cell, _mm256_or_si256(_mm256_add_epi32(k0, k0), k1));
   store(c, m);
@@ -51,9 +56,10 @@ CS_WIDE inline void paintLine(__m256i cell, uint8_t b0, uint8_t b1, Rgb* c, Rgb*
 
 // The addresses of one picture line in every image, read once: the vector
 // stores may alias anything, so the compiler would otherwise reload them.
+// Screen 1's pixels are a constant distance after screen 0's.
 struct LineTargets {
-  const uint8_t *b0, *b1;
-  Rgb *c, *z0, *z1, *v0, *v1;
+  const uint8_t* b0;
+  Rgb *c, *z0, *z1, *v0;
 };
 
 // Paints columns [from, to) of one line. With `Fresh` the line starts their
@@ -74,8 +80,8 @@ CS_WIDE inline void paintColumns(const Picture& pic, const ColourTables& t, int 
     } else {
       cell = cellVector(cells[column]);
     }
-    paintLine(cell, l.b0[column * kLines], l.b1[column * kLines], l.c + 8 * column,
-              l.v0 + 16 * column, l.v1 + 16 * column, l.z0 + 8 * column, l.z1 + 8 * column);
+    paintLine(cell, l.b0[column * kLines], l.b0[kPixelPlaneSize + column * kLines], l.c + 8 * column,
+              l.v0 + 16 * column, l.z0 + 8 * column, l.z1 + 8 * column);
   }
 }
 
@@ -89,9 +95,9 @@ CS_WIDE inline void paintColumns(bool fresh, const Picture& pic, const ColourTab
 
 }  // namespace
 
-bool WideKernelAvailable() {
+bool WideKernelAvailable(const ComposedImages& out) {
   static const bool available = __builtin_cpu_supports("avx2");
-  return available;
+  return available && out.preview.width() == kPreviewStride;
 }
 
 CS_WIDE void ComposePictureWide(const Picture& pic, const ColourTables& t, ComposedImages& out) {
@@ -103,10 +109,8 @@ CS_WIDE void ComposePictureWide(const Picture& pic, const ColourTables& t, Compo
   for (int y = 0; y < kLines; ++y) {
     const bool innerStart = (y & (h - 1)) == 0;
     const bool outerStart = h == 1 ? (y & 7) == 0 : innerStart;
-    const LineTargets l{pic.pixels(0) + pixelIndex(0, y), pic.pixels(1) + pixelIndex(0, y),
-                        out.composite.row(y),             out.screen0.row(y),
-                        out.screen1.row(y),               out.preview.row(2 * y),
-                        out.preview.row(2 * y + 1)};
+    const LineTargets l{pic.pixels(0) + pixelIndex(0, y), out.composite.row(y), out.screen0.row(y),
+                        out.screen1.row(y), out.preview.row(2 * y)};
     paintColumns(outerStart, pic, t, y, 0, 8, cells, l);
     paintColumns(innerStart, pic, t, y, 8, 24, cells, l);
     paintColumns(outerStart, pic, t, y, 24, kColumns, cells, l);
@@ -118,8 +122,7 @@ CS_WIDE void ComposeCellWide(const Picture& pic, const ColourTables& t, Composed
   const __m256i cell = cellVector(cellPaint(pic, t, attrIndex(column, r.y)));
   for (int y = r.y; y < r.y + r.height; ++y)
     paintLine(cell, pic.pixels(0)[pixelIndex(column, y)], pic.pixels(1)[pixelIndex(column, y)],
-              out.composite.row(y) + 8 * column, out.preview.row(2 * y) + 16 * column,
-              out.preview.row(2 * y + 1) + 16 * column, nullptr, nullptr);
+              out.composite.row(y) + 8 * column, out.preview.row(2 * y) + 16 * column, nullptr, nullptr);
 }
 
 }  // namespace cs::compose_detail
@@ -128,7 +131,7 @@ CS_WIDE void ComposeCellWide(const Picture& pic, const ColourTables& t, Composed
 
 namespace cs::compose_detail {
 
-bool WideKernelAvailable() { return false; }
+bool WideKernelAvailable(const ComposedImages&) { return false; }
 void ComposePictureWide(const Picture& pic, const ColourTables& t, ComposedImages& out) {
   ComposePicturePortable(pic, t, out);
 }
