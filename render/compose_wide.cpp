@@ -22,12 +22,20 @@ CS_WIDE inline __m256i bitsOf(uint8_t b) {
 
 CS_WIDE inline void store(Rgb* dst, __m256i v) { _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst), v); }
 
-// A cell's eight colours in one vector, in CellPaint's order: the four
-// mixes by (screen 0 bit, screen 1 bit), then screen 0's two colours, then
-// screen 1's. A pixel's colour is the lane its bits index.
-CS_WIDE inline __m256i cellVector(const CellPaint& cp) {
-  static_assert(sizeof(CellPaint) == sizeof(__m256i));
-  return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&cp));
+// The eight colours of the cell whose attribute entry is at `attr`, in one
+// vector in CellPaint's order: the four mixes by (screen 0 bit, screen 1
+// bit), then screen 0's two colours, then screen 1's. A pixel's colour is
+// the lane its bits index. Built in a register: reading eight separate
+// stores back as one vector would stall. Screen 1's attributes are a
+// constant distance after screen 0's.
+CS_WIDE inline __m256i cellColours(const Picture& pic, const ColourTables& t, int attr) {
+  const uint8_t* a = pic.attrs(0) + attr;
+  const unsigned i0 = safeIndex(a[0]), p0 = safeIndex(a[1]);
+  const unsigned i1 = safeIndex(a[kAttrPlaneSize]), p1 = safeIndex(a[kAttrPlaneSize + 1]);
+  const Rgb* mix = t.mix.cells.data();
+  const Rgb* zx = t.zx.data();
+  return _mm256_setr_epi32(int(mix[i0 * 16 + i1]), int(mix[i0 * 16 + p1]), int(mix[p0 * 16 + i1]),
+                           int(mix[p0 * 16 + p1]), int(zx[i0]), int(zx[p0]), int(zx[i1]), int(zx[p1]));
 }
 
 // Pixels from one preview line to the next: a constant, so the second line
@@ -62,35 +70,19 @@ struct LineTargets {
   Rgb *c, *z0, *z1, *v0;
 };
 
-// Paints columns [from, to) of one line. With `Fresh` the line starts their
-// cells: their colours are looked up here, in the same loop, so the lookups
-// overlap the stores, and kept in `cells` for the cells' later lines.
-template <bool Fresh>
-CS_WIDE inline void paintColumns(const Picture& pic, const ColourTables& t, int y, int from, int to,
-                                 CellPaint* cells, const LineTargets& l) {
-  for (int column = from; column < to; ++column) {
-    __m256i cell;
-    if constexpr (Fresh) {
-      // Built in a register and stored whole: reading back eight separate
-      // stores as one vector would stall.
-      const CellPaint cp = cellPaint(pic, t, attrIndex(column, y));
-      cell = _mm256_setr_epi32(int(cp.mix[0]), int(cp.mix[1]), int(cp.mix[2]), int(cp.mix[3]), int(cp.z0[0]),
-                               int(cp.z0[1]), int(cp.z1[0]), int(cp.z1[1]));
-      _mm256_storeu_si256(reinterpret_cast<__m256i*>(&cells[column]), cell);
-    } else {
-      cell = cellVector(cells[column]);
-    }
-    paintLine(cell, l.b0[column * kLines], l.b0[kPixelPlaneSize + column * kLines], l.c + 8 * column,
-              l.v0 + 16 * column, l.z0 + 8 * column, l.z1 + 8 * column);
-  }
+// Looks up the colours of the cells that start on line `y` in columns
+// [from, to): apart from the painting, whose loop then has few enough
+// values to keep all of them in registers.
+CS_WIDE inline void startCells(const Picture& pic, const ColourTables& t, int y, int from, int to,
+                               __m256i* cells) {
+  for (int column = from; column < to; ++column) cells[column] = cellColours(pic, t, attrIndex(column, y));
 }
 
-CS_WIDE inline void paintColumns(bool fresh, const Picture& pic, const ColourTables& t, int y, int from, int to,
-                                 CellPaint* cells, const LineTargets& l) {
-  if (fresh)
-    paintColumns<true>(pic, t, y, from, to, cells, l);
-  else
-    paintColumns<false>(pic, t, y, from, to, cells, l);
+// Paints the whole line from the cells' colours.
+CS_WIDE inline void paintColumns(const __m256i* cells, const LineTargets& l) {
+  const uint8_t* pixels = l.b0;
+  for (int i = 0; i < 8 * kColumns; i += 8, pixels += kLines)
+    paintLine(cells[i / 8], pixels[0], pixels[kPixelPlaneSize], l.c + i, l.v0 + 2 * i, l.z0 + i, l.z1 + i);
 }
 
 }  // namespace
@@ -105,21 +97,22 @@ CS_WIDE void ComposePictureWide(const Picture& pic, const ColourTables& t, Compo
   // Line by line, every image written in address order. A cell's colours
   // are looked up at its first line (h is a power of two); at height 1 the
   // outer columns keep 8-line cells.
-  CellPaint cells[kColumns];
+  __m256i cells[kColumns];
   for (int y = 0; y < kLines; ++y) {
     const bool innerStart = (y & (h - 1)) == 0;
     const bool outerStart = h == 1 ? (y & 7) == 0 : innerStart;
     const LineTargets l{pic.pixels(0) + pixelIndex(0, y), out.composite.row(y), out.screen0.row(y),
                         out.screen1.row(y), out.preview.row(2 * y)};
-    paintColumns(outerStart, pic, t, y, 0, 8, cells, l);
-    paintColumns(innerStart, pic, t, y, 8, 24, cells, l);
-    paintColumns(outerStart, pic, t, y, 24, kColumns, cells, l);
+    if (outerStart) startCells(pic, t, y, 0, 8, cells);
+    if (innerStart) startCells(pic, t, y, 8, 24, cells);
+    if (outerStart) startCells(pic, t, y, 24, kColumns, cells);
+    paintColumns(cells, l);
   }
 }
 
 CS_WIDE void ComposeCellWide(const Picture& pic, const ColourTables& t, ComposedImages& out, int column,
                              const CellRect& r) {
-  const __m256i cell = cellVector(cellPaint(pic, t, attrIndex(column, r.y)));
+  const __m256i cell = cellColours(pic, t, attrIndex(column, r.y));
   for (int y = r.y; y < r.y + r.height; ++y)
     paintLine(cell, pic.pixels(0)[pixelIndex(column, y)], pic.pixels(1)[pixelIndex(column, y)],
               out.composite.row(y) + 8 * column, out.preview.row(2 * y) + 16 * column, nullptr, nullptr);
