@@ -1,5 +1,6 @@
 #include "app/ui/status_bar.h"
 
+#include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -78,15 +79,28 @@ void StatusBar::paintEvent(QPaintEvent* event) {
     if (event->region().intersects(f->geometry())) p.drawImage(f->geometry().topLeft(), textImage(*f));
 }
 
+void StatusBar::changeEvent(QEvent* event) {
+  const QEvent::Type t = event->type();
+  if (t == QEvent::PaletteChange || t == QEvent::FontChange || t == QEvent::StyleChange) {
+    textImages_.clear();
+    update();
+  }
+  QWidget::changeEvent(event);
+}
+
 const QImage& StatusBar::textImage(const StatusField& field) {
   // The value fields share one size and the caption's text is its own, so
   // the text alone is the key. The positions shown are a few hundred texts
   // at most, but the cache is bounded all the same.
+  const qreal ratio = devicePixelRatioF();
+  if (ratio != textImagesRatio_) {
+    textImages_.clear();
+    textImagesRatio_ = ratio;
+  }
   const QString& key = field.text();
   auto it = textImages_.find(key);
   if (it != textImages_.end()) return *it;
   if (textImages_.size() > 4096) textImages_.clear();
-  const qreal ratio = devicePixelRatioF();
   QImage img(field.size() * ratio, QImage::Format_RGB32);
   img.setDevicePixelRatio(ratio);
   img.fill(palette().color(QPalette::Window));

@@ -43,6 +43,8 @@ class StatusBar : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // A new palette, font or style draws the texts anew.
+  void changeEvent(QEvent* event) override;
 
  private:
   // The field's text as the bar shows it, drawn once per distinct text:
@@ -50,6 +52,7 @@ class StatusBar : public QWidget {
   const QImage& textImage(const StatusField& field);
 
   QHash<QString, QImage> textImages_;
+  qreal textImagesRatio_ = 0;  // the device pixel ratio they were drawn for
   StatusField* caption_;
   std::array<QWidget*, 4> colours_{};
   std::array<Rgb, 4> shown_{};

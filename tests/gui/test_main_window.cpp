@@ -33,6 +33,26 @@ class MainWindowTest : public QObject {
     QCOMPARE(s->w().objectName(), QString("Form1"));
   }
 
+  // The bar paints its texts from images it keeps: a new palette must not
+  // leave them in the old colours.
+  void statusTextsFollowAPaletteChange() {
+    auto s = start();
+    QWidget* bar = s->find("Panel_StatusBar_1");
+    const QRect caption = s->find("Label5")->geometry();
+    const auto hasRed = [&] {
+      const QImage img = bar->grab(caption).toImage();
+      for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+          if (qRed(img.pixel(x, y)) > 200 && qGreen(img.pixel(x, y)) < 60) return true;
+      return false;
+    };
+    QVERIFY(!hasRed());
+    QPalette pal = bar->palette();
+    pal.setColor(QPalette::WindowText, Qt::red);
+    bar->setPalette(pal);
+    QVERIFY(hasRed());
+  }
+
   void toolbarKeysSitWhereTheirPositionsSay() {
     auto s = start();
     QCOMPARE(s->find("Panel_Instruments")->height(), 41);
