@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "bench/editor_scene.h"
@@ -27,29 +28,30 @@ void BM_ComposePicture(benchmark::State& state) {
 }
 BENCHMARK(BM_ComposePicture)->Arg(8)->Arg(4)->Arg(2)->Arg(1);
 
-void BM_MemcpyComposeBytes(benchmark::State& state) {
-  std::vector<char> src(kComposeBytes, 1), dst(kComposeBytes);
+// The floors, for state.range(0) bytes: a copy, and what a user's machine
+// must at least do, a write of every byte once.
+void BM_MemcpyBytes(benchmark::State& state) {
+  const auto n = size_t(state.range(0));
+  std::vector<char> src(n, 1), dst(n);
   for (auto _ : state) {
-    std::memcpy(dst.data(), src.data(), kComposeBytes);
+    std::memcpy(dst.data(), src.data(), n);
     benchmark::DoNotOptimize(dst.data());
     benchmark::ClobberMemory();
   }
-  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(kComposeBytes));
 }
-BENCHMARK(BM_MemcpyComposeBytes);
+BENCHMARK(BM_MemcpyBytes)->Arg(kComposeBytes)->Arg(kCellBytes);
 
-// What a user's machine must at least do: write every byte once.
-void BM_MemsetComposeBytes(benchmark::State& state) {
-  std::vector<char> dst(kComposeBytes);
+void BM_MemsetBytes(benchmark::State& state) {
+  const auto n = size_t(state.range(0));
+  std::vector<char> dst(n);
   char v = 0;
   for (auto _ : state) {
-    std::memset(dst.data(), ++v, kComposeBytes);
+    std::memset(dst.data(), ++v, n);
     benchmark::DoNotOptimize(dst.data());
     benchmark::ClobberMemory();
   }
-  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(kComposeBytes));
 }
-BENCHMARK(BM_MemsetComposeBytes);
+BENCHMARK(BM_MemsetBytes)->Arg(kComposeBytes)->Arg(kCellBytes);
 
 void BM_ComposeCell(benchmark::State& state) {
   const cs::Picture pic = cs::bench::RandomPicture(1, 1);
@@ -65,39 +67,16 @@ void BM_ComposeCell(benchmark::State& state) {
 }
 BENCHMARK(BM_ComposeCell);
 
-void BM_MemcpyCellBytes(benchmark::State& state) {
-  std::vector<char> src(kCellBytes, 1), dst(kCellBytes);
-  for (auto _ : state) {
-    std::memcpy(dst.data(), src.data(), kCellBytes);
-    benchmark::DoNotOptimize(dst.data());
-    benchmark::ClobberMemory();
-  }
-}
-BENCHMARK(BM_MemcpyCellBytes);
-
-void BM_MemsetCellBytes(benchmark::State& state) {
-  std::vector<char> dst(kCellBytes);
-  char v = 0;
-  for (auto _ : state) {
-    std::memset(dst.data(), ++v, kCellBytes);
-    benchmark::DoNotOptimize(dst.data());
-    benchmark::ClobberMemory();
-  }
-}
-BENCHMARK(BM_MemsetCellBytes);
-
-const cs::bench::RegisterRatio r1("BM_ComposePicture/1", "BM_MemcpyComposeBytes",
-                                  "ComposePicture 8x1 / memcpy of its bytes");
-const cs::bench::RegisterRatio r8w("BM_ComposePicture/8", "BM_MemsetComposeBytes",
-                                   "ComposePicture 8x8 / memset of its bytes");
-const cs::bench::RegisterRatio r4w("BM_ComposePicture/4", "BM_MemsetComposeBytes",
-                                   "ComposePicture 8x4 / memset of its bytes");
-const cs::bench::RegisterRatio r2w("BM_ComposePicture/2", "BM_MemsetComposeBytes",
-                                   "ComposePicture 8x2 / memset of its bytes");
-const cs::bench::RegisterRatio r1w("BM_ComposePicture/1", "BM_MemsetComposeBytes",
-                                   "ComposePicture 8x1 / memset of its bytes");
-const cs::bench::RegisterRatio r2("BM_ComposeCell", "BM_MemcpyCellBytes",
-                                  "one-cell update / memcpy of its bytes");
-const cs::bench::RegisterRatio rcw("BM_ComposeCell", "BM_MemsetCellBytes", "one-cell update / memset of its bytes");
+const bool registered = [] {
+  const std::string copy = "BM_MemcpyBytes/", write = "BM_MemsetBytes/";
+  const std::string picture = std::to_string(kComposeBytes), cell = std::to_string(kCellBytes);
+  cs::bench::RegisterRatio("BM_ComposePicture/1", copy + picture, "ComposePicture 8x1 / memcpy of its bytes");
+  for (const char* h : {"8", "4", "2", "1"})
+    cs::bench::RegisterRatio(std::string("BM_ComposePicture/") + h, write + picture,
+                             std::string("ComposePicture 8x") + h + " / memset of its bytes");
+  cs::bench::RegisterRatio("BM_ComposeCell", copy + cell, "one-cell update / memcpy of its bytes");
+  cs::bench::RegisterRatio("BM_ComposeCell", write + cell, "one-cell update / memset of its bytes");
+  return true;
+}();
 
 }  // namespace
