@@ -44,6 +44,12 @@ std::vector<uint8_t> screenOf(const std::vector<uint8_t>& file, std::size_t pixe
 class Zxsnap : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { ASSERT_EQ(libspectrum_init(), LIBSPECTRUM_ERROR_NONE); }
+  // Writes `pic` as `name`, runs the tool on it and returns the snapshot's bytes.
+  std::vector<uint8_t> snapshotOf(const Picture& pic, const std::string& name) {
+    EXPECT_TRUE(WriteMgFile(dir.file(name), pic).ok());
+    EXPECT_EQ(zxsnap(dir.file(name) + " " + dir.file("p.szx")), 0);
+    return ReadBytes(dir.file("p.szx"));
+  }
   ScratchDir dir;
 };
 
@@ -52,10 +58,8 @@ class Zxsnap : public ::testing::Test {
 TEST_F(Zxsnap, BanksHoldTheScreensOfThePictureFileAndTheViewerStartsWithItsBorders) {
   for (unsigned seed : {1u, 2u, 3u}) {
     const Picture pic = RandomPicture(seed, 8);
-    ASSERT_TRUE(WriteMgFile(dir.file("p.mg8"), pic).ok());
-    ASSERT_EQ(zxsnap(dir.file("p.mg8") + " " + dir.file("p.szx")), 0);
+    Snapshot s(snapshotOf(pic, "p.mg8"));
     const std::vector<uint8_t> file = ReadBytes(dir.file("p.mg8"));
-    Snapshot s(ReadBytes(dir.file("p.szx")));
     EXPECT_EQ(libspectrum_snap_machine(s.snap), LIBSPECTRUM_MACHINE_PENT);
     EXPECT_EQ(s.bank(5, 6912), screenOf(file, 256, 12544)) << "seed " << seed;
     EXPECT_EQ(s.bank(7, 6912), screenOf(file, 6400, 13312)) << "seed " << seed;
@@ -74,9 +78,8 @@ TEST_F(Zxsnap, BanksHoldTheScreensOfThePictureFileAndTheViewerStartsWithItsBorde
 TEST_F(Zxsnap, SmallerCellHeightsShowEachCellsFirstLineAsAnEightByEightCell) {
   for (int h : {4, 2, 1}) {
     const Picture pic = RandomPicture(10u + unsigned(h), h);
-    ASSERT_TRUE(WriteMgFile(dir.file("p.mg"), pic).ok());
-    ASSERT_EQ(zxsnap(dir.file("p.mg") + " " + dir.file("p.szx")), 0);
-    Snapshot s(ReadBytes(dir.file("p.szx")));
+    Snapshot s(snapshotOf(pic, "p.mg"));
+
     for (int screen : {0, 1}) {
       const std::vector<uint8_t> bank = s.bank(screen ? 7 : 5, 6912);
       ASSERT_EQ(bank.size(), 6912u);
@@ -104,9 +107,8 @@ TEST_F(Zxsnap, WritesItsRomAndRefusesWhatIsNoPicture) {
 
 TEST_F(Zxsnap, EightByOnePicturesCarryEveryLinesCentralAttributesForTheViewer) {
   const Picture pic = RandomPicture(21u, 1);
-  ASSERT_TRUE(WriteMgFile(dir.file("p.mg1"), pic).ok());
-  ASSERT_EQ(zxsnap(dir.file("p.mg1") + " " + dir.file("p.szx")), 0);
-  Snapshot s(ReadBytes(dir.file("p.szx")));
+  Snapshot s(snapshotOf(pic, "p.mg1"));
+
   for (int screen : {0, 1}) {
     // Bank 0 holds screen 0's stream, bank 7 screen 1's after its screen;
     // either is at 0xC000 while its screen is shown.
@@ -127,9 +129,8 @@ TEST_F(Zxsnap, EightByOnePicturesCarryEveryLinesCentralAttributesForTheViewer) {
 TEST_F(Zxsnap, EightByFourAndEightByTwoPicturesCarryEveryCellRowsAttributesForTheViewer) {
   for (int h : {4, 2}) {
     const Picture pic = RandomPicture(20u + unsigned(h), h);
-    ASSERT_TRUE(WriteMgFile(dir.file("p.mg"), pic).ok());
-    ASSERT_EQ(zxsnap(dir.file("p.mg") + " " + dir.file("p.szx")), 0);
-    Snapshot s(ReadBytes(dir.file("p.szx")));
+    Snapshot s(snapshotOf(pic, "p.mg"));
+
     for (int screen : {0, 1}) {
       const std::vector<uint8_t> bank = s.bank(screen ? 7 : 0, 16384);
       ASSERT_EQ(bank.size(), 16384u);
