@@ -26,16 +26,11 @@ CS_WIDE inline void store(Rgb* dst, __m256i v) { _mm256_storeu_si256(reinterpret
 // vector in CellPaint's order: the four mixes by (screen 0 bit, screen 1
 // bit), then screen 0's two colours, then screen 1's. A pixel's colour is
 // the lane its bits index. Built in a register: reading eight separate
-// stores back as one vector would stall. Screen 1's attributes are a
-// constant distance after screen 0's.
+// stores back as one vector would stall.
 CS_WIDE inline __m256i cellColours(const Picture& pic, const ColourTables& t, int attr) {
-  const uint8_t* a = pic.attrs(0) + attr;
-  const unsigned i0 = safeIndex(a[0]), p0 = safeIndex(a[1]);
-  const unsigned i1 = safeIndex(a[kAttrPlaneSize]), p1 = safeIndex(a[kAttrPlaneSize + 1]);
-  const Rgb* mix = t.mix.cells.data();
-  const Rgb* zx = t.zx.data();
-  return _mm256_setr_epi32(int(mix[i0 * 16 + i1]), int(mix[i0 * 16 + p1]), int(mix[p0 * 16 + i1]),
-                           int(mix[p0 * 16 + p1]), int(zx[i0]), int(zx[p0]), int(zx[i1]), int(zx[p1]));
+  const CellPaint cp = cellPaint(pic, t, attr);
+  return _mm256_setr_epi32(int(cp.mix[0]), int(cp.mix[1]), int(cp.mix[2]), int(cp.mix[3]), int(cp.z0[0]),
+                           int(cp.z0[1]), int(cp.z1[0]), int(cp.z1[1]));
 }
 
 // Pixels from one preview line to the next: a constant, so the second line
