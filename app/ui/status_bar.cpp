@@ -49,7 +49,6 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
     c->setPalette(pal);
     colours_[static_cast<size_t>(i)] = c;
   }
-  shown_.fill(rgb(0, 0, 0));
   const auto field = [this](const char* name, const char* text, int i) {
     return new StatusField(name, text, QRect(kFieldsLeft + kFieldStep * i, kTop, kFieldWidth, kHeight), this);
   };
@@ -61,8 +60,7 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
 
 void StatusBar::setCellColours(const std::array<Rgb, 4>& colours) {
   for (size_t i = 0; i < 4; ++i) {
-    if (colours[i] == shown_[i]) continue;
-    shown_[i] = colours[i];
+    if (colours_[i]->palette().color(QPalette::Window).rgb() == colours[i]) continue;
     QPalette pal = colours_[i]->palette();
     pal.setColor(QPalette::Window, QColor::fromRgb(colours[i]));
     colours_[i]->setPalette(pal);

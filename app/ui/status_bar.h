@@ -55,7 +55,6 @@ class StatusBar : public QWidget {
   qreal textImagesRatio_ = 0;  // the device pixel ratio they were drawn for
   StatusField* caption_;
   std::array<QWidget*, 4> colours_{};
-  std::array<Rgb, 4> shown_{};
   StatusField* ax_;
   StatusField* ay_;
   StatusField* bx_;
