@@ -9,24 +9,15 @@ namespace {
 
 int firstMultipleFrom(int from, int step) { return (from + step - 1) / step * step; }
 
-// The grid dot of a line at position `along` of it: the dot colour on even
-// positions, grey on odd ones.
-Rgb dotAt(int along, Rgb dot) { return along % 2 ? kGridGrey : dot; }
-
-// Overwrites the screen line `out` (positions x0 .. x1) the way horizontal
-// grid lines cross it: a pixel grid line if `pixelRow`, a char grid line
-// between charFrom and charTo. Their dots go between the vertical lines of
-// their own kind and below those of the char grid.
-void crossLine(Rgb* out, int x0, int x1, const OverlayView& v, bool pixelRow, int charFrom, int charTo) {
-  const int s = v.scale;
+// Lays a horizontal grid line's dots over `line` (positions x0 .. x1):
+// every position that is not a multiple of `step` (where the vertical lines
+// of the same kind, or the char grid's, stay on top) gets the dot colour on
+// even positions and grey on odd ones.
+void dotsBetween(Rgb* line, int x0, int x1, int step, Rgb dot) {
+  int k = x0 % step;
   for (int x = x0; x < x1; ++x) {
-    const bool charColumn = v.charGrid && x % (8 * s) == 0;
-    if (charColumn) continue;
-    if (x >= charFrom && x < charTo) {
-      out[x - x0] = dotAt(x, kCharGridDot);
-    } else if (pixelRow && !(v.pixelGrid && x % s == 0)) {
-      out[x - x0] = dotAt(x, kPixelGridDot);
-    }
+    if (k != 0) line[x - x0] = x % 2 ? kGridGrey : dot;
+    k = k + 1 == step ? 0 : k + 1;
   }
 }
 
@@ -67,10 +58,14 @@ void RenderEditorArea(const RgbImage& composite, const OverlayView& v, ScreenRec
       if (v.pixelGrid) dots(s, kPixelGridDot);
       if (v.charGrid) dots(8 * s, kCharGridDot);
       if (!gridLinesBuilt) {
-        std::memcpy(pixelLine, rows[0], bytes);
-        crossLine(pixelLine, x0, x1, v, true, 0, 0);
-        std::memcpy(charLine, rows[0], bytes);
-        crossLine(charLine, x0, x1, v, false, 0, 256 * s);
+        if (v.pixelGrid) {
+          std::memcpy(pixelLine, rows[0], bytes);
+          dotsBetween(pixelLine, x0, x1, s, kPixelGridDot);
+        }
+        if (v.charGrid) {
+          std::memcpy(charLine, rows[0], bytes);
+          dotsBetween(charLine, x0, x1, 8 * s, kCharGridDot);
+        }
         gridLinesBuilt = true;
       }
     }
