@@ -110,8 +110,7 @@ int main(int argc, char** argv) { return RunCheck(argc, argv, check); }
 int check() {
   const QString sample = QFileInfo(kSample).absoluteFilePath();
   cs::EditorState expect;
-  if (cs::FileError e = cs::LoadMgFile(sample.toStdString(), expect.picture))
-    fail("sample: " + QString::fromStdString(e.text()));
+  expect.picture = LoadSample(sample);
   const cs::Picture original = expect.picture;
   const int h = expect.picture.cellHeight();
   QTemporaryDir out;

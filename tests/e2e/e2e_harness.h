@@ -21,6 +21,7 @@
 #include <random>
 #include <vector>
 
+#include "formats/formats.h"
 #include "model/rgb_image.h"
 
 namespace cs::e2e {
@@ -31,6 +32,13 @@ struct Failure {
   QString why;
 };
 [[noreturn]] inline void fail(const QString& why) { throw Failure{why}; }
+
+// The sample picture at `path`, or the check fails.
+inline cs::Picture LoadSample(const QString& path) {
+  cs::Picture pic;
+  if (cs::FileError e = cs::LoadMgFile(path.toStdString(), pic)) fail("sample: " + QString::fromStdString(e.text()));
+  return pic;
+}
 
 struct Screen {
   int width = 0, height = 0;

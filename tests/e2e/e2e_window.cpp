@@ -35,9 +35,7 @@ int main(int argc, char** argv) {
 
 int check() {
   const QString sample = QFileInfo(kSample).absoluteFilePath();
-  cs::Picture pic;
-  if (cs::FileError e = cs::LoadMgFile(sample.toStdString(), pic))
-    fail("sample: " + QString::fromStdString(e.text()));
+  const cs::Picture pic = LoadSample(sample);
   cs::ComposedImages images;
   cs::ComposePicture(pic, cs::ColourTables{}, images);
   const int h = pic.vertSize;
