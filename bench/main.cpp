@@ -78,10 +78,10 @@ int main(int argc, char** argv) {
     const double median = r[r.size() / 2];
     // Small ratios read better as a fraction of the floor.
     if (median < 0.1)
-      std::printf("  %-48s %7.4f / %7.4f / %7.4fx (1/%.0f)\n", p.label.c_str(), r.front(), median, r.back(),
+      std::printf("  %-56s %7.4f / %7.4f / %7.4fx (1/%.0f)\n", p.label.c_str(), r.front(), median, r.back(),
                   1.0 / median);
     else
-      std::printf("  %-48s %5.2f / %5.2f / %5.2fx\n", p.label.c_str(), r.front(), median, r.back());
+      std::printf("  %-56s %5.2f / %5.2f / %5.2fx\n", p.label.c_str(), r.front(), median, r.back());
   }
   for (const auto& r : cs::bench::reports()) {
     std::printf("\n%s\n", r.title.c_str());
