@@ -1,11 +1,12 @@
 // What the user feels, measured from outside in a real window under Xvfb at
 // 1920 x 1080: the whole editor process's CPU time for one refresh of the
-// viewport (a G press, which toggles the char grid), for one pen point and
-// for a key that does nothing and for a pointer move that paints nothing (the
-// cost of an X event through Qt alone), each against the CPU time a bare Qt program
-// spends repainting the same screen once per key press. Zoom level 4 with
-// the pixel grid on. Every figure is a ratio over several rounds, printed as
-// its minimum, median and maximum.
+// viewport (a G press, which toggles the char grid), for one pen point, for a
+// pointer move over the picture without painting (a frame that repaints only
+// the status bar's fields), for a key that does nothing and for a pointer move
+// that paints nothing (the cost of an X event through Qt alone), each against
+// the CPU time a bare Qt program spends repainting the same screen once per
+// key press. Zoom level 4 with the pixel grid on. Every figure is a ratio over
+// several rounds, printed as its minimum, median and maximum.
 #include <QFile>
 #include <algorithm>
 #include <cstdio>
@@ -41,6 +42,15 @@ double perEvent(qint64 pid, const std::function<void()>& send) {
 void keys(Session& s, const QString& key) {
   QStringList args{"key", "--delay", "25"};
   for (int i = 0; i < kEvents; ++i) args << key;
+  s.tool(args);
+}
+
+// `kEvents` pointer moves to the right of (x, y), 16 screen pixels apart.
+void moves(Session& s, int x, int y) {
+  QStringList args;
+  for (int i = 1; i <= kEvents; ++i)
+    args << "mousemove" << QString::number(x + 16 * i) << QString::number(y) << "sleep"
+         << "0.025";
   s.tool(args);
 }
 
@@ -86,7 +96,7 @@ int check() {
   }
   session.tool({"key", "h"});
 
-  std::vector<double> refresh, pen, idle, idleMove;
+  std::vector<double> refresh, pen, hover, idle, idleMove;
   for (int round = 0; round < kRounds; ++round) {
     session.tool({"windowraise", bare});
     session.tool({"windowfocus", "--sync", bare});
@@ -96,37 +106,22 @@ int check() {
     refresh.push_back(perEvent(editorPid, [&] { keys(session, "g"); }) / floor);
     idle.push_back(perEvent(editorPid, [&] { keys(session, "k"); }) / floor);
     // A pen stroke across the picture, one picture pixel (16 screen pixels)
-    // per move.
+    // per move; the same moves without a button (the status bar follows the
+    // pointer: a frame that paints only its fields); and along the status
+    // bar's empty right end.
     const int y = 400 + 16 * round;
     session.tool({"mousemove", "300", QString::number(y), "mousedown", "1"});
-    pen.push_back(perEvent(editorPid,
-                           [&] {
-                             QStringList args;
-                             for (int i = 1; i <= kEvents; ++i)
-                               args << "mousemove" << QString::number(300 + 16 * i) << QString::number(y)
-                                    << "sleep"
-                                    << "0.025";
-                             session.tool(args);
-                           }) /
-                  floor);
+    pen.push_back(perEvent(editorPid, [&] { moves(session, 300, y); }) / floor);
     session.tool({"mouseup", "1"});
-    // The same moves along the status bar's empty right end.
-    idleMove.push_back(perEvent(editorPid,
-                                [&] {
-                                  QStringList args;
-                                  for (int i = 1; i <= kEvents; ++i)
-                                    args << "mousemove" << QString::number(900 + 16 * i) << "1072"
-                                         << "sleep"
-                                         << "0.025";
-                                  session.tool(args);
-                                }) /
-                       floor);
+    hover.push_back(perEvent(editorPid, [&] { moves(session, 300, y); }) / floor);
+    idleMove.push_back(perEvent(editorPid, [&] { moves(session, 900, 1072); }) / floor);
     std::printf("round %d: bare repaint %.3f ms of CPU per key\n", round + 1, floor);
   }
   std::printf(
       "\nWhole-process CPU per event / a bare program's repaint of the same screen (min median max):\n");
   for (const auto& [label, v] : {std::pair{"refresh of the viewport (G)", refresh},
-                                 std::pair{"pen point", pen}, std::pair{"key that does nothing", idle},
+                                 std::pair{"pen point", pen}, std::pair{"pointer move over the picture", hover},
+                                 std::pair{"key that does nothing", idle},
                                  std::pair{"pointer move painting nothing", idleMove}}) {
     const Spread s = spreadOf(v);
     std::printf("  %-32s %6.2fx %6.2fx %6.2fx\n", label, s.min, s.median, s.max);
