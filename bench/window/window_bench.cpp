@@ -5,8 +5,10 @@
 // the status bar's fields), for a key that does nothing and for a pointer move
 // that paints nothing (the cost of an X event through Qt alone), each against
 // the CPU time a bare Qt program spends repainting the same screen once per
-// key press. Zoom level 4 with the pixel grid on. Every figure is a ratio over
-// several rounds, printed as its minimum, median and maximum.
+// key press. Zoom level 4 with the pixel grid on. The bare program also
+// repaints one small field per pointer move, the least any frame costs, and
+// the pen point is set against that too. Every figure is a ratio over several
+// rounds, printed as its minimum, median and maximum.
 #include <QFile>
 #include <algorithm>
 #include <cstdio>
@@ -96,11 +98,13 @@ int check() {
   }
   session.tool({"key", "h"});
 
-  std::vector<double> refresh, pen, hover, idle, idleMove;
+  std::vector<double> refresh, pen, hover, idle, idleMove, bareField, penToField;
   for (int round = 0; round < kRounds; ++round) {
     session.tool({"windowraise", bare});
     session.tool({"windowfocus", "--sync", bare});
     const double floor = perEvent(barePid, [&] { keys(session, "g"); });
+    const double field = perEvent(barePid, [&] { moves(session, 300, 400); });
+    bareField.push_back(field / floor);
     session.tool({"windowraise", editor});
     session.tool({"windowfocus", "--sync", editor});
     refresh.push_back(perEvent(editorPid, [&] { keys(session, "g"); }) / floor);
@@ -111,7 +115,9 @@ int check() {
     // bar's empty right end.
     const int y = 400 + 16 * round;
     session.tool({"mousemove", "300", QString::number(y), "mousedown", "1"});
-    pen.push_back(perEvent(editorPid, [&] { moves(session, 300, y); }) / floor);
+    const double penPoint = perEvent(editorPid, [&] { moves(session, 300, y); });
+    pen.push_back(penPoint / floor);
+    penToField.push_back(penPoint / field);
     session.tool({"mouseup", "1"});
     hover.push_back(perEvent(editorPid, [&] { moves(session, 300, y); }) / floor);
     idleMove.push_back(perEvent(editorPid, [&] { moves(session, 900, 1072); }) / floor);
@@ -122,9 +128,13 @@ int check() {
   for (const auto& [label, v] : {std::pair{"refresh of the viewport (G)", refresh},
                                  std::pair{"pen point", pen}, std::pair{"pointer move over the picture", hover},
                                  std::pair{"key that does nothing", idle},
-                                 std::pair{"pointer move painting nothing", idleMove}}) {
+                                 std::pair{"pointer move painting nothing", idleMove},
+                                 std::pair{"bare program: a move repainting a field", bareField}}) {
     const Spread s = spreadOf(v);
-    std::printf("  %-32s %6.2fx %6.2fx %6.2fx\n", label, s.min, s.median, s.max);
+    std::printf("  %-40s %6.2fx %6.2fx %6.2fx\n", label, s.min, s.median, s.max);
   }
+  const Spread s = spreadOf(penToField);
+  std::printf("\nPen point / the bare program's move repainting a field: %.2fx %.2fx %.2fx\n", s.min, s.median,
+              s.max);
   return 0;
 }
