@@ -97,17 +97,15 @@ void ComposePicturePortable(const Picture& pic, const ColourTables& t, ComposedI
   const int h = pic.cellHeight();
   // Line by line, so every image is written in address order: the mixed
   // line and both screens' lines, then the preview's two lines doubled from
-  // the mixed one. A cell's colours are looked up once, at its first line
-  // (h is a power of two).
+  // the mixed one.
   CellLanes cells[kColumns];
   for (int y = 0; y < kLines; ++y) {
-    const bool innerStart = (y & (h - 1)) == 0;
-    const bool outerStart = h == 1 ? (y & 7) == 0 : innerStart;
+    const CellStarts starts = cellStartsOn(h, y);
     Rgb* c = out.composite.row(y);
     Rgb* z0 = out.screen0.row(y);
     Rgb* z1 = out.screen1.row(y);
     for (int column = 0; column < kColumns; ++column) {
-      if (isOuterColumn(column) ? outerStart : innerStart)
+      if (isOuterColumn(column) ? starts.outer : starts.inner)
         cells[column] = lanesOf(cellPaint(pic, t, attrIndex(column, y)));
       paintLine(cells[column], pic.pixels(0)[pixelIndex(column, y)], pic.pixels(1)[pixelIndex(column, y)],
                 c + 8 * column, z0 + 8 * column, z1 + 8 * column);

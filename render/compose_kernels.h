@@ -24,6 +24,17 @@ inline CellPaint cellPaint(const Picture& pic, const ColourTables& t, int attr) 
           {t.zx[safeIndex(ink1)], t.zx[safeIndex(pap1)]}};
 }
 
+// Which cells start on line `y` at cell height `h` (a power of two): those
+// of the inner columns, and those of the outer ones, which keep 8-line
+// cells at height 1. A cell's colours are looked up at its first line.
+struct CellStarts {
+  bool inner, outer;
+};
+inline CellStarts cellStartsOn(int h, int y) {
+  const bool inner = (y & (h - 1)) == 0;
+  return {inner, h == 1 ? (y & 7) == 0 : inner};
+}
+
 void ComposePicturePortable(const Picture& pic, const ColourTables& t, ComposedImages& out);
 void ComposeCellPortable(const Picture& pic, const ColourTables& t, ComposedImages& out, int column,
                          const CellRect& r);

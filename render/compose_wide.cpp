@@ -89,18 +89,15 @@ bool WideKernelAvailable(const ComposedImages& out) {
 
 CS_WIDE void ComposePictureWide(const Picture& pic, const ColourTables& t, ComposedImages& out) {
   const int h = pic.cellHeight();
-  // Line by line, every image written in address order. A cell's colours
-  // are looked up at its first line (h is a power of two); at height 1 the
-  // outer columns keep 8-line cells.
+  // Line by line, every image written in address order.
   __m256i cells[kColumns];
   for (int y = 0; y < kLines; ++y) {
-    const bool innerStart = (y & (h - 1)) == 0;
-    const bool outerStart = h == 1 ? (y & 7) == 0 : innerStart;
+    const CellStarts starts = cellStartsOn(h, y);
     const LineTargets l{pic.pixels(0) + pixelIndex(0, y), out.composite.row(y), out.screen0.row(y),
                         out.screen1.row(y), out.preview.row(2 * y)};
-    if (outerStart) startCells(pic, t, y, 0, 8, cells);
-    if (innerStart) startCells(pic, t, y, 8, 24, cells);
-    if (outerStart) startCells(pic, t, y, 24, kColumns, cells);
+    if (starts.outer) startCells(pic, t, y, 0, 8, cells);
+    if (starts.inner) startCells(pic, t, y, 8, 24, cells);
+    if (starts.outer) startCells(pic, t, y, 24, kColumns, cells);
     paintColumns(cells, l);
   }
 }
