@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "formats/image_import.h"
+#include "photo/image_import.h"
 
 namespace cs {
 

@@ -16,7 +16,7 @@
 
 #include "app/convert_args.h"
 #include "formats/formats.h"
-#include "formats/image_import.h"
+#include "photo/image_import.h"
 #include "formats/png_import.h"
 #include "render/compose.h"
 

@@ -13,7 +13,7 @@
 #include "bench/import_quality.h"
 #include "bench/ratio.h"
 #include "bench/report.h"
-#include "formats/image_import.h"
+#include "photo/image_import.h"
 #include "formats/png_import.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <random>
 
-#include "formats/import_palette.h"
+#include "photo/import_palette.h"
 #include "formats/png_import.h"
 #include "model/colour.h"
 #include "render/compose.h"

@@ -5,6 +5,12 @@
 namespace cs {
 
 std::string FileError::text() const {
+  std::string plain = plainText();
+  if (!reason.empty()) plain += "\n" + reason;
+  return plain;
+}
+
+std::string FileError::plainText() const {
   switch (kind) {
     case FileErrorKind::None: return {};
     case FileErrorKind::FileNotFound: return "File not found";

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 namespace cs {
 
@@ -19,12 +20,19 @@ enum class FileErrorKind {
 struct FileError {
   FileErrorKind kind = FileErrorKind::None;
   int code = 0;  // system error number, for Io
+  // What exactly is wrong, shown on a line of its own below the kind's text
+  // ("Error file format" and why); empty for the plain message.
+  std::string reason = {};
 
   bool ok() const { return kind == FileErrorKind::None; }
   explicit operator bool() const { return !ok(); }  // true when there is an error
+  // The kind's message, with the reason below it when there is one.
   std::string text() const;
+  std::string plainText() const;
   // Maps an errno value to its kind.
   static FileError fromErrno(int err);
+  // A file that is not what its kind needs, and why.
+  static FileError format(std::string why) { return {FileErrorKind::Format, 0, std::move(why)}; }
   friend bool operator==(const FileError&, const FileError&) = default;
 };
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "formats/file_io.h"
-#include "formats/image_fit.h"
+#include "model/rgb_image.h"
 
 namespace cs {
 

@@ -56,6 +56,9 @@ class RgbImage {
   std::vector<Rgb, CacheLineAllocator<Rgb>> px_;
 };
 
+// An image from 8-bit RGBA rows, every pixel laid over black by its alpha.
+RgbImage FromRgba(const uint8_t* rgba, int width, int height, int bytesPerLine);
+
 inline void RgbImage::fillRect(int x, int y, int w, int h, Rgb c) {
   for (int yy = y; yy < y + h; ++yy)
     for (int xx = x; xx < x + w; ++xx) row(yy)[xx] = c;

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFrame>
 #include <QKeyEvent>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
@@ -176,67 +175,6 @@ void MainWindow::buildPictureWindow() {
   scrollBox_->setPanelSize(EditPanelWidth(level), EditPanelHeight(level));
 
   connect(scrollBox_, &ScrollBox::resized, this, &MainWindow::CenterEditorPicture);
-}
-
-void MainWindow::buildMenus() {
-  fileMenu_ = menuBar()->addMenu("File");
-  fileMenu_->setObjectName("File1");
-  auto add = [this](QMenu* menu, const char* name, const char* caption, auto handler) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(name);
-    connect(a, &QAction::triggered, this, handler);
-    return a;
-  };
-
-  QMenu* newMenu = fileMenu_->addMenu("New");
-  newMenu->setObjectName("New1");
-  add(newMenu, "N8x8StandartGigascreen1", "8x8 Standart Gigascreen", [this] { NewPicture(8); });
-  add(newMenu, "N8x4MultiGigaScreen1", "8x4 MultiGigaScreen", [this] { NewPicture(4); });
-  add(newMenu, "N8x2MultiGigaScreen1", "8x2 MultiGigaScreen", [this] { NewPicture(2); });
-  add(newMenu, "N8x1MultiGigaScreen1", "8x1 MultiGigaScreen", [this] { NewPicture(1); });
-
-  QMenu* convert = fileMenu_->addMenu("Change char size");
-  convert->setObjectName("Changecharsize1");
-  add(convert, "Convertto8x81", "Convert to 8x8", [this] { ConvertPicture(8); });
-  add(convert, "Convertto8x41", "Convert to 8x4", [this] { ConvertPicture(4); });
-  add(convert, "Convertto8x21", "Convert to 8x2", [this] { ConvertPicture(2); });
-  add(convert, "Convertto8x11", "Convert to 8x1", [this] { ConvertPicture(1); });
-
-  fileMenu_->addSeparator();
-  add(fileMenu_, "Open1", "Open *.mgs", [this] { openPicture(); });
-  add(fileMenu_, "Save1", "Save *.mgs", [this] { SaveMgsFile(); });
-
-  fileMenu_->addSeparator();
-  QMenu* import = fileMenu_->addMenu("Import");
-  import->setObjectName("Import1");
-  add(import, "Importfrommg1mg2mg4mg81", "Import from *.mg1/mg2/mg4/mg8", [this] { ImportMgFile(); });
-  add(import, "Importfromimg2", "Import from *.img", [this] { ImportScreenFile(false, false, "*.img|*.img"); });
-  add(import, "Importfromimg1", "Import from *.$img", [this] { ImportScreenFile(true, false, "*.$img|*.$img"); });
-  add(import, "Importfromscr1", "Import from *.scr", [this] { ImportScreenFile(false, true, "*.scr|*.scr"); });
-  add(import, "Importfromscr2", "Import from *.$scr", [this] { ImportScreenFile(true, true, "*.$scr|*.$scr"); });
-  add(import, "ImportImage1", "Import image...", [this] { ImportImage(); });
-
-  QMenu* exportMenu = fileMenu_->addMenu("Export");
-  exportMenu->setObjectName("Export1");
-  add(exportMenu, "Exporttomg01", "Export to *.mg1", [this] { ExportMgFile("*.mg1|*.mg1", ".mg1", true); });
-  add(exportMenu, "Exporttomg11", "Export to *.mg2", [this] { ExportMgFile("*.mg2|*.mg2", ".mg2", false); });
-  add(exportMenu, "Exporttomg21", "Export to *.mg4", [this] { ExportMgFile("*.mg4|*.mg4", ".mg4", false); });
-  add(exportMenu, "Exporttomg81", "Export to *.mg8", [this] { ExportMgFile("*.mg8|*.mg8", ".mg8", false); });
-  add(exportMenu, "Exporttoimg2", "Export to *.img", [this] { ExportImgFile(); });
-  add(exportMenu, "ExporttoBMP1", "Export to *.PNG", [this] { showExportPng(); });
-  add(fileMenu_, "MenuSaveSelection", "Save selection", [this] { showSaveSelection(); });
-  add(fileMenu_, "PreviewonZX1", "Make trd/tap and preview in Emul", [this] { previewInEmulator(); });
-
-  fileMenu_->addSeparator();
-  add(fileMenu_, "Savewindowspositions1", "Save windows positions", [this] { SaveWindowsPositions(); });
-
-  buildEditMenu();
-  QMenu* corrector = menuBar()->addMenu("Color Corrector");
-  corrector->setObjectName("ColorCorrector1");
-  add(corrector, "ShowHide1", "Show/Hide", [this] { ToggleCorrector(); });
-  QAction* about = menuBar()->addAction("About");
-  about->setObjectName("About1");
-  connect(about, &QAction::triggered, this, [this] { toggleAbout(); });
 }
 
 // Values out of range were dropped on reading; a panel placed outside the

@@ -17,11 +17,12 @@
 #include <vector>
 
 #include "app/program_folders.h"
+#include "app/ui/startup_options.h"
 #include "app/window_positions.h"
 #include "edit/keyboard.h"
 #include "edit/transforms.h"
 #include "formats/file_error.h"
-#include "formats/image_import.h"
+#include "photo/image_import.h"
 #include "model/editor_state.h"
 #include "render/compose.h"
 
@@ -54,27 +55,6 @@ class ZoomPreviewPanel;
 
 inline constexpr const char* kCaption = "chromaSmith x0.94";
 inline constexpr const char* kSelectionClipboardFormat = "ChromaSmith Selection";
-
-// How messages reach the user: an error box by default; tests collect them.
-enum class MessageKind { Error, FormatError };
-using MessageSink = std::function<void(MessageKind kind, const QString& text)>;
-// Asks a yes/no question (overwriting a file); true for yes.
-using ConfirmSink = std::function<bool(const QString& text)>;
-// Runs the "Import image..." dialog; true for OK. Tests answer it themselves.
-using ImportDialogRunner = std::function<bool(ImportImageDialog& dialog)>;
-
-struct StartupOptions {
-  // The command-line arguments after the program name, as the system's 8-bit
-  // names: a file name goes to the loaders byte for byte, valid UTF-8 or not.
-  // By default the application's own, as Qt decoded them.
-  std::optional<QByteArrayList> arguments;
-  // Where the program lives; by default the executable's directory. It
-  // decides where the INI file and the zxview folder are (ProgramFolders):
-  // beside the program, or in the user's folders for an installed program.
-  QString programDir;
-  MessageSink messages;
-  ConfirmSink confirm;
-};
 
 class MainWindow : public QMainWindow {
   Q_OBJECT

@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QFrame>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 
@@ -17,46 +16,6 @@
 #include "formats/selection_dump.h"
 
 namespace cs {
-
-void MainWindow::buildEditMenu() {
-  QMenu* edit = menuBar()->addMenu("Edit");
-  edit->setObjectName("Edit1");
-  const struct {
-    const char* name;
-    const char* caption;
-    void (MainWindow::*run)();
-  } commands[] = {
-      {"Removeselection1", "Remove selection (CTRL+D or ESC)", &MainWindow::removeSelection},
-      {"Copy1", "Copy (CTRL+C)", &MainWindow::copySelection},
-      {"Paste1", "Paste (CTRL+V)", &MainWindow::pasteSelection},
-      {"Delete1", "Delete (DEL)", &MainWindow::deleteSelection},
-  };
-  for (const auto& c : commands) {
-    QAction* a = edit->addAction(c.caption);
-    a->setObjectName(c.name);
-    connect(a, &QAction::triggered, this, c.run);
-  }
-  edit->addSeparator();
-  const struct {
-    const char* name;
-    const char* caption;
-    Transform t;
-  } transforms[] = {
-      {"FlipHorizontal1", "Flip Horizontal", Transform::FlipHorizontal},
-      {"FlipVertical1", "Flip Vertical", Transform::FlipVertical},
-      {"Rotate90cw1", "Rotate 90` cw", Transform::Rotate90},
-      {"RotatepixelsRight1", "Rotate pixels Right (CTRL+CursorRight)", Transform::RotateRight},
-      {"RotatepixelsLeft1", "Rotate pixels Left (CTRL+CursorLeft)", Transform::RotateLeft},
-      {"RotatepixelsUp1", "Rotate pixels Up (CTRL+CursorUp)", Transform::RotateUp},
-      {"RotatepixelsDown1", "Rotate pixels Down (CTRL+CursorDown)", Transform::RotateDown},
-  };
-  for (const auto& c : transforms) {
-    QAction* a = edit->addAction(c.caption);
-    a->setObjectName(c.name);
-    const Transform t = c.t;
-    connect(a, &QAction::triggered, this, [this, t] { transform(t); });
-  }
-}
 
 bool MainWindow::mouseOverPicture() const {
   for (QWidget* w = QApplication::widgetAt(QCursor::pos()); w; w = w->parentWidget())

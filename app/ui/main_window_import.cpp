@@ -6,9 +6,9 @@
 #include <QImageReader>
 
 #include "app/ui/file_dialog.h"
-#include "app/ui/import_image_dialog.h"
+#include "photo/ui/import_image_dialog.h"
 #include "app/ui/main_window.h"
-#include "formats/image_fit.h"
+#include "photo/image_fit.h"
 
 namespace cs {
 

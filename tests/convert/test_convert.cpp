@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include "formats/formats.h"
-#include "formats/image_import.h"
+#include "photo/image_import.h"
 #include "formats/png_import.h"
 #include "render/compose.h"
 #include "tests/core/format_test_util.h"

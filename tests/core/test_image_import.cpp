@@ -8,7 +8,7 @@
 #include <set>
 
 #include "colour/perceptual.h"
-#include "formats/image_import.h"
+#include "photo/image_import.h"
 #include "formats/png_export.h"
 #include "formats/png_import.h"
 #include "render/compose.h"

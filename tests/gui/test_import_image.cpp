@@ -10,7 +10,7 @@
 #include <QSlider>
 
 #include "app/ui/file_dialog.h"
-#include "app/ui/import_image_dialog.h"
+#include "photo/ui/import_image_dialog.h"
 #include "formats/formats.h"
 #include "formats/png_import.h"
 #include "gui_helpers.h"

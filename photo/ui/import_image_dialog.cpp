@@ -1,4 +1,4 @@
-#include "app/ui/import_image_dialog.h"
+#include "photo/ui/import_image_dialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

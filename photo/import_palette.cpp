@@ -1,4 +1,4 @@
-#include "formats/import_palette.h"
+#include "photo/import_palette.h"
 
 #include <algorithm>
 #include <cmath>

@@ -16,7 +16,4 @@ enum class FitMode : uint8_t { Cover, Border };
 // source pixel it covers and an image of exactly 256 x 192 passes unchanged.
 RgbImage FitImage(const RgbImage& source, FitMode mode);
 
-// An image from 8-bit RGBA rows, every pixel laid over black by its alpha.
-RgbImage FromRgba(const uint8_t* rgba, int width, int height, int bytesPerLine);
-
 }  // namespace cs

@@ -1,4 +1,4 @@
-#include "formats/image_fit.h"
+#include "photo/image_fit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -92,19 +92,6 @@ RgbImage FitImage(const RgbImage& source, FitMode mode) {
         b += t.weights[i] * p[2];
       }
       out.set(x, y, rgb(toByte(r), toByte(g), toByte(b)));
-    }
-  }
-  return out;
-}
-
-RgbImage FromRgba(const uint8_t* rgba, int width, int height, int bytesPerLine) {
-  RgbImage out(width, height);
-  for (int y = 0; y < height; ++y) {
-    const uint8_t* p = rgba + static_cast<std::ptrdiff_t>(y) * bytesPerLine;
-    for (int x = 0; x < width; ++x, p += 4) {
-      const int a = p[3];
-      const auto over = [a](int v) { return (v * a + 127) / 255; };
-      out.set(x, y, rgb(over(p[0]), over(p[1]), over(p[2])));
     }
   }
   return out;

@@ -9,7 +9,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "formats/image_fit.h"
+#include "photo/image_fit.h"
 #include "model/picture.h"
 #include "model/rgb_image.h"
 

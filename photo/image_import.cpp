@@ -1,11 +1,11 @@
-#include "formats/image_import.h"
+#include "photo/image_import.h"
 
 #include <algorithm>
 #include <array>
 #include <vector>
 
 #include "colour/perceptual.h"
-#include "formats/import_palette.h"
+#include "photo/import_palette.h"
 #include "model/colour.h"
 
 namespace cs {

@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-#include "formats/image_import.h"
+#include "photo/image_import.h"
 #include "model/picture.h"
 #include "model/rgb_image.h"
 
