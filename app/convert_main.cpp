@@ -17,7 +17,7 @@
 #include "app/convert_args.h"
 #include "formats/formats.h"
 #include "photo/image_import.h"
-#include "formats/png_import.h"
+#include "formats/image_file.h"
 #include "render/compose.h"
 
 namespace {
@@ -31,7 +31,7 @@ constexpr int kExitUsage = 2;
 const char* const kHelp =
     "Usage: chromasmith-convert [--cell-height N] [--png-mode N] [--border B0,B1] INPUT OUTPUT\n"
     "       chromasmith-convert [those options] --to EXT --output-dir DIR FILE...\n"
-    "       chromasmith-convert [--cell-height N] [--dither D] [--strength P] [--fit F] IMAGE.png OUTPUT\n"
+    "       chromasmith-convert [--cell-height N] [--dither D] [--strength P] [--fit F] IMAGE OUTPUT\n"
     "       chromasmith-convert --info INPUT\n"
     "       chromasmith-convert --help\n"
     "\n"
@@ -43,8 +43,9 @@ const char* const kHelp =
     "  .img .$img                GigaScreen picture, plain or behind a 17-byte disk-file header\n"
     "  .scr .$scr                single screen, both screens get it; also its 6144 bytes of\n"
     "                            pixels alone, or their top 2048 or 4096 (the rest cleared)\n"
-    "  .png                      any image, converted into a picture as the editor's\n"
-    "                            \"Import image...\" does\n"
+    "  .png .jpg .jpeg .gif .bmp an image (PNG, JPEG, GIF or BMP, told apart by its\n"
+    "                            contents; up to 8192 x 8192 pixels), converted into\n"
+    "                            a picture as the editor's \"Import image...\" does\n"
     "It is loaded into a fresh picture (all black, cell height 1, border 0,0) exactly\n"
     "as the editor loads it.\n"
     "\n"
@@ -65,12 +66,12 @@ const char* const kHelp =
     "\n"
     "Options:\n"
     "  --cell-height N   change the cell height to N (8, 4, 2 or 1) as \"Convert to 8xN\"\n"
-    "                    does: the pixel and attribute data stay as loaded; a PNG INPUT\n"
+    "                    does: the pixel and attribute data stay as loaded; an image INPUT\n"
     "                    is converted at that cell height (default 1)\n"
-    "  --dither D        for a PNG INPUT: none, ordered or diffusion (default)\n"
-    "  --strength P      for a PNG INPUT: share of the error diffusion passes on,\n"
+    "  --dither D        for an image INPUT: none, ordered or diffusion (default)\n"
+    "  --strength P      for an image INPUT: share of the error diffusion passes on,\n"
     "                    0 ... 100 percent (default %d)\n"
-    "  --fit F           for a PNG INPUT: cover (scaled to fill 256 x 192 and centred,\n"
+    "  --fit F           for an image INPUT: cover (scaled to fill 256 x 192 and centred,\n"
     "                    the overhang cut off; default) or border (scaled to fit inside,\n"
     "                    centred on black)\n"
     "  --border B0,B1    set the border colours of screen 0 and screen 1 (0 ... 7 each)\n"
@@ -85,7 +86,7 @@ const char* const kHelp =
     "is printed on stderr and no OUTPUT is left behind) or any FILE of a batch\n"
     "failed, 2 for wrong arguments.\n";
 
-enum class InputKind { Mgs, Mg, Img, HobetaImg, Scr, HobetaScr, Png };
+enum class InputKind { Mgs, Mg, Img, HobetaImg, Scr, HobetaScr, Image };
 
 std::optional<InputKind> inputKindOf(const std::string& name) {
   const std::string ext = LowerExtension(name);
@@ -95,7 +96,9 @@ std::optional<InputKind> inputKindOf(const std::string& name) {
   if (ext == ".$img") return InputKind::HobetaImg;
   if (ext == ".scr") return InputKind::Scr;
   if (ext == ".$scr") return InputKind::HobetaScr;
-  if (ext == ".png") return InputKind::Png;
+  if (ext == ".png" || ext == ".jpg" || ext == ".jpeg" || ext == ".jpe" || ext == ".jfif" || ext == ".gif" ||
+      ext == ".bmp" || ext == ".dib")
+    return InputKind::Image;
   return std::nullopt;
 }
 
@@ -107,7 +110,7 @@ const char* describe(InputKind kind) {
     case InputKind::HobetaImg: return "$IMG GigaScreen picture with disk-file header";
     case InputKind::Scr: return "SCR screen";
     case InputKind::HobetaScr: return "$SCR screen with disk-file header";
-    case InputKind::Png: return "PNG image";
+    case InputKind::Image: return "image";
   }
   return "";
 }
@@ -120,9 +123,9 @@ FileError load(InputKind kind, const std::string& name, Picture& pic, const Impo
     case InputKind::HobetaImg: return ImportScreenFile(name, true, false, pic);
     case InputKind::Scr: return ImportScreenFile(name, false, true, pic);
     case InputKind::HobetaScr: return ImportScreenFile(name, true, true, pic);
-    case InputKind::Png: {
+    case InputKind::Image: {
       RgbImage image;
-      if (const FileError err = ReadPngFile(name, image)) return err;
+      if (const FileError err = ReadImageFile(name, image)) return err;
       ImportImage(image, import, pic);
       return {};
     }
@@ -203,7 +206,7 @@ std::string pngModeList() {
 }
 
 int fileError(const std::string& name, const FileError& err) {
-  std::fprintf(stderr, "chromasmith-convert: %s: %s\n", name.c_str(), err.text().c_str());
+  std::fprintf(stderr, "chromasmith-convert: %s: %s\n", name.c_str(), err.line().c_str());
   return kExitFileError;
 }
 
@@ -258,7 +261,7 @@ int convertBatch(const ConvertOptions& opt) {
     } else if (outId && inputs.count(*outId) && outId != fileIdOf(input)) {
       failure = input + ": not converted, as " + output + " is another FILE of this run";
     } else if (const ConvertResult r = convertFile(*inKind, input, *outKind, output, opt); r.error) {
-      failure = *r.file + ": " + r.error.text();
+      failure = *r.file + ": " + r.error.line();
     } else {
       written.insert(output);
       continue;
@@ -297,8 +300,8 @@ int main(int argc, char** argv) {
     if (!outKind) return usageError("cannot write OUTPUT '" + opt.files[1] + "': unknown extension");
   }
 
-  if (*inKind != InputKind::Png && (opt.dither || opt.strength || opt.fit))
-    return usageError("--dither, --strength and --fit need a PNG INPUT");
+  if (*inKind != InputKind::Image && (opt.dither || opt.strength || opt.fit))
+    return usageError("--dither, --strength and --fit need an image INPUT");
 
   if (opt.info) {
     Picture pic;

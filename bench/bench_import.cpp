@@ -14,7 +14,7 @@
 #include "bench/ratio.h"
 #include "bench/report.h"
 #include "photo/image_import.h"
-#include "formats/png_import.h"
+#include "formats/image_file.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ using namespace cs;
 const RgbImage& photo() {
   static const RgbImage image = [] {
     RgbImage img;
-    if (ReadPngFile(CHROMASMITH_TESTDATA "/photos/chelsea.png", img)) std::abort();
+    if (ReadImageFile(CHROMASMITH_TESTDATA "/photos/chelsea.png", img)) std::abort();
     return img;
   }();
   return image;

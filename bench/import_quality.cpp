@@ -6,7 +6,7 @@
 #include <random>
 
 #include "photo/import_palette.h"
-#include "formats/png_import.h"
+#include "formats/image_file.h"
 #include "model/colour.h"
 #include "render/compose.h"
 
@@ -91,7 +91,7 @@ std::vector<QualityImage> QualityImages() {
   std::vector<QualityImage> images;
   for (const char* name : {"astronaut", "chelsea", "coffee", "hubble_deep_field", "rocket"}) {
     RgbImage img;
-    if (!ReadPngFile(std::string(CHROMASMITH_TESTDATA) + "/photos/" + name + ".png", img))
+    if (!ReadImageFile(std::string(CHROMASMITH_TESTDATA) + "/photos/" + name + ".png", img))
       images.push_back({name, std::move(img)});
   }
   images.push_back({"hue gradient", hueGradient()});

@@ -29,6 +29,8 @@ struct FileError {
   // The kind's message, with the reason below it when there is one.
   std::string text() const;
   std::string plainText() const;
+  // Both on one line, for a terminal: "Error file format: why".
+  std::string line() const { return reason.empty() ? plainText() : plainText() + ": " + reason; }
   // Maps an errno value to its kind.
   static FileError fromErrno(int err);
   // A file that is not what its kind needs, and why.

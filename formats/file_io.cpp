@@ -217,6 +217,9 @@ FileError WriteFileAtomic(const std::string& name, std::span<const uint8_t> byte
   // for the folder's permission; such a file is refused instead.
   struct stat old {};
   const bool exists = ::stat(path.c_str(), &old) == 0;
+  // A FIFO, a device or a folder is never replaced by a regular file.
+  if (exists && !S_ISREG(old.st_mode))
+    return {FileErrorKind::AccessDenied, 0, "It is not a regular file; nothing was written."};
   if (exists && ops.access(path.c_str(), W_OK) != 0 && errno != ENOENT) return FileError::fromErrno(errno);
 
   const std::string folder = folderOf(path);

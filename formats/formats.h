@@ -9,6 +9,7 @@
 #include "formats/file_error.h"
 #include "formats/file_io.h"
 #include "formats/file_name.h"
+#include "formats/image_file.h"
 #include "formats/mg_file.h"
 #include "formats/mgs_file.h"
 #include "formats/png_export.h"

@@ -1,20 +1,18 @@
-#include "formats/png_import.h"
-
+// PNG through libpng: every colour type and bit depth, 16-bit samples
+// rounded to 8 bits, transparency as alpha. No gamma correction: the samples
+// are taken as they are.
 #include <png.h>
 
 #include <cstring>
 #include <vector>
 
-#include "formats/file_io.h"
-#include "model/rgb_image.h"
+#include "formats/image_decoders.h"
 
 namespace cs {
 
 namespace {
 
-// Pictures larger than this are refused rather than decoded into gigabytes.
-constexpr std::size_t kMaxPixels = std::size_t{1} << 26;
-constexpr std::size_t kMaxFileBytes = std::size_t{256} << 20;
+const FileError kDamaged = FileError::format("The PNG image is damaged.");
 
 struct Reader {
   std::span<const uint8_t> bytes;
@@ -34,12 +32,12 @@ void ignoreWarning(png_structp, png_const_charp) {}
 
 // Kept apart from the function that calls setjmp, so nothing it changes can
 // be lost when the library jumps back on an error.
-bool readImage(png_structp png, png_infop info, std::vector<uint8_t>& rgba, std::vector<png_bytep>& rows,
-               png_uint_32& width, png_uint_32& height) {
+FileError readImage(png_structp png, png_infop info, std::vector<uint8_t>& rgba, std::vector<png_bytep>& rows,
+                    png_uint_32& width, png_uint_32& height) {
   png_read_info(png, info);
   width = png_get_image_width(png, info);
   height = png_get_image_height(png, info);
-  if (width == 0 || height == 0 || std::size_t{width} * height > kMaxPixels) return false;
+  if (FileError err = CheckImageSize(width, height)) return err;
   const int colourType = png_get_color_type(png, info);
   if (png_get_bit_depth(png, info) == 16) png_set_scale_16(png);
   if (colourType == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
@@ -49,45 +47,38 @@ bool readImage(png_structp png, png_infop info, std::vector<uint8_t>& rgba, std:
   png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
   png_set_interlace_handling(png);
   png_read_update_info(png, info);
-  if (png_get_rowbytes(png, info) != std::size_t{width} * 4) return false;
+  if (png_get_rowbytes(png, info) != std::size_t{width} * 4) return kDamaged;
   rgba.resize(std::size_t{width} * height * 4);
   rows.resize(height);
   for (png_uint_32 y = 0; y < height; ++y) rows[y] = rgba.data() + std::size_t{y} * width * 4;
   png_read_image(png, rows.data());
-  return true;
+  return {};
 }
 
 }  // namespace
 
-bool DecodePng(std::span<const uint8_t> bytes, RgbImage& out) {
-  if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0) return false;
+FileError DecodePngPixels(std::span<const uint8_t> bytes, RgbaPixels& out) {
+  if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0) return kDamaged;
   png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, quietError, ignoreWarning);
-  if (!png) return false;
+  if (!png) return kDamaged;
   png_infop info = png_create_info_struct(png);
   if (!info) {
     png_destroy_read_struct(&png, nullptr, nullptr);
-    return false;
+    return kDamaged;
   }
-  std::vector<uint8_t> rgba;
   std::vector<png_bytep> rows;
   png_uint_32 width = 0, height = 0;
   Reader reader{bytes};
   if (setjmp(png_jmpbuf(png))) {
     png_destroy_read_struct(&png, &info, nullptr);
-    return false;
+    return kDamaged;
   }
   png_set_read_fn(png, &reader, readFromSpan);
-  const bool ok = readImage(png, info, rgba, rows, width, height);
+  const FileError err = readImage(png, info, out.rgba, rows, width, height);
   png_destroy_read_struct(&png, &info, nullptr);
-  if (!ok) return false;
-  out = FromRgba(rgba.data(), static_cast<int>(width), static_cast<int>(height), static_cast<int>(width * 4));
-  return true;
-}
-
-FileError ReadPngFile(const std::string& name, RgbImage& out) {
-  std::vector<uint8_t> bytes;
-  if (const FileError err = ReadWholeFile(name, kMaxFileBytes, bytes)) return err;
-  if (!DecodePng(bytes, out)) return {FileErrorKind::Format};
+  if (err) return err;
+  out.width = static_cast<int>(width);
+  out.height = static_cast<int>(height);
   return {};
 }
 

@@ -25,8 +25,12 @@ Rect clipped(const Selection& sel, int cellHeight) {
   return r;
 }
 
-
 }  // namespace
+
+bool SelectionHasCells(const Selection& sel, int cellHeight) {
+  const Rect r = clipped(sel, cellHeight);
+  return r.width > 0 && r.height > 0;
+}
 
 SelectionBytes SelectionDumpBytes(const Picture& pic, const Selection& sel, int pixMode, int screen) {
   const int h = pic.cellHeight();
@@ -62,6 +66,7 @@ std::string SelectionIniText(const std::string& ini, const Selection& sel, int c
 }
 
 FileError WriteSelectionDump(const Picture& pic, const Selection& sel, int pixMode, const std::string& name) {
+  if (!SelectionHasCells(sel, pic.cellHeight())) return FileError::format(kSelectionOutsideText);
   const std::string base = RemoveExtension(name);
   const bool asScreen = pixMode == kPixModeAsScreen;
 

@@ -38,7 +38,14 @@ SelectionBytes SelectionDumpBytes(const Picture& pic, const Selection& sel, int 
 // text of the "_selection.ini" file that WriteSelectionDump writes over `ini`.
 std::string SelectionIniText(const std::string& ini, const Selection& sel, int cellHeight, int pixMode);
 
-// Writes the five files; the files written before a failure stay. The
+// Whether any of the selection's cells lies inside a Picture of that cell
+// height: a rectangle chosen at a larger cell height may not, after Convert.
+bool SelectionHasCells(const Selection& sel, int cellHeight);
+// What the user is told when it does not; nothing is written then.
+inline constexpr const char* kSelectionOutsideText = "The selection lies outside the picture; nothing was saved.";
+
+// Writes the five files; the files written before a failure stay. A
+// selection with no cell inside the Picture writes nothing (Format error). The
 // selection's `visible` flag is not looked at: the caller offers the dump only
 // while there is a selection.
 FileError WriteSelectionDump(const Picture& pic, const Selection& sel, int pixMode, const std::string& name);

@@ -28,6 +28,13 @@ inline const Picture& Sentinel() {
   return pic;
 }
 
+// A cell height of 8, 4, 2 or 1, border indices 0 ... 7, colour indices 0 ... 14.
+inline void CheckValidPicture(const Picture& pic) {
+  if (!isValidCellHeight(pic.vertSize) || pic.borderIndex0 > 7 || pic.borderIndex1 > 7) std::abort();
+  for (int i = kPixelBlockSize; i < kPlanesSize; ++i)
+    if (pic.planes[static_cast<std::size_t>(i)] > 14) std::abort();
+}
+
 template <typename Decode>
 void CheckLoader(const uint8_t* data, std::size_t size, Decode decode) {
   // A copy of exactly the input, so reading one byte past it is caught.
@@ -41,9 +48,7 @@ void CheckLoader(const uint8_t* data, std::size_t size, Decode decode) {
       std::abort();
     return;
   }
-  if (!isValidCellHeight(pic.vertSize) || pic.borderIndex0 > 7 || pic.borderIndex1 > 7) std::abort();
-  for (int i = kPixelBlockSize; i < kPlanesSize; ++i)
-    if (pic.planes[static_cast<std::size_t>(i)] > 14) std::abort();
+  CheckValidPicture(pic);
 }
 
 }  // namespace cs::fuzz

@@ -1,10 +1,33 @@
 #include "app/ui/file_dialog.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QWidget>
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <memory>
 
 namespace cs {
+
+QString FileDialog::shownName() const { return QFile::decodeName(fileName.c_str()); }
+
+std::string SystemFileName(const QString& chosen, const std::string& offered) {
+  if (!offered.empty() && chosen == QFile::decodeName(offered.c_str())) return offered;
+  const std::string encoded = QFile::encodeName(chosen).toStdString();
+  struct stat st {};
+  if (::lstat(encoded.c_str(), &st) == 0 || !chosen.contains(QChar::ReplacementCharacter)) return encoded;
+  const std::string::size_type slash = encoded.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : encoded.substr(0, slash + 1);
+  const QString leaf = QFileInfo(chosen).fileName();
+  const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+  if (!dir) return encoded;
+  while (const dirent* e = ::readdir(dir.get()))
+    if (QFile::decodeName(e->d_name) == leaf)
+      return slash == std::string::npos ? std::string(e->d_name) : folder + e->d_name;
+  return encoded;
+}
 
 FileDialog::FileDialog(const QString& name, Kind kind, QWidget* owner)
     : QObject(owner), kind_(kind), owner_(owner) {
@@ -36,8 +59,8 @@ bool FileDialog::execute() {
     // The caller adds the extension and asks about the file really written.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!initialDir.isEmpty()) dialog.setDirectory(initialDir);
-    if (!fileName.isEmpty()) {
-      const QFileInfo info(fileName);
+    if (!fileName.empty()) {
+      const QFileInfo info(shownName());
       if (info.isAbsolute()) dialog.setDirectory(info.absolutePath());
       dialog.selectFile(info.fileName());
     }
@@ -45,7 +68,7 @@ bool FileDialog::execute() {
       chosen = dialog.selectedFiles().first();
   }
   if (!chosen) return false;
-  fileName = *chosen;
+  fileName = SystemFileName(*chosen, fileName);
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <string>
 
 class QWidget;
 
@@ -20,8 +21,13 @@ class FileDialog : public QObject {
   FileDialog(const QString& name, Kind kind, QWidget* owner);
 
   QString filter;
-  QString fileName;
+  // The name offered and then chosen, as the system spells it: a name that
+  // is not valid UTF-8 keeps its own bytes from the open to the write.
+  std::string fileName;
   QString initialDir;
+  // `fileName` as the dialog shows it (replacement characters where its
+  // bytes are not valid UTF-8).
+  QString shownName() const;
 
   // Runs the dialog; on confirmation stores the chosen name in `fileName` and
   // returns true. A save dialog never asks about overwriting: its caller
@@ -40,6 +46,12 @@ class FileDialog : public QObject {
   QWidget* owner_;
   Runner runner_;
 };
+
+// The system's bytes for a name that a dialog returns. The dialog shows
+// names that are not valid UTF-8 with replacement characters and returns
+// them so: when `chosen` is how `offered` was shown, it is `offered`; when a
+// file in the chosen folder is shown as `chosen`, it is that file's name.
+std::string SystemFileName(const QString& chosen, const std::string& offered);
 
 // "*.mgs|*.mgs" -> "*.mgs (*.mgs)"; pairs become separate entries.
 QString QtNameFilters(const QString& filter);

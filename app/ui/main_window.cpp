@@ -268,9 +268,9 @@ void MainWindow::showMessage(MessageKind kind, const QString& text) {
   QMessageBox::critical(this, kind == MessageKind::FormatError ? "Error" : "chromaSmith", text, QMessageBox::Ok);
 }
 
-void MainWindow::setFileCaption(const QString& name) {
-  state_.currentFileName = name.toStdString();
-  setWindowTitle(QString(kCaption) + " - " + name);
+void MainWindow::setFileCaption(const std::string& name) {
+  state_.currentFileName = name;
+  setWindowTitle(QString(kCaption) + " - " + QFile::decodeName(name.c_str()));
 }
 
 }  // namespace cs

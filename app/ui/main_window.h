@@ -203,7 +203,7 @@ class MainWindow : public QMainWindow {
   // "Import image...": any image the toolkit reads, converted at the
   // picture's cell height as one undo step (main_window_import.cpp).
   void ImportImage();
-  void importImageFile(const QString& name);
+  void importImageFile(const std::string& name);
   void ExportMgFile(const char* filter, const char* extension, bool mg1Layout);
   void ExportImgFile();
   // "Make trd/tap and preview in Emul": writes the Picture into the zxview
@@ -255,10 +255,8 @@ class MainWindow : public QMainWindow {
   void connectEditorImage();
   void readWindowPositions();
   void openCommandLineFile(const QByteArrayList& arguments);
-  // Loads the file `path`, its name as the system spells it, with `load`;
-  // `name` is how the caption and the dialogs show it.
-  bool loadPictureFile(const std::string& path, const QString& name,
-                       FileError (*load)(const std::string&, Picture&));
+  // Loads the file `path`, its name as the system spells it, with `load`.
+  bool loadPictureFile(const std::string& path, FileError (*load)(const std::string&, Picture&));
   void showZoomOnKeys();
   void buildPanels();
   void buildPanelKeys();
@@ -281,8 +279,8 @@ class MainWindow : public QMainWindow {
   bool mayReplace(const std::vector<std::string>& names);
   // After a load or import: zoom level 1, recomposed; a named file goes into
   // the caption and both dialogs.
-  void pictureReplaced(const QString& name);
-  void setFileCaption(const QString& name);
+  void pictureReplaced(const std::string& name);
+  void setFileCaption(const std::string& name);
 
   EditorState state_;
   ColourTables tables_;

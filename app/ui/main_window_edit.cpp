@@ -59,15 +59,17 @@ void MainWindow::transform(Transform t) {
 void MainWindow::saveSelectionOk() {
   if (!state_.selection.visible) return;
   saveSelectionPanel_->hide();
+  if (!SelectionHasCells(state_.selection, state_.picture.cellHeight())) {
+    showMessage(MessageKind::Error, kSelectionOutsideText);
+    return;
+  }
   const int pixMode = saveSelectionPanel_->asScreen() ? kPixModeAsScreen : kPixModeLinear;
   saveDialog_->filter = "*.bin|*.bin";
-  if (!saveDialog_->fileName.isEmpty())
-    saveDialog_->fileName =
-        QString::fromStdString(RemoveExtension(saveDialog_->fileName.toStdString()) + ".bin");
+  if (!saveDialog_->fileName.empty()) saveDialog_->fileName = RemoveExtension(saveDialog_->fileName) + ".bin";
   // The dump names its files from the chosen name, which gets no extension
   // and is not written itself: the question is about the files replaced.
   if (!saveDialog_->execute()) return;
-  const std::string name = saveDialog_->fileName.toStdString(), base = RemoveExtension(name);
+  const std::string name = saveDialog_->fileName, base = RemoveExtension(name);
   if (!mayReplace({base + "_pix_0.bin", base + "_pix_1.bin", base + "_attr_0.bin", base + "_attr_1.bin"}))
     return;
   reportFileError(WriteSelectionDump(state_.picture, state_.selection, pixMode, name));

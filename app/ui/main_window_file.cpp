@@ -3,6 +3,7 @@
 // anything; their errors reach the user here.
 #include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
 
 #include "app/ui/file_dialog.h"
 #include "app/ui/main_window.h"
@@ -48,11 +49,10 @@ std::optional<std::string> MainWindow::runSaveDialog(const char* filter, const c
   saveDialog_->filter = filter;
   // The last name offered again, with this command's own extension: an
   // export to PNG never proposes the .mg8 file it was loaded from.
-  if (!saveDialog_->fileName.isEmpty())
-    saveDialog_->fileName =
-        QString::fromStdString(RemoveExtension(saveDialog_->fileName.toStdString()) + extension);
+  if (!saveDialog_->fileName.empty())
+    saveDialog_->fileName = RemoveExtension(saveDialog_->fileName) + extension;
   if (!saveDialog_->execute()) return std::nullopt;
-  const std::string name = EnsureExtension(saveDialog_->fileName.toStdString(), extension);
+  const std::string name = EnsureExtension(saveDialog_->fileName, extension);
   // The dialog does not ask about overwriting: the name as typed may not be
   // the file written, so the question is asked here about the file itself.
   if (!mayReplace({name})) return std::nullopt;
@@ -61,40 +61,39 @@ std::optional<std::string> MainWindow::runSaveDialog(const char* filter, const c
 
 bool MainWindow::mayReplace(const std::vector<std::string>& names) {
   for (const std::string& name : names) {
-    const QString file = QString::fromStdString(name);
-    if (QFileInfo::exists(file))
-      return confirm(QString("%1 already exists.\nDo you want to replace it?").arg(file));
+    struct stat st {};
+    if (::stat(name.c_str(), &st) == 0)
+      return confirm(QString("%1 already exists.\nDo you want to replace it?").arg(QFile::decodeName(name.c_str())));
   }
   return true;
 }
 
-void MainWindow::pictureReplaced(const QString& name) {
+void MainWindow::pictureReplaced(const std::string& name) {
   SetZoom(1);
   RefreshPicture(true);
   emit borderChanged();
-  if (name.isEmpty()) return;
+  if (name.empty()) return;
   setFileCaption(name);
   openDialog_->fileName = name;
   saveDialog_->fileName = name;
 }
 
-bool MainWindow::loadPictureFile(const std::string& path, const QString& name,
-                                 FileError (*load)(const std::string&, Picture&)) {
+bool MainWindow::loadPictureFile(const std::string& path, FileError (*load)(const std::string&, Picture&)) {
   if (reportFileError(load(path, state_.picture))) return false;
-  pictureReplaced(name);
+  pictureReplaced(path);
   return true;
 }
 
 bool MainWindow::LoadMgsFile(const QString& name) {
-  return loadPictureFile(QFile::encodeName(name).toStdString(), name, cs::LoadMgsFile);
+  return loadPictureFile(QFile::encodeName(name).toStdString(), cs::LoadMgsFile);
 }
 
 bool MainWindow::LoadMgFile(const QString& name) {
-  return loadPictureFile(QFile::encodeName(name).toStdString(), name, cs::LoadMgFile);
+  return loadPictureFile(QFile::encodeName(name).toStdString(), cs::LoadMgFile);
 }
 
 void MainWindow::openPicture() {
-  if (runOpenDialog(kMgsFilter)) LoadMgsFile(openDialog_->fileName);
+  if (runOpenDialog(kMgsFilter)) loadPictureFile(openDialog_->fileName, cs::LoadMgsFile);
 }
 
 void MainWindow::SaveMgsFile() {
@@ -102,18 +101,18 @@ void MainWindow::SaveMgsFile() {
   if (!name) return;
   // The caption names the file only once it has been written.
   if (reportFileError(cs::SaveMgsFile(*name, state_.picture))) return;
-  setFileCaption(QString::fromStdString(*name));
+  setFileCaption(*name);
 }
 
 void MainWindow::ImportMgFile() {
-  if (runOpenDialog(kMgFilter)) LoadMgFile(openDialog_->fileName);
+  if (runOpenDialog(kMgFilter)) loadPictureFile(openDialog_->fileName, cs::LoadMgFile);
 }
 
 void MainWindow::ImportScreenFile(bool withHeader, bool singleScreen, const char* filter) {
   if (!runOpenDialog(filter)) return;
-  const std::string name = openDialog_->fileName.toStdString();
+  const std::string& name = openDialog_->fileName;
   if (reportFileError(cs::ImportScreenFile(name, withHeader, singleScreen, state_.picture))) return;
-  pictureReplaced(QString());
+  pictureReplaced({});
 }
 
 void MainWindow::ExportMgFile(const char* filter, const char* extension, bool mg1Layout) {
@@ -144,9 +143,9 @@ void MainWindow::openCommandLineFile(const QByteArrayList& arguments) {
   const qsizetype dot = path.lastIndexOf('.');
   const QByteArray ext = dot < 0 ? QByteArray() : path.mid(dot);
   if (ext == ".mgs")
-    loadPictureFile(path.toStdString(), QFile::decodeName(path), cs::LoadMgsFile);
+    loadPictureFile(path.toStdString(), cs::LoadMgsFile);
   else if (ext == ".mg1" || ext == ".mg2" || ext == ".mg4" || ext == ".mg8")
-    loadPictureFile(path.toStdString(), QFile::decodeName(path), cs::LoadMgFile);
+    loadPictureFile(path.toStdString(), cs::LoadMgFile);
 }
 
 }  // namespace cs

@@ -46,7 +46,8 @@ ImportImageDialog::ImportImageDialog(RgbImage image, const ImportOptions& option
   strengthRow->addWidget(strengthValue_);
   auto* form = new QFormLayout;
   form->addRow("Dithering:", dither_);
-  form->addRow("Diffusion strength:", strengthRow);
+  strengthLabel_ = new QLabel("Diffusion strength:", this);
+  form->addRow(strengthLabel_, strengthRow);
   form->addRow("Size:", cover_);
   form->addRow("", border_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -91,7 +92,10 @@ void ImportImageDialog::setOptions(const ImportOptions& options) {
 void ImportImageDialog::restart() {
   if (updating_) return;
   const ImportOptions o = options();
-  strength_->setEnabled(o.dither == Dither::Diffusion);
+  // The strength, its label and its value look as inactive as they are
+  // under a dithering that ignores them.
+  for (QWidget* w : std::initializer_list<QWidget*>{strengthLabel_, strength_, strengthValue_})
+    w->setEnabled(o.dither == Dither::Diffusion);
   strengthValue_->setText(QString("%1%").arg(o.strength));
   // The strength matters to error diffusion alone; moving it under another
   // dithering gives the same picture, so nothing is converted again.

@@ -69,6 +69,7 @@ class ImportImageDialog : public QDialog {
 
   QComboBox* dither_ = nullptr;
   QSlider* strength_ = nullptr;
+  QLabel* strengthLabel_ = nullptr;
   QLabel* strengthValue_ = nullptr;
   QRadioButton* cover_ = nullptr;
   QRadioButton* border_ = nullptr;

@@ -3,12 +3,13 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "formats/formats.h"
 #include "photo/image_import.h"
-#include "formats/png_import.h"
+#include "formats/image_file.h"
 #include "render/compose.h"
 #include "tests/core/format_test_util.h"
 #include "tests/core/png_reader.h"
@@ -132,7 +133,7 @@ TEST(Convert, PngInputIsConvertedAsTheLibraryImportsIt) {
   Outcome r = convert(dir, {"--cell-height=2", "--dither", "ordered", "--fit=border", photo, dir.file("a.mgs")});
   ASSERT_EQ(r.status, 0) << r.err;
   RgbImage image;
-  ASSERT_FALSE(ReadPngFile(photo, image));
+  ASSERT_FALSE(ReadImageFile(photo, image));
   Picture want;
   ASSERT_TRUE(ImportImage(image, {2, Dither::Ordered, 100, FitMode::Border}, want));
   EXPECT_EQ(ReadBytes(dir.file("a.mgs")), EncodeMgs(want));
@@ -144,11 +145,11 @@ TEST(Convert, PngInputIsConvertedAsTheLibraryImportsIt) {
 
   r = convert(dir, {"--strength=50", dir.file("b.mgs"), dir.file("c.mgs")});
   EXPECT_EQ(r.status, 2);
-  EXPECT_NE(r.err.find("need a PNG INPUT"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("need an image INPUT"), std::string::npos) << r.err;
   testing::WriteBytes(dir.file("bad.png"), std::vector<uint8_t>(100, 'x'));
   r = convert(dir, {dir.file("bad.png"), dir.file("d.mgs")});
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.err.find(": Error file format\n"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find(": Error file format: The file is not a PNG, JPEG, GIF or BMP image.\n"), std::string::npos) << r.err;
 }
 
 TEST(Convert, InfoPrintsKindCellHeightAndBorder) {
@@ -188,7 +189,15 @@ TEST(Convert, FileErrorsExitWithOneAndLeaveNoOutput) {
   r = convert(dir, {TestData("zx-image/example.img"), dir.file("bad.mg4/out.png")});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find(": I/O error 20\n"), std::string::npos) << r.err;
-  EXPECT_EQ(dir.entries(), (std::vector<std::string>{"bad.mg4", "short.img"}));
+
+  // A FIFO as OUTPUT stays a FIFO.
+  ASSERT_EQ(::mkfifo(dir.file("fifo.png").c_str(), 0644), 0);
+  r = convert(dir, {TestData("zx-image/example.img"), dir.file("fifo.png")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find(": File access denied: It is not a regular file; nothing was written.\n"), std::string::npos)
+      << r.err;
+  EXPECT_TRUE(std::filesystem::is_fifo(dir.file("fifo.png")));
+  EXPECT_EQ(dir.entries(), (std::vector<std::string>{"bad.mg4", "fifo.png", "short.img"}));
 }
 
 TEST(Convert, BatchConvertsEveryFileIntoTheFolderAndListsTheFailures) {
@@ -204,7 +213,7 @@ TEST(Convert, BatchConvertsEveryFileIntoTheFolderAndListsTheFailures) {
   testing::WriteBytes(dir.file("in/sub/pic.img"), EncodeImg(pic));  // the same output name as pic.mgs
   const std::vector<std::string> files = {dir.file("in/pic.mgs"),     TestData("zx-image/example.mg4"),
                                           dir.file("in/top.scr"),     dir.file("in/short.img"),
-                                          dir.file("in/sub/pic.img"), dir.file("in/pic.bmp")};
+                                          dir.file("in/sub/pic.img"), dir.file("in/pic.tga")};
   std::vector<std::string> args = {"--border=2,3", "--to", "MG1", "--output-dir", dir.file("out")};
   args.insert(args.end(), files.begin(), files.end());
   const Outcome r = convert(dir, args);
@@ -284,7 +293,7 @@ TEST(Convert, WrongArgumentsExitWithTwoBeforeTouchingAnyFile) {
            {"--info", in, out},
            {"--info", "--border", "1,1", in},
            {"--frobnicate", in, out},
-           {dir.file("in.bmp"), out},
+           {dir.file("in.tga"), out},
            {in, dir.file("out.scr")},
            {"--to", "png", in},
            {"--output-dir", dir.file(""), in},

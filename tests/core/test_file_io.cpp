@@ -99,6 +99,8 @@ TEST(ReadFileHead, RefusesAFifoAtOnceInEveryReadPath) {
   EXPECT_TRUE(SamePicture(pic, before));
   std::string ini;
   EXPECT_EQ(WithoutBlocking(fifo, [&] { return ReadIniText(fifo, ini); }).text(), "File access denied");
+  RgbImage image;
+  EXPECT_EQ(WithoutBlocking(fifo, [&] { return ReadImageFile(fifo, image); }).text(), "File access denied");
 }
 
 // --- atomic writes --------------------------------------------------------
@@ -241,6 +243,26 @@ TEST_F(AtomicWrite, SymlinksAreWrittenThroughAndStayLinks) {
   EXPECT_FALSE(WriteFileAtomic(dangling, replacement));
   EXPECT_EQ(ReadBytes(dir.file("new.mgs")), replacement);
   EXPECT_TRUE(std::filesystem::is_symlink(dangling));
+}
+
+TEST_F(AtomicWrite, TargetsThatAreNoRegularFileAreRefusedAndKept) {
+  // A FIFO directly and through a link, a device through a link, a folder:
+  // each stays what it was, and nothing is left beside it.
+  const std::string fifo = dir.file("fifo.png");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  ScratchDir links;
+  ASSERT_EQ(::symlink(fifo.c_str(), links.file("to-fifo.png").c_str()), 0);
+  ASSERT_EQ(::symlink("/dev/null", links.file("to-null.png").c_str()), 0);
+  std::filesystem::create_directory(dir.file("folder.png"));
+  for (const std::string& name : {fifo, links.file("to-fifo.png"), links.file("to-null.png"), dir.file("folder.png")}) {
+    const FileError err = WriteFileAtomic(name, replacement);
+    EXPECT_EQ(err.kind, FileErrorKind::AccessDenied) << name;
+    EXPECT_NE(err.text().find("not a regular file"), std::string::npos) << err.text();
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+  EXPECT_EQ(dir.entries(), (std::vector<std::string>{"fifo.png", "folder.png", "pic.mgs"}));
+  EXPECT_EQ(links.entries(), (std::vector<std::string>{"to-fifo.png", "to-null.png"}));
 }
 
 TEST_F(AtomicWrite, ASaveClearsTheFolderOfStaleTemporariesOfOursOnly) {

@@ -111,5 +111,16 @@ TEST(SelectionDump, SelectionReachingPastThePictureIsClipped) {
   EXPECT_EQ(b.attributes.size(), 4u);
 }
 
+TEST(SelectionDump, SelectionWhollyOutsideThePictureWritesNothing) {
+  // Rows 24.. chosen at cell height 1, then the picture converted to 8x8.
+  ScratchDir dir;
+  const Picture pic = RandomPicture(6, 8);
+  EXPECT_FALSE(SelectionHasCells(rect(0, 24, 4, 10), 8));
+  EXPECT_TRUE(SelectionHasCells(rect(0, 24, 4, 10), 1));
+  const FileError err = WriteSelectionDump(pic, rect(0, 24, 4, 10), kPixModeLinear, dir.file("sel.bin"));
+  EXPECT_EQ(err.text(), std::string("Error file format\n") + kSelectionOutsideText);
+  EXPECT_EQ(dir.entries(), std::vector<std::string>{});
+}
+
 }  // namespace
 }  // namespace cs

@@ -15,6 +15,7 @@
 #include "app/ui/file_dialog.h"
 #include "app/ui/tool_panels.h"
 #include "edit/selection.h"
+#include "formats/selection_dump.h"
 #include "gui_helpers.h"
 
 using namespace cs;
@@ -161,6 +162,16 @@ class EditMenuTest : public QObject {
     QCOMPARE(asked.size(), 1);
     QVERIFY(asked[0].startsWith(s->dir->path() + "/sel_pix_0.bin"));
     QCOMPARE(QFileInfo(s->dir->path() + "/sel_pix_1.bin").size(), qint64(6144));
+
+    // Rows chosen at cell height 1 lie outside once the picture is 8x8: the
+    // user is told and neither asked for a name nor given any file.
+    w.ConvertPicture(8);
+    w.state().selection = {true, false, 0, 30, 4, 10, 0, 30};
+    filters.clear();
+    s->find<QAction>("MenuSaveSelection")->trigger();
+    ok->click();
+    QVERIFY(filters.isEmpty());
+    QCOMPARE(s->messages.back().second, QString(kSelectionOutsideText));
   }
 };
 

@@ -40,7 +40,7 @@ struct Dialogs {
     for (FileDialog* d : {&w.openDialog(), &w.saveDialog()})
       d->setRunner([this](const FileDialog& dlg) {
         filters << dlg.filter;
-        proposed << dlg.fileName;
+        proposed << dlg.shownName();
         return answer;
       });
   }
@@ -148,8 +148,8 @@ class FileCommandsTest : public QObject {
     QVERIFY(w.state().clickGuard);
     QCOMPARE(w.windowTitle(), caption(path));
     QCOMPARE(QString::fromStdString(w.state().currentFileName), path);
-    QCOMPARE(w.openDialog().fileName, path);
-    QCOMPARE(w.saveDialog().fileName, path);
+    QCOMPARE(w.openDialog().shownName(), path);
+    QCOMPARE(w.saveDialog().shownName(), path);
     // The composite shows the new picture.
     ComposedImages expected;
     ComposePicture(saved, w.tables(), expected);

@@ -9,10 +9,12 @@
 #include <QSignalSpy>
 #include <QSlider>
 
+#include <sys/stat.h>
+
 #include "app/ui/file_dialog.h"
 #include "photo/ui/import_image_dialog.h"
 #include "formats/formats.h"
-#include "formats/png_import.h"
+#include "formats/image_file.h"
 #include "gui_helpers.h"
 
 using namespace cs;
@@ -99,7 +101,7 @@ class ImportImageTest : public QObject {
 
   void previewFollowsTheOptionsAndCancelChangesNothing() {
     RgbImage image;
-    QVERIFY(!ReadPngFile(kPhoto.toStdString(), image));
+    QVERIFY(!ReadImageFile(kPhoto.toStdString(), image));
     ImportImageDialog d(image, {8, Dither::None, 100, FitMode::Cover});
     QVERIFY(waitForPreview(d));
     d.ditherBox()->setCurrentIndex(1);
@@ -109,6 +111,20 @@ class ImportImageTest : public QObject {
     QVERIFY(ImportImage(image, {8, Dither::Ordered, 100, FitMode::Cover}, want));
     QVERIFY(d.result().planes == want.planes);
     QVERIFY(!d.strengthSlider()->isEnabled());
+    // Its caption and value look as inactive as the slider; they come back
+    // with error diffusion.
+    const auto strengthLabels = [&d] {
+      int enabled = 0;
+      for (QLabel* l : d.findChildren<QLabel*>())
+        if (l->text() == "Diffusion strength:" || l->text() == "100%") enabled += l->isEnabled() ? 1 : 0;
+      return enabled;
+    };
+    QCOMPARE(strengthLabels(), 0);
+    d.ditherBox()->setCurrentIndex(2);
+    QVERIFY(d.strengthSlider()->isEnabled());
+    QCOMPARE(strengthLabels(), 2);
+    d.ditherBox()->setCurrentIndex(1);
+    QVERIFY(waitForPreview(d));
 
     auto s = start();
     MainWindow& w = s->w();
@@ -130,7 +146,13 @@ class ImportImageTest : public QObject {
     importThroughMenu(w, broken.fileName(), [&asked](ImportImageDialog&) { return asked = true; });
     QVERIFY(!asked);
     QCOMPARE(s->messages.size(), size_t(1));
-    QCOMPARE(s->messages[0].second, QString("Error file format"));
+    QVERIFY(s->messages[0].second.startsWith("Error file format\n"));
+    // A FIFO is refused at once instead of waiting for a writer for good.
+    const QString fifo = dir.path() + "/fifo.png";
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0644) == 0);
+    importThroughMenu(w, fifo, [&asked](ImportImageDialog&) { return asked = true; });
+    QVERIFY(!asked);
+    QCOMPARE(s->messages.back().second, QString("File access denied"));
   }
 };
 

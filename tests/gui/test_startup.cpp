@@ -1,12 +1,13 @@
 // Start-up: the window-position INI, the start-up values and the
 // command-line argument; saving the window positions.
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QStandardPaths>
+#include <filesystem>
+#include <iterator>
 
 #include "app/ui/file_dialog.h"
 #include "app/ui/free_panel.h"
@@ -223,10 +224,31 @@ class StartupTest : public QObject {
     o.arguments = QByteArrayList{name};
     o.programDir = dir.path();
     o.messages = [&](MessageKind, const QString& text) { messages.push_back(text); };
+    o.confirm = [](const QString&) { return true; };
     MainWindow w(o);
     QCOMPARE(messages, std::vector<QString>{});
     QCOMPARE(w.state().picture.vertSize, uint8_t(4));
     QCOMPARE(w.state().picture.planes[0], uint8_t(0x5A));
+    QVERIFY(w.windowTitle().endsWith(QString("/pic") + QChar::ReplacementCharacter + ".mgs"));
+
+    // Saving under the name the dialog shows writes that very file, and
+    // the open dialog's shown name finds it again.
+    const auto answerShownName = [](const FileDialog& d) { return std::optional<QString>(d.shownName()); };
+    w.saveDialog().setRunner(answerShownName);
+    w.state().picture.planes[0] = 0x77;
+    w.SaveMgsFile();
+    QCOMPARE(messages, std::vector<QString>{});
+    Picture saved;
+    QVERIFY(LoadMgsFile(name.toStdString(), saved).ok());
+    QCOMPARE(saved.planes[0], uint8_t(0x77));
+    const std::filesystem::directory_iterator entries(QFile::encodeName(dir.path()).toStdString());
+    QCOMPARE(std::distance(begin(entries), end(entries)), 1);
+    w.state().picture.planes[0] = 0;
+    w.openDialog().setRunner(answerShownName);
+    w.openPicture();
+    QCOMPARE(messages, std::vector<QString>{});
+    QCOMPARE(w.state().picture.planes[0], uint8_t(0x77));
+    QCOMPARE(w.state().currentFileName, name.toStdString());
   }
 
   void argumentWithAnUnknownOrUpperCaseExtensionIsIgnored() {

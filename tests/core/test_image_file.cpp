@@ -1,0 +1,200 @@
+// The image loader behind "Import image..." and the converter: every kind
+// told apart by its contents, the size limit, and the orientation tag.
+#include <gif_lib.h>
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <cstddef>
+#include <cstdio>
+
+#include <jpeglib.h>
+
+#include "formats/image_decoders.h"
+#include "formats/image_file.h"
+#include "tests/core/format_test_util.h"
+
+namespace cs {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+// A 16 x 8 image: its left half red, its right half blue.
+RgbImage redBlue() {
+  RgbImage image(16, 8, rgb(0, 0, 255));
+  image.fillRect(0, 0, 8, 8, rgb(255, 0, 0));
+  return image;
+}
+
+bool near(Rgb a, Rgb b) {
+  return std::abs(red(a) - red(b)) < 8 && std::abs(green(a) - green(b)) < 8 && std::abs(blue(a) - blue(b)) < 8;
+}
+
+// An EXIF block holding only the orientation tag, little-endian.
+Bytes exifOrientation(uint8_t orientation) {
+  return {'E', 'x', 'i', 'f', 0, 0, 'I', 'I', 42, 0, 8, 0, 0, 0, 1, 0,
+          0x12, 1, 3, 0, 1, 0, 0, 0, orientation, 0, 0, 0, 0, 0, 0, 0};
+}
+
+Bytes encodeJpeg(const RgbImage& image, const Bytes& exif = {}) {
+  jpeg_compress_struct c{};
+  jpeg_error_mgr errors{};
+  c.err = jpeg_std_error(&errors);
+  jpeg_create_compress(&c);
+  unsigned char* out = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&c, &out, &size);
+  c.image_width = static_cast<JDIMENSION>(image.width());
+  c.image_height = static_cast<JDIMENSION>(image.height());
+  c.input_components = 3;
+  c.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&c);
+  jpeg_set_quality(&c, 100, TRUE);
+  jpeg_start_compress(&c, TRUE);
+  if (!exif.empty()) jpeg_write_marker(&c, JPEG_APP0 + 1, exif.data(), static_cast<unsigned>(exif.size()));
+  Bytes row(static_cast<std::size_t>(image.width()) * 3);
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const Rgb p = image.at(x, y);
+      row[std::size_t(x) * 3] = uint8_t(red(p)), row[std::size_t(x) * 3 + 1] = uint8_t(green(p)),
+                          row[std::size_t(x) * 3 + 2] = uint8_t(blue(p));
+    }
+    JSAMPROW r = row.data();
+    jpeg_write_scanlines(&c, &r, 1);
+  }
+  jpeg_finish_compress(&c);
+  Bytes bytes(out, out + size);
+  jpeg_destroy_compress(&c);
+  std::free(out);
+  return bytes;
+}
+
+int appendToBytes(GifFileType* gif, const GifByteType* data, int size) {
+  auto* out = static_cast<Bytes*>(gif->UserData);
+  out->insert(out->end(), data, data + size);
+  return size;
+}
+
+// A 4 x 2 GIF: indices 0 1 2 3 / 3 2 1 0 of black, red, green, white, with
+// green (2) transparent.
+Bytes encodeGif() {
+  Bytes bytes;
+  int error = 0;
+  GifFileType* gif = EGifOpen(&bytes, appendToBytes, &error);
+  const GifColorType colours[4] = {{0, 0, 0}, {255, 0, 0}, {0, 255, 0}, {255, 255, 255}};
+  ColorMapObject* map = GifMakeMapObject(4, colours);
+  EGifSetGifVersion(gif, true);
+  EGifPutScreenDesc(gif, 4, 2, 2, 0, map);
+  GraphicsControlBlock gcb{0, false, 0, 2};
+  GifByteType ext[4];
+  EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(EGifGCBToExtension(&gcb, ext)), ext);
+  EGifPutImageDesc(gif, 0, 0, 4, 2, false, nullptr);
+  GifPixelType rows[2][4] = {{0, 1, 2, 3}, {3, 2, 1, 0}};
+  EGifPutLine(gif, rows[0], 4);
+  EGifPutLine(gif, rows[1], 4);
+  EGifCloseFile(gif, &error);
+  GifFreeMapObject(map);
+  return bytes;
+}
+
+void put32(Bytes& b, std::size_t at, uint32_t v) {
+  for (int i = 0; i < 4; ++i) b[at + std::size_t(i)] = uint8_t(v >> (8 * i));
+}
+
+// A BMP with a 40-byte header; `extra` (colour table or masks) follows it.
+Bytes bmp(int32_t width, int32_t height, int bits, uint32_t compression, const Bytes& extra, const Bytes& pixels) {
+  Bytes b(54, 0);
+  b[0] = 'B', b[1] = 'M';
+  put32(b, 10, uint32_t(54 + extra.size()));
+  put32(b, 14, 40);
+  put32(b, 18, uint32_t(width));
+  put32(b, 22, uint32_t(height));
+  b[26] = 1, b[28] = uint8_t(bits);
+  put32(b, 30, compression);
+  b.insert(b.end(), extra.begin(), extra.end());
+  b.insert(b.end(), pixels.begin(), pixels.end());
+  return b;
+}
+
+TEST(ImageFile, EveryKindIsToldByItsContents) {
+  testing::ScratchDir dir;
+  // A JPEG named .png, as a user's renamed file would be.
+  testing::WriteBytes(dir.file("photo.png"), encodeJpeg(redBlue()));
+  RgbImage image;
+  ASSERT_FALSE(ReadImageFile(dir.file("photo.png"), image));
+  ASSERT_EQ(image.width(), 16);
+  EXPECT_TRUE(near(image.at(2, 2), rgb(255, 0, 0)) && near(image.at(13, 5), rgb(0, 0, 255)));
+
+  ASSERT_FALSE(DecodeImage(encodeGif(), image));
+  ASSERT_EQ(image.width(), 4);
+  const Rgb gif[8] = {rgb(0, 0, 0), rgb(255, 0, 0), rgb(0, 0, 0), rgb(255, 255, 255),
+                      rgb(255, 255, 255), rgb(0, 0, 0), rgb(255, 0, 0), rgb(0, 0, 0)};
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(image.at(i % 4, i / 4), gif[i]) << i;
+
+  // 24 bits bottom up, rows padded to 4 bytes: the first row stored is the lowest.
+  ASSERT_FALSE(DecodeImage(bmp(1, 2, 24, 0, {}, {1, 2, 3, 0, 4, 5, 6, 0}), image));
+  EXPECT_EQ(image.at(0, 0), rgb(6, 5, 4));
+  EXPECT_EQ(image.at(0, 1), rgb(3, 2, 1));
+  // 1 bit through a colour table (blue, green, red, spare), top down.
+  ASSERT_FALSE(DecodeImage(bmp(3, -1, 1, 0, {0, 0, 0, 0, 10, 20, 30, 0}, {0xA0, 0, 0, 0}), image));
+  EXPECT_EQ(image.at(0, 0), rgb(30, 20, 10));
+  EXPECT_EQ(image.at(1, 0), rgb(0, 0, 0));
+  EXPECT_EQ(image.at(2, 0), rgb(30, 20, 10));
+  // 16 bits through masks 5-6-5.
+  ASSERT_FALSE(DecodeImage(bmp(1, 1, 16, 3, {0, 0xF8, 0, 0, 0xE0, 7, 0, 0, 0x1F, 0, 0, 0}, {0x1F, 0xF8, 0, 0}),
+                           image));
+  EXPECT_EQ(image.at(0, 0), rgb(255, 0, 255));
+
+  EXPECT_EQ(DecodeImage(bmp(1, 1, 8, 1, {}, {0, 0, 0, 0}), image).reason, "Compressed BMP images are not read.");
+  EXPECT_EQ(DecodeImage(Bytes{'G', 'I', 'F', '8', '9', 'a', 0, 0, 0}, image).reason, "The GIF image is damaged.");
+  EXPECT_EQ(DecodeImage(Bytes(100, 'x'), image).text(),
+            "Error file format\nThe file is not a PNG, JPEG, GIF or BMP image.");
+}
+
+TEST(ImageFile, OrientationTagTurnsTheImage) {
+  // Orientation 6 is turned a quarter clockwise for viewing: the left half
+  // comes on top; 8 turns it the other way; 3 half way; 2 mirrors.
+  const struct {
+    uint8_t tag;
+    int width;
+    Rgb topLeft;
+    Rgb bottomRight;
+  } cases[] = {{1, 16, rgb(255, 0, 0), rgb(0, 0, 255)}, {6, 8, rgb(255, 0, 0), rgb(0, 0, 255)},
+               {8, 8, rgb(0, 0, 255), rgb(255, 0, 0)}, {3, 16, rgb(0, 0, 255), rgb(255, 0, 0)},
+               {2, 16, rgb(0, 0, 255), rgb(255, 0, 0)}};
+  for (const auto& c : cases) {
+    RgbImage image;
+    ASSERT_FALSE(DecodeImage(encodeJpeg(redBlue(), exifOrientation(c.tag)), image));
+    EXPECT_EQ(image.width(), c.width) << int(c.tag);
+    EXPECT_TRUE(near(image.at(0, 0), c.topLeft)) << int(c.tag);
+    EXPECT_TRUE(near(image.at(image.width() - 1, image.height() - 1), c.bottomRight)) << int(c.tag);
+  }
+}
+
+TEST(ImageFile, SizeLimitIsTheSameForEveryKind) {
+  EXPECT_FALSE(CheckImageSize(8192, 8192));
+  EXPECT_FALSE(CheckImageSize(65536, 1024));
+  EXPECT_TRUE(CheckImageSize(8192, 8193));
+  EXPECT_TRUE(CheckImageSize(0, 10));
+  RgbImage image;
+  // Refused from the header alone: no pixel data follows.
+  const FileError err = DecodeImage(bmp(9000, 9000, 24, 0, {}, {}), image);
+  EXPECT_EQ(err.kind, FileErrorKind::Format);
+  EXPECT_NE(err.reason.find("9000 x 9000"), std::string::npos) << err.reason;
+  EXPECT_NE(err.reason.find("8192 x 8192"), std::string::npos) << err.reason;
+  // An 8000 x 8000 PNG is within it.
+  png_image big{};
+  big.version = PNG_IMAGE_VERSION;
+  big.width = big.height = 8000;
+  big.format = PNG_FORMAT_GRAY;
+  const Bytes grey(std::size_t{8000} * 8000, 0x80);
+  png_alloc_size_t size = 0;
+  ASSERT_TRUE(png_image_write_to_memory(&big, nullptr, &size, 0, grey.data(), 0, nullptr));
+  Bytes png(size);
+  ASSERT_TRUE(png_image_write_to_memory(&big, png.data(), &size, 0, grey.data(), 0, nullptr));
+  ASSERT_FALSE(DecodeImage(png, image));
+  EXPECT_EQ(image.width(), 8000);
+  EXPECT_EQ(image.at(7999, 7999), rgb(0x80, 0x80, 0x80));
+}
+
+}  // namespace
+}  // namespace cs
