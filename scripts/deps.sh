@@ -3,7 +3,7 @@
 CHROMASMITH_PACKAGES=(qt6-base-dev libpng-dev libgtest-dev libbenchmark-dev cmake ninja-build g++
   clang libclang-rt-14-dev xvfb xdotool x11-apps x11-xserver-utils imagemagick fonts-dejavu-core
   desktop-file-utils libxml2-utils shared-mime-info dpkg-dev fuse-emulator-gtk
-  pasmo libspectrum-dev fuse-emulator-utils)
+  pasmo libspectrum-dev fuse-emulator-utils help2man)
 
 ensure_deps() {
   local missing=()
