@@ -5,7 +5,9 @@
 # writes screenshots, cropped to the window or panel they show, as
 # docs/images/*.png. Run it again after a change to the user interface.
 #   scripts/make_screenshots.sh [BUILD_DIR] [SHOT...]
-# With SHOT names (the functions shot_NAME below) only those are made.
+# With SHOT names (the functions shot_NAME below) only those are made. A new
+# picture is a function shot_NAME, built from the helpers below, and its NAME
+# in the list `shots` at the end; docs/manual.md then shows images/NAME.png.
 #
 # No window manager runs, so windows and panels appear exactly where the
 # editor puts them: panels at the positions of the INI file written below,
@@ -19,7 +21,7 @@ shift || true
 images=$PWD/docs/images
 data=$PWD/tests/data
 work=$(mktemp -d)
-xvfb= editor=
+xvfb='' editor=''
 cleanup() {
   [ -z "$editor" ] || kill "$editor" 2>/dev/null || true
   [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
@@ -35,7 +37,8 @@ exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display") HOME=$work/home XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb
+DISPLAY=:$(cat "$work/display")
+export DISPLAY HOME=$work/home XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb
 export PATH=$work/prefix/bin:$PATH
 mkdir -p "$HOME/.config/chromasmith"
 
@@ -104,7 +107,8 @@ menu() {
   for k in "$@"; do x key "$k"; pause 0.15; done
   pause 0.6
 }
-readonly fileMenu=20 editMenu=56 correctorMenu=125
+# The menu bar's titles: File, Edit.
+readonly fileMenu=20 editMenu=56
 # shot NAME [WxH+X+Y]: the screen, or that part of it, as docs/images/NAME.png.
 shot() {
   x mousemove 1279 899
