@@ -47,6 +47,8 @@ std::optional<std::string> parse(std::span<const char* const> args, ConvertOptio
       if (value) return "option " + arg + " takes no value";
       if (arg == "--help")
         opt.help = true;
+      else if (arg == "--version")
+        opt.version = true;
       else if (arg == "--info")
         opt.info = true;
       else
@@ -101,7 +103,7 @@ std::optional<std::string> parse(std::span<const char* const> args, ConvertOptio
       opt.border = std::pair{*b0, *b1};
     }
   }
-  if (opt.help) return std::nullopt;
+  if (opt.help || opt.version) return std::nullopt;
   const bool importOptions = opt.dither || opt.strength || opt.fit;
   if (opt.info && (opt.cellHeight || opt.border || importOptions || opt.to || opt.outputDir || opt.files.size() != 1))
     return "--info takes one INPUT and no other option";

@@ -16,6 +16,7 @@ namespace cs {
 
 struct ConvertOptions {
   bool help = false;
+  bool version = false;  // like help, wins over the files and options
   bool info = false;
   std::optional<int> cellHeight;              // 8, 4, 2 or 1
   std::optional<std::pair<int, int>> border;  // 0 ... 7 each

@@ -30,10 +30,10 @@ constexpr int kExitUsage = 2;
 
 const char* const kHelp =
     "Usage: chromasmith-convert [--cell-height N] [--png-mode N] [--border B0,B1] INPUT OUTPUT\n"
-    "       chromasmith-convert [those options] --to EXT --output-dir DIR FILE...\n"
-    "       chromasmith-convert [--cell-height N] [--dither D] [--strength P] [--fit F] IMAGE OUTPUT\n"
-    "       chromasmith-convert --info INPUT\n"
-    "       chromasmith-convert --help\n"
+    "  or:  chromasmith-convert [those options] --to EXT --output-dir DIR FILE...\n"
+    "  or:  chromasmith-convert [--cell-height N] [--dither D] [--strength P] [--fit F] IMAGE OUTPUT\n"
+    "  or:  chromasmith-convert --info INPUT\n"
+    "  or:  chromasmith-convert --help | --version\n"
     "\n"
     "Converts a ZX Spectrum GigaScreen picture from one file format to another.\n"
     "\n"
@@ -75,12 +75,15 @@ const char* const kHelp =
     "                    the overhang cut off; default) or border (scaled to fit inside,\n"
     "                    centred on black)\n"
     "  --border B0,B1    set the border colours of screen 0 and screen 1 (0 ... 7 each)\n"
-    "  --png-mode N      PNG size, 1 ... 11 (default 1):\n"
-    "%s"
+    "  --png-mode N      PNG size, 1 ... 11 (default 1), from the list below\n"
     "  --to EXT          convert every FILE to the kind of extension EXT, for example png\n"
     "  --output-dir DIR  the existing folder the FILEs converted with --to go to\n"
     "  --info            print the kind, cell height and border of INPUT\n"
     "  --help            show this text\n"
+    "  --version         print the program's version\n"
+    "\n"
+    "PNG sizes of --png-mode:\n"
+    "%s"
     "\n"
     "Exit status: 0 on success, 1 when a file cannot be read or written (the error\n"
     "is printed on stderr and no OUTPUT is left behind) or any FILE of a batch\n"
@@ -200,7 +203,7 @@ int usageError(const std::string& message) {
 std::string pngModeList() {
   std::string list;
   for (int mode = 1; mode <= kPngModeCount; ++mode)
-    list += "                      " + std::to_string(mode) + (mode < 10 ? "   " : "  ") +
+    list += "  " + std::to_string(mode) + (mode < 10 ? "   " : "  ") +
             PngSizeOf(mode).caption + "\n";
   return list;
 }
@@ -286,6 +289,10 @@ int main(int argc, char** argv) {
   const ConvertOptions& opt = args.options;
   if (opt.help) {
     std::printf(kHelp, ImportOptions{}.strength, pngModeList().c_str());
+    return kExitOk;
+  }
+  if (opt.version) {
+    std::printf("chromasmith-convert %s\n", CHROMASMITH_VERSION);
     return kExitOk;
   }
 

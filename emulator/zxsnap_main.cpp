@@ -76,11 +76,42 @@ std::vector<uint8_t> makeSnapshot(const Picture& pic) {
   return bytes;
 }
 
+const char* const kUsage =
+    "Usage: chromasmith-zxsnap IN.mgN OUT.szx\n"
+    "  or:  chromasmith-zxsnap --rom OUT.rom\n"
+    "  or:  chromasmith-zxsnap --help | --version\n";
+
+const char* const kHelp =
+    "\n"
+    "Makes a Pentagon 128 snapshot (SZX) that shows a GigaScreen picture in an\n"
+    "emulator: screen 0 in RAM bank 5, screen 1 in bank 7 and a viewer that shows\n"
+    "them in turn, one each frame, with their border colours. IN.mgN is a .mg1,\n"
+    ".mg2, .mg4 or .mg8 file; for cell heights 4, 2 and 1 the viewer sets every\n"
+    "cell's colours in step with the beam. The emulator preview's scripts\n"
+    "(view8x8.sh ...) run it and start fuse with the snapshot.\n"
+    "\n"
+    "Options:\n"
+    "  --rom OUT.rom   write the 16 KB ROM the snapshot is run with\n"
+    "  --help          show this text\n"
+    "  --version       print the program's version\n"
+    "\n"
+    "Exit status: 0 on success, 1 when a file cannot be read or written, 2 for\n"
+    "wrong arguments.\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::string first = argc > 1 ? argv[1] : "";
+  if (argc == 2 && first == "--help") {
+    std::printf("%s%s", kUsage, kHelp);
+    return 0;
+  }
+  if (argc == 2 && first == "--version") {
+    std::printf("chromasmith-zxsnap %s\n", CHROMASMITH_VERSION);
+    return 0;
+  }
   if (argc != 3) {
-    std::fprintf(stderr, "usage: chromasmith-zxsnap IN.mgN OUT.szx\n       chromasmith-zxsnap --rom OUT.rom\n");
+    std::fputs(kUsage, stderr);
     return 2;
   }
   const std::string in = argv[1], out = argv[2];

@@ -17,7 +17,7 @@ namespace {
 constexpr const char* kExtensionCharacters = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
 bool sameOptions(const cs::ConvertOptions& a, const cs::ConvertOptions& b) {
-  return a.help == b.help && a.info == b.info && a.cellHeight == b.cellHeight && a.border == b.border &&
+  return a.help == b.help && a.version == b.version && a.info == b.info && a.cellHeight == b.cellHeight && a.border == b.border &&
          a.pngMode == b.pngMode && a.to == b.to && a.outputDir == b.outputDir && a.dither == b.dither &&
          a.strength == b.strength && a.fit == b.fit && a.files == b.files;
 }
@@ -25,6 +25,7 @@ bool sameOptions(const cs::ConvertOptions& a, const cs::ConvertOptions& b) {
 std::vector<std::string> commandLine(const cs::ConvertOptions& o) {
   std::vector<std::string> args;
   if (o.help) args.push_back("--help");
+  if (o.version) args.push_back("--version");
   if (o.info) args.push_back("--info");
   if (o.cellHeight) args.push_back("--cell-height=" + std::to_string(*o.cellHeight));
   if (o.border)
@@ -82,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (o.outputDir && o.outputDir->empty()) std::abort();
   if (o.strength && (*o.strength < 0 || *o.strength > 100)) std::abort();
   if (o.dither && static_cast<int>(*o.dither) > static_cast<int>(cs::Dither::Diffusion)) std::abort();
-  if (!o.help) {
+  if (!o.help && !o.version) {
     if (o.to.has_value() != o.outputDir.has_value()) std::abort();
     if (o.to ? o.files.empty() : o.files.size() != (o.info ? 1u : 2u)) std::abort();
     if (o.info && (o.cellHeight || o.border || o.to || o.dither || o.strength || o.fit)) std::abort();

@@ -3,7 +3,8 @@
 CHROMASMITH_PACKAGES=(qt6-base-dev libpng-dev libgtest-dev libbenchmark-dev cmake ninja-build g++
   clang libclang-rt-14-dev xvfb xdotool x11-apps x11-xserver-utils imagemagick fonts-dejavu-core
   desktop-file-utils libxml2-utils shared-mime-info dpkg-dev fuse-emulator-gtk
-  pasmo libspectrum-dev fuse-emulator-utils libjpeg62-turbo-dev libgif-dev libexif-dev pkg-config)
+  pasmo libspectrum-dev fuse-emulator-utils libjpeg62-turbo-dev libgif-dev libexif-dev pkg-config
+  help2man)
 
 ensure_deps() {
   local missing=()

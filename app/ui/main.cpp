@@ -1,8 +1,35 @@
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
 
 #include "app/ui/main_window.h"
 
+namespace {
+
+const char* const kHelp =
+    "Usage: chromasmith [PICTURE]\n"
+    "  or:  chromasmith --help | --version\n"
+    "\n"
+    "Opens the editor of ZX Spectrum GigaScreen pictures, with PICTURE (a .mgs or\n"
+    ".mg1, .mg2, .mg4, .mg8 file) loaded when one is named, else an empty 8x1\n"
+    "picture. Qt's own options (-platform, -style ...) are taken as well.\n"
+    "\n"
+    "Options:\n"
+    "  --help      show this text\n"
+    "  --version   print the program's version\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  // Answered before Qt starts, so they work without a display.
+  if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+    std::fputs(kHelp, stdout);
+    return 0;
+  }
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::printf("chromasmith %s\n", CHROMASMITH_VERSION);
+    return 0;
+  }
   QApplication app(argc, argv);
   // The name of the user's configuration and data folders of an installed
   // program, whatever the executable is called; the desktop file's name lets

@@ -70,6 +70,9 @@ TEST(ConvertArgs, HelpNeedsNoFilesButWrongOptionsStillFail) {
   EXPECT_TRUE(r.options.help);
   r = parse({"--help", "--cell-height=3"});
   EXPECT_TRUE(r.error);
+  r = parse({"--version", "a"});
+  EXPECT_TRUE(r.options.version && !r.error);
+  EXPECT_EQ(parse({"--version=2"}).error, "option --version takes no value");
   r = parse({});
   ASSERT_TRUE(r.error);
   EXPECT_EQ(*r.error, "expected INPUT and OUTPUT");

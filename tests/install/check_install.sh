@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix, as a package would, and checks
-# what the desktop takes from it: both programs in bin/ and running from
+# what the desktop takes from it: the programs in bin/ and running from
 # there, a desktop entry and MIME types that their own tools accept, the two
-# icons, and the shared data folder that tells the editor it is installed;
-# then the .deb that cpack makes of the same install.
+# icons, the man pages, and the shared data folder that tells the editor it is
+# installed; then the .deb that cpack makes of the same install.
 #   tests/install/check_install.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build=$1
@@ -50,14 +50,40 @@ for signature in mgs:MGS mg:MGH; do
   grep -a -A1 "x-chromasmith-${signature%:*}\]" "$mime/magic" | grep -aq "=.*${signature#*:}" ||
     fail "no magic ${signature#*:} for .${signature%:*}"
 done
-# The .deb holds the same files under /usr and names the libraries it needs.
+# Every program tells its version; each man page is made from its program's
+# --help, so the converter's page names every option its --help lists.
+version=$(sed -n 's/^project(chromaSmith VERSION \([0-9.]*\).*/\1/p' "$source/CMakeLists.txt")
+for program in chromasmith chromasmith-convert chromasmith-zxsnap; do
+  [ "$("$prefix/bin/$program" --version)" = "$program $version" ] || fail "$program --version is not '$program $version'"
+  [ -s "$prefix/share/man/man1/$program.1" ] || fail "share/man/man1/$program.1 is missing"
+done
+page=$(sed 's/\\-/-/g' "$prefix/share/man/man1/chromasmith-convert.1")
+options=$("$prefix/bin/chromasmith-convert" --help | grep -o -- '--[a-z][a-z-]*' | sort -u)
+[ "$(wc -l <<<"$options")" -ge 10 ] || fail "the converter's --help lists too few options: $options"
+for option in $options; do
+  grep -qF -- "\\fB$option\\fR" <<<"$page" || fail "the converter's man page does not explain $option"
+done
+
+# The .deb holds the same files under /usr, the scripts runnable, and names
+# the packages it needs.
 cpack --config "$build/CPackConfig.cmake" -B "$prefix/deb" >/dev/null || fail "cpack failed"
 deb=$(echo "$prefix"/deb/chromasmith_*.deb)
 contents=$(dpkg-deb --contents "$deb")
-for f in bin/chromasmith bin/chromasmith-convert share/applications/chromasmith.desktop \
+for f in bin/chromasmith bin/chromasmith-convert bin/chromasmith-zxsnap share/applications/chromasmith.desktop \
   share/mime/packages/chromasmith.xml share/icons/hicolor/256x256/apps/chromasmith.png \
-  share/icons/hicolor/scalable/apps/chromasmith.svg share/chromasmith/; do
+  share/icons/hicolor/scalable/apps/chromasmith.svg share/chromasmith/ \
+  share/man/man1/chromasmith{,-convert,-zxsnap}.1; do
   grep -q " \./usr/$f$" <<<"$contents" || fail "the .deb lacks /usr/$f"
 done
-dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 || fail "the .deb does not depend on Qt"
+if [ -d "$source/zxview" ]; then
+  for script in "$source"/zxview/*.sh; do
+    grep -q "^-rwxr-xr-x .* \./usr/share/chromasmith/zxview/${script##*/}$" <<<"$contents" ||
+      fail "the .deb lacks a runnable /usr/share/chromasmith/zxview/${script##*/}"
+  done
+fi
+depends=$(dpkg-deb --field "$deb" Depends)
+for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins libpng16-16 libjpeg62-turbo libgif7 libexif12 libspectrum8; do
+  grep -q "\b$package\b" <<<"$depends" || fail "the .deb does not depend on $package: $depends"
+done
+dpkg-deb --field "$deb" Recommends | grep -qw fuse-emulator-gtk || fail "the .deb does not recommend fuse"
 echo "installed and valid"

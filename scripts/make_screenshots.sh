@@ -1,0 +1,285 @@
+#!/usr/bin/env bash
+# Makes the pictures of the user manual (docs/manual.md): installs the build
+# into a temporary prefix, starts the real editor from there in an Xvfb of its
+# own, drives it with xdotool as a user would (keys, clicks, drags, menus) and
+# writes screenshots, cropped to the window or panel they show, as
+# docs/images/*.png. Run it again after a change to the user interface.
+#   scripts/make_screenshots.sh [BUILD_DIR] [SHOT...]
+# With SHOT names (the functions shot_NAME below) only those are made. A new
+# picture is a function shot_NAME, built from the helpers below, and its NAME
+# in the list `shots` at the end; docs/manual.md then shows images/NAME.png.
+#
+# No window manager runs, so windows and panels appear exactly where the
+# editor puts them: panels at the positions of the INI file written below,
+# the main window filling the 1280 x 900 screen. Menus are driven by the
+# keyboard: a title is clicked, then Down (or Up from the bottom) counts to
+# the item; the counts are written beside each menu command below.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(realpath "${1:-build}")
+shift || true
+images=$PWD/docs/images
+data=$PWD/tests/data
+work=$(mktemp -d)
+xvfb='' editor=''
+cleanup() {
+  [ -z "$editor" ] || kill "$editor" 2>/dev/null || true
+  [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+mkdir -p "$images"
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+
+# An X server of our own on a free display; HOME points at an empty folder,
+# so the editor keeps its INI file and zxview folder there.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+DISPLAY=:$(cat "$work/display")
+export DISPLAY HOME=$work/home XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb
+export PATH=$work/prefix/bin:$PATH
+mkdir -p "$HOME/.config/chromasmith"
+
+# Panel positions within the work area, which starts 60 screen lines down.
+cat >"$HOME/.config/chromasmith/chromasmith.ini" <<'EOF'
+[positions]
+palette_x=3
+palette_y=43
+borderpal_x=350
+borderpal_y=43
+preview_x=350
+preview_y=43
+zoompreview_x=1010
+zoompreview_y=43
+colorcorrector_x=3
+colorcorrector_y=43
+EOF
+readonly top=60
+# The picture's top-left on the screen at zoom level 1 (4 screen pixels to a
+# picture pixel), and a picture pixel's screen position.
+readonly picX=128 picY=93
+px() { echo $((picX + 4 * $1 + 2)); }
+py() { echo $((picY + 4 * $1 + 2)); }
+
+x() { xdotool "$@" 2>/dev/null; }
+pause() { sleep "${1:-0.3}"; }
+
+# start_editor [FILE]: a fresh editor, with FILE loaded when given.
+start_editor() {
+  stop_editor
+  "$work/prefix/bin/chromasmith" "$@" >>"$work/editor.log" 2>&1 &
+  editor=$!
+  wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^chromaSmith x0.94' | head -1)
+  x windowfocus --sync "$wid" || true
+  x mousemove 640 480
+  pause 1
+}
+stop_editor() {
+  [ -z "$editor" ] || { kill "$editor" 2>/dev/null || true; wait "$editor" 2>/dev/null || true; }
+  editor=
+}
+
+# key KEY...: keys to the editor, which takes them whatever has the focus.
+key() {
+  for k in "$@"; do x key --window "$wid" "$k"; pause 0.15; done
+  pause
+}
+click() { x mousemove "$1" "$2" click "${3:-1}"; pause; }
+# drag X1 Y1 X2 Y2...: a press at the first point, moves through the others.
+drag() {
+  x mousemove "$1" "$2" mousedown 1
+  shift 2
+  while [ $# -ge 2 ]; do
+    pause 0.02
+    x mousemove "$1" "$2"
+    shift 2
+  done
+  pause 0.1
+  x mouseup 1
+  pause
+}
+# menu TITLE_X KEY...: the menu bar title at TITLE_X, then keys in the menu.
+menu() {
+  click "$1" 8
+  shift
+  for k in "$@"; do x key "$k"; pause 0.15; done
+  pause 0.6
+}
+# The menu bar's titles: File, Edit.
+readonly fileMenu=20 editMenu=56
+# shot NAME [WxH+X+Y]: the screen, or that part of it, as docs/images/NAME.png.
+shot() {
+  x mousemove 1279 899
+  pause 0.5
+  xwd -root -silent >"$work/screen.xwd"
+  convert "xwd:$work/screen.xwd" ${2:+-crop "$2" +repage} -strip "$images/$1.png"
+  echo "docs/images/$1.png"
+}
+# A cell of the full palette (screen 0 colour c, screen 1 colour r) and a mix
+# swatch (0 ... 3) of its panel at palette_x, palette_y.
+palette_cell() { click $((3 + 88 + 16 * $1 + 8)) $((top + 43 + 32 + 16 * $2 + 8)); }
+
+shot_main_window() {
+  start_editor "$data/seeds/example.mgs"
+  shot main-window
+}
+
+# The full palette and the border palette; a palette cell chosen for the
+# second mix (key 2), which shows in its swatch and in the tool bar.
+shot_palettes() {
+  start_editor "$data/seeds/example.mgs"
+  key c b 2
+  palette_cell 12 9
+  shot palettes 500x490+0+100
+}
+
+# The preview of the whole picture with its zoom frame, and the magnifier.
+shot_previews() {
+  start_editor "$data/seeds/example.mgs"
+  key v alt+v
+  pause 1
+  shot previews 860x520+347+100
+}
+
+# A press on a square of the gradient chart makes the palette cells that mix
+# to its colour blink for two seconds.
+shot_gradient() {
+  start_editor "$data/seeds/example.mgs"
+  key c
+  click $((3 + 8 + 2 + 29 + 4)) $((top + 43 + 40 + 137 + 4))
+  pause 0.4
+  shot gradient 346x490+0+100
+}
+
+# Each instrument on a new 8x8 picture, with the tool bar over it.
+shot_instruments() {
+  start_editor
+  menu $fileMenu Down Right Return # File > New > 8x8 Standart Gigascreen
+  # The new picture's cells are black on both screens: the pen paints the
+  # mix of the two screens' set pixels (key 4), so only their colours change
+  # and each point stays one pixel.
+  key c 4
+  palette_cell 12 10
+  key c p
+  # A wave, one pixel a move: the pen paints where the pointer passes.
+  # shellcheck disable=SC2046
+  drag $(awk -v x0="$picX" -v y0="$picY" 'BEGIN { for (i = 0; i <= 40; i++)
+    printf "%d %d ", x0 + 4 * (8 + i) + 2, y0 + 4 * int(24 - 8 * sin(i / 6.4)) + 2 }')
+  key l
+  click "$(px 50)" "$(py 20)"
+  click "$(px 80)" "$(py 50)"
+  click "$(px 110)" "$(py 16)"
+  key Escape j
+  click "$(px 12)" "$(py 50)"
+  click "$(px 40)" "$(py 80)"
+  key c
+  palette_cell 4 12
+  key c n
+  drag "$(px 56)" "$(py 60)" "$(px 70)" "$(py 66)" "$(px 86)" "$(py 76)" "$(px 100)" "$(py 80)"
+  shot instruments 700x440+0+0
+}
+
+# A selection with its marching ants, and the same block flipped.
+shot_selection() {
+  start_editor "$data/seeds/example.mgs"
+  key s
+  drag "$(px 100)" "$(py 24)" "$(px 140)" "$(py 60)" "$(px 180)" "$(py 90)"
+  shot selection 520x420+440+150
+  menu $editMenu Down Down Down Down Down Return # Edit > Flip Horizontal
+  shot flip 520x420+440+150
+}
+
+shot_corrector() {
+  start_editor "$data/zx-image/example.mg8"
+  key x
+  pause 1
+  shot corrector 1046x622+0+100
+}
+
+# The pointer moved and clicked by keys over an empty picture at zoom level
+# 4 with both grids: the dots Space painted on the way, and the status bar's
+# reading at the pointer.
+shot_keyboard() {
+  start_editor
+  key c 4
+  palette_cell 12 12
+  key c g h
+  click 116 38 # the tool bar's zoom level 4
+  x mousemove 640 450
+  key space p space p space p space a space a space o space o space q space
+  shot keyboard-cursor 420x260+430+330
+  convert "$images/keyboard-cursor.png" \( "xwd:$work/screen.xwd" -crop 600x24+0+876 +repage \) \
+    -background white -gravity west -append -strip "$images/keyboard-cursor.png"
+}
+
+# import_photo PHOTO: File > Import > "Import image..." (the sixth item of
+# Import, the fifth item of File), the file's name typed into the file
+# dialog, then the import dialog's OK once its preview is done.
+import_photo() {
+  menu $fileMenu Down Down Down Down Down Right Down Down Down Down Down Return
+  x type --delay 20 "$1"
+  pause
+  x key Return
+  dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Import image$' | head -1)
+  pause 3
+  eval "$(xdotool getwindowgeometry --shell "$dialog")"
+  [ -z "${2:-}" ] || shot "$2" "${WIDTH}x${HEIGHT}+${X}+${Y}"
+  x windowfocus --sync "$dialog" || true
+  x key Return
+  pause 1
+}
+
+# A photograph imported into an empty 8x1 picture: the photograph, the import
+# dialog with its preview, and the editor with the result.
+shot_import() {
+  convert "$data/photos/chelsea.png" -resize 256x192^ -gravity center -extent 256x192 -strip \
+    "$images/import-photo.png"
+  start_editor
+  import_photo "$data/photos/chelsea.png" import-dialog
+  shot import-result
+}
+
+# File > Export > "Export to *.PNG" and the image it writes.
+shot_png_export() {
+  start_editor "$data/seeds/example.mgs"
+  menu $fileMenu Down Down Down Down Down Down Right Up Return # File > Export > Export to *.PNG
+  shot png-export 232x352+239+119
+}
+
+# File > "Make trd/tap and preview in Emul" on the imported photograph: the
+# editor writes it into its zxview folder and the script there runs fuse.
+shot_emulator() {
+  start_editor
+  import_photo "$data/photos/chelsea.png"
+  menu $fileMenu Up Up Return # File > Make trd/tap and preview in Emul (above the last item)
+  fuse=$(timeout 30 xdotool search --sync --onlyvisible --class fuse | head -1)
+  pause 4
+  eval "$(xdotool getwindowgeometry --shell "$fuse")"
+  shot emulator "${WIDTH}x${HEIGHT}+${X}+${Y}"
+  # fuse shows the Spectrum's 320 x 240 at its size: enlarged twice here.
+  convert "$images/emulator.png" -filter point -resize 200% -strip "$images/emulator.png"
+  kill -9 "$(xdotool getwindowpid "$fuse")" 2>/dev/null || true
+
+  # Two frames in a row, recorded by the same script with fuse's own movie
+  # options (its debugger ends it after 20 frames), and their mix, which is
+  # what the eye sees at 50 frames a second.
+  local zxview=$HOME/.local/share/chromasmith/zxview stop
+  stop=$(printf 'break time 1000 if spectrum:frames>=20\ncommands 1\nexit\nend\n')
+  mkdir -p "$work/fuse-home"
+  HOME=$work/fuse-home timeout -s KILL 60 "$zxview/view8x1.sh" --movie-start "$work/movie.fmf" \
+    --debugger-command "$stop" >"$work/fuse.log" 2>&1 || { tail -5 "$work/fuse.log"; ls "$zxview"; }
+  mkdir -p "$work/frames"
+  fmfconv -y --ppm -f raw "$work/movie.fmf" "$work/frames/f.ppm" >/dev/null 2>&1
+  local a=$work/frames/f-00000010.ppm b=$work/frames/f-00000011.ppm
+  convert "$a" "$b" \( "$a" "$b" -evaluate-sequence mean \) -filter point -resize 200% \
+    -bordercolor white -border 6 +append -strip "$images/emulator-frames.png"
+  echo docs/images/emulator-frames.png
+}
+
+shots=(main_window palettes previews gradient instruments selection corrector keyboard import png_export emulator)
+[ $# -eq 0 ] || shots=("$@")
+for s in "${shots[@]}"; do "shot_$s"; done
+stop_editor
+du -ch "$images"/*.png | tail -1
