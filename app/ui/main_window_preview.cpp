@@ -3,12 +3,12 @@
 // on at once. The script turns the picture into a snapshot and runs the
 // emulator; whatever the editor can see is missing is reported with the way
 // to fix it, since a detached script has no way to reach the user.
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "app/emulator_preview.h"
 #include "app/ui/main_window.h"
@@ -39,7 +39,11 @@ void MainWindow::previewInEmulator() {
                     .arg(picture, QString::fromStdString(err.text()), dir));
     return;
   }
-  if (!QFileInfo(script).isFile()) {
+  // The folder's own bytes reach the system: a name that is not valid UTF-8
+  // is shown with replacement characters but still found.
+  const std::string scriptPath = folders_.zxviewDir + "/" + files->script;
+  struct stat st {};
+  if (::stat(scriptPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
     showMessage(MessageKind::Error,
                 QString("The emulator preview script %1 is missing.\nCopy the zxview folder that comes with "
                         "chromaSmith to %2.")
@@ -48,7 +52,7 @@ void MainWindow::previewInEmulator() {
   }
   // The zxview folder becomes the editor's current folder too, and stays so:
   // relative names given afterwards resolve against it.
-  if (!QDir::setCurrent(dir)) {
+  if (::chdir(folders_.zxviewDir.c_str()) != 0) {
     showMessage(MessageKind::Error, QString("Unable to write to %1").arg(dir));
     return;
   }
@@ -58,8 +62,8 @@ void MainWindow::previewInEmulator() {
     return;
   }
   QProcess process;
-  process.setProgram(script);
-  process.setWorkingDirectory(dir);
+  // Started from the current folder, which it inherits.
+  process.setProgram(QString("./") + files->script);
   // The script finds the snapshot maker beside the program that started it.
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert("CHROMASMITH_BIN", programDir_);
