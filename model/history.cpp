@@ -1,0 +1,173 @@
+#include "model/history.h"
+
+#include "model/editor_state.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+namespace cs {
+
+namespace {
+
+// The bytes a step covers: the four planes, then the cell height and the
+// border pair.
+constexpr std::size_t kTailSize = 3;
+constexpr std::size_t kStepBytes = kPlanesSize + kTailSize;
+// Equal stretches shorter than this stay inside a run: a new run's header
+// would cost about as much.
+constexpr std::size_t kMergeGap = 6;
+constexpr std::size_t kBlock = 64;
+
+uint8_t* tailByte(Picture& p, std::size_t k) {
+  return k == 0 ? &p.vertSize : k == 1 ? &p.borderIndex0 : &p.borderIndex1;
+}
+uint8_t byteAt(const Picture& p, std::size_t off) {
+  return off < kPlanesSize ? p.planes[off] : *tailByte(const_cast<Picture&>(p), off - kPlanesSize);
+}
+
+void putVarint(std::vector<uint8_t>& out, std::size_t v) {
+  while (v >= 0x80) {
+    out.push_back(uint8_t(v | 0x80));
+    v >>= 7;
+  }
+  out.push_back(uint8_t(v));
+}
+
+bool getVarint(const std::vector<uint8_t>& in, std::size_t& pos, std::size_t& v) {
+  v = 0;
+  for (int shift = 0; pos < in.size() && shift < 28; shift += 7) {
+    const uint8_t b = in[pos++];
+    v |= std::size_t(b & 0x7F) << shift;
+    if (!(b & 0x80)) return true;
+  }
+  return false;
+}
+
+// Collects differing bytes into runs and writes each closed run.
+class RunWriter {
+ public:
+  RunWriter(const Picture& a, const Picture& b, std::vector<uint8_t>& out) : a_(a), b_(b), out_(out) {}
+  void differs(std::size_t off) {
+    if (open_ && off - end_ <= kMergeGap) {
+      end_ = off + 1;
+      return;
+    }
+    close();
+    open_ = true;
+    start_ = off;
+    end_ = off + 1;
+  }
+  void close() {
+    if (!open_) return;
+    putVarint(out_, start_ - written_);
+    putVarint(out_, end_ - start_);
+    std::size_t off = start_;
+    for (; off < end_ && off < kPlanesSize; ++off) out_.push_back(a_.planes[off] ^ b_.planes[off]);
+    for (; off < end_; ++off) out_.push_back(byteAt(a_, off) ^ byteAt(b_, off));
+    written_ = end_;
+    open_ = false;
+  }
+
+ private:
+  const Picture& a_;
+  const Picture& b_;
+  std::vector<uint8_t>& out_;
+  bool open_ = false;
+  std::size_t start_ = 0, end_ = 0, written_ = 0;
+};
+
+}  // namespace
+
+void EncodePictureDiff(const Picture& a, const Picture& b, std::vector<uint8_t>& out) {
+  RunWriter runs(a, b, out);
+  const uint8_t* pa = a.planes.data();
+  const uint8_t* pb = b.planes.data();
+  // Whole blocks compare at memory speed; only a block that differs is
+  // looked at byte by byte.
+  for (std::size_t block = 0; block < kPlanesSize; block += kBlock) {
+    if (std::memcmp(pa + block, pb + block, kBlock) == 0) continue;
+    for (std::size_t i = block; i < block + kBlock; ++i)
+      if (pa[i] != pb[i]) runs.differs(i);
+  }
+  for (std::size_t k = 0; k < kTailSize; ++k)
+    if (byteAt(a, kPlanesSize + k) != byteAt(b, kPlanesSize + k)) runs.differs(kPlanesSize + k);
+  runs.close();
+}
+
+void ApplyPictureDiff(const std::vector<uint8_t>& diff, Picture& pic) {
+  std::size_t pos = 0, off = 0;
+  while (pos < diff.size()) {
+    std::size_t gap = 0, len = 0;
+    if (!getVarint(diff, pos, gap) || !getVarint(diff, pos, len)) return;
+    off += gap;
+    if (off + len > kStepBytes || pos + len > diff.size()) return;
+    const uint8_t* x = diff.data() + pos;
+    const std::size_t inPlanes = off < kPlanesSize ? std::min(len, kPlanesSize - off) : 0;
+    uint8_t* p = pic.planes.data() + off;
+    for (std::size_t i = 0; i < inPlanes; ++i) p[i] ^= x[i];
+    for (std::size_t i = inPlanes; i < len; ++i) *tailByte(pic, off + i - kPlanesSize) ^= x[i];
+    pos += len;
+    off += len;
+  }
+}
+
+History::History(const Picture& start, std::string name, HistoryLimits limits) : limits_(limits), picture_(start) {
+  steps_.push_back({std::move(name), {}});
+  bytes_ = cost(steps_.back());
+  scratch_.reserve(kStepBytes + 64);
+}
+
+bool History::record(const Picture& pic, std::string name) {
+  scratch_.clear();
+  EncodePictureDiff(picture_, pic, scratch_);
+  if (scratch_.empty()) return false;
+  while (steps_.size() > current_ + 1) {
+    bytes_ -= cost(steps_.back());
+    steps_.pop_back();
+  }
+  if (clean_ != npos && clean_ > current_) clean_ = npos;
+  steps_.push_back({std::move(name), std::vector<uint8_t>(scratch_.begin(), scratch_.end())});
+  bytes_ += cost(steps_.back());
+  picture_ = pic;
+  current_ = steps_.size() - 1;
+  while (steps_.size() > 1 && (bytes_ > limits_.maxBytes || steps_.size() > limits_.maxSteps)) dropOldest();
+  ++revision_;
+  return true;
+}
+
+void History::dropOldest() {
+  // The second step becomes the oldest: its difference to the dropped one is
+  // no longer needed.
+  bytes_ -= cost(steps_.front());
+  steps_.pop_front();
+  bytes_ -= steps_.front().diff.capacity();
+  std::vector<uint8_t>().swap(steps_.front().diff);
+  --current_;
+  clean_ = clean_ == 0 || clean_ == npos ? npos : clean_ - 1;
+}
+
+bool History::jumpTo(std::size_t index, Picture& pic) {
+  if (index >= steps_.size() || index == current_) return false;
+  // Each step's difference leads from its older neighbour to it, and back.
+  for (; current_ > index; --current_) ApplyPictureDiff(steps_[current_].diff, picture_);
+  for (; current_ < index; ++current_) ApplyPictureDiff(steps_[current_ + 1].diff, picture_);
+  pic = picture_;
+  ++revision_;
+  return true;
+}
+
+void History::pictureAt(std::size_t index, Picture& out) const {
+  out = picture_;
+  if (index >= steps_.size()) return;
+  for (std::size_t i = current_; i > index; --i) ApplyPictureDiff(steps_[i].diff, out);
+  for (std::size_t i = current_; i < index; ++i) ApplyPictureDiff(steps_[i + 1].diff, out);
+}
+
+bool JumpHistory(History& h, EditorState& s, std::size_t index) {
+  if (index >= h.size() || index == h.current()) return false;
+  TakeUndoSnapshot(s);
+  return h.jumpTo(index, s.picture);
+}
+
+}  // namespace cs
