@@ -1,6 +1,6 @@
 // The positions of the movable panels, kept in "chromasmith.ini" next to the
 // program, section "positions". Read at start-up (missing keys take their
-// defaults) and written on request, all fifteen keys in table order.
+// defaults) and written on request, every key in table order.
 #pragma once
 
 #include <string>
@@ -31,6 +31,8 @@ struct WindowPositions {
   int zoomPreviewY = 43;
   int correctorX = 3;
   int correctorY = 43;
+  int historyX = 780;
+  int historyY = 43;
   friend bool operator==(const WindowPositions&, const WindowPositions&) = default;
 };
 
@@ -65,13 +67,15 @@ inline constexpr WindowPositionKey kWindowPositionKeys[] = {
     {"zoompreview_y", &WindowPositions::zoomPreviewY},
     {"colorcorrector_x", &WindowPositions::correctorX},
     {"colorcorrector_y", &WindowPositions::correctorY},
+    {"history_x", &WindowPositions::historyX},
+    {"history_y", &WindowPositions::historyY},
 };
 
 // A missing key, or one whose value is not an integer in its range, takes
 // its default. Panels placed within range may still lie outside the work
 // area; the widgets keep their caption strips within reach.
 WindowPositions ReadWindowPositions(const IniDocument& ini);
-// The INI text with the fifteen keys set; other sections, keys and comments
+// The INI text with every key of the table set; other sections, keys and comments
 // stay as they were.
 std::string WriteWindowPositions(const std::string& iniText, const WindowPositions& pos);
 

@@ -6,7 +6,7 @@ namespace {
 
 // One row of the table: the key (or a second key with the same meaning),
 // which modifiers it wants, and the command.
-enum class Need { Any, NoCtrl, Ctrl, Alt, NoAlt, NoCtrlNoAlt };
+enum class Need { Any, NoCtrl, Ctrl, Alt, NoAlt, NoCtrlNoAlt, AltNoCtrlNoShift, AltShiftNoCtrl };
 
 struct Rule {
   int key;
@@ -66,6 +66,10 @@ constexpr Rule kRules[] = {
     {'S', kNone, Need::Ctrl, KeyCommand::Save},
     {'O', kNone, Need::Ctrl, KeyCommand::Open},
     {'A', kNone, Need::Ctrl, KeyCommand::SelectAll},
+    // The history's keys: Z without Ctrl, and Y, belong to no rule above.
+    {'Z', kNone, Need::AltNoCtrlNoShift, KeyCommand::StepBackward},
+    {'Z', kNone, Need::AltShiftNoCtrl, KeyCommand::StepForward},
+    {'Y', kNone, Need::NoCtrl, KeyCommand::ToggleHistory},
 };
 
 bool modifiersFit(Need need, KeyModifiers m) {
@@ -76,6 +80,8 @@ bool modifiersFit(Need need, KeyModifiers m) {
     case Need::Alt: return m.alt;
     case Need::NoAlt: return !m.alt;
     case Need::NoCtrlNoAlt: return !m.ctrl && !m.alt;
+    case Need::AltNoCtrlNoShift: return m.alt && !m.ctrl && !m.shift;
+    case Need::AltShiftNoCtrl: return m.alt && m.shift && !m.ctrl;
   }
   return false;
 }

@@ -79,6 +79,9 @@ enum class KeyCommand {
   Save,
   Open,
   SelectAll,
+  StepBackward,   // the history one step back
+  StepForward,    // and one step forward
+  ToggleHistory,  // shows or hides the history panel
 };
 
 // Every command the key runs, in the order of the rule table.

@@ -113,7 +113,7 @@ void ApplyPictureDiff(const std::vector<uint8_t>& diff, Picture& pic) {
 }
 
 History::History(const Picture& start, std::string name, HistoryLimits limits) : limits_(limits), picture_(start) {
-  steps_.push_back({std::move(name), {}});
+  steps_.push_back({std::move(name), nextId_++, {}});
   bytes_ = cost(steps_.back());
   scratch_.reserve(kStepBytes + 64);
 }
@@ -127,7 +127,7 @@ bool History::record(const Picture& pic, std::string name) {
     steps_.pop_back();
   }
   if (clean_ != npos && clean_ > current_) clean_ = npos;
-  steps_.push_back({std::move(name), std::vector<uint8_t>(scratch_.begin(), scratch_.end())});
+  steps_.push_back({std::move(name), nextId_++, std::vector<uint8_t>(scratch_.begin(), scratch_.end())});
   bytes_ += cost(steps_.back());
   picture_ = pic;
   current_ = steps_.size() - 1;

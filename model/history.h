@@ -42,6 +42,8 @@ class History {
   std::size_t size() const { return steps_.size(); }
   std::size_t current() const { return current_; }
   const std::string& name(std::size_t index) const { return steps_[index].name; }
+  // A number that stays with the step while it is kept, for caches.
+  uint64_t id(std::size_t index) const { return steps_[index].id; }
   // The Picture of step `index`, without moving there.
   void pictureAt(std::size_t index, Picture& out) const;
   // The Picture the history stands at.
@@ -60,6 +62,7 @@ class History {
  private:
   struct Step {
     std::string name;
+    uint64_t id = 0;
     // The runs in which this step differs from the one before it (empty for
     // the oldest): gap, length, then the length's XOR bytes.
     std::vector<uint8_t> diff;
@@ -73,6 +76,7 @@ class History {
   std::size_t clean_ = 0;
   std::size_t bytes_ = 0;
   uint64_t revision_ = 0;
+  uint64_t nextId_ = 0;
   Picture picture_;
   std::vector<uint8_t> scratch_;
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFile>
 #include <QFrame>
@@ -17,6 +18,7 @@
 #include "app/ui/editor_image.h"
 #include "app/ui/file_dialog.h"
 #include "app/ui/free_panel.h"
+#include "app/ui/history_controller.h"
 #include "app/ui/icons.h"
 #include "app/ui/scroll_box.h"
 #include "app/ui/status_bar.h"
@@ -80,6 +82,7 @@ MainWindow::MainWindow(StartupOptions options)
   buildPaletteContent();
   buildCorrector();
   connectEditorImage();
+  history_ = new HistoryController(*this, QFile::encodeName(options.recoveryFolder).toStdString());
 
   timer1_ = new QTimer(this);
   timer1_->setObjectName("Timer1");
@@ -226,10 +229,19 @@ void MainWindow::showEvent(QShowEvent* e) {
   // its widgets (dialogs are windows of their own and keep their keys).
   qApp->installEventFilter(this);
   RefreshPicture(true);
+  // Over the window: the question about a picture an earlier editor left.
+  QTimer::singleShot(0, history_, &HistoryController::offerRecovery);
   if (!pendingMessages_.empty())
     QTimer::singleShot(0, this, [this] {
       for (const auto& [kind, text] : std::exchange(pendingMessages_, {})) showMessage(kind, text);
     });
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+  if (history_->mayClose())
+    QMainWindow::closeEvent(e);
+  else
+    e->ignore();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -41,6 +41,7 @@ class EditorImage;
 class ExportPngPanel;
 class FileDialog;
 class FloatingPanel;
+class HistoryController;
 class ImportImageDialog;
 class PaintSink;
 class PalettePanel;
@@ -161,6 +162,8 @@ class MainWindow : public QMainWindow {
   ExportPngPanel* exportPngPanel() const { return exportPngPanel_; }
   SaveSelectionPanel* saveSelectionPanel() const { return saveSelectionPanel_; }
   CorrectorPanel* correctorContent() const { return corrector_; }
+  // The session's history, its panel and the recovery copies.
+  HistoryController* history() const { return history_; }
   AboutPanel* aboutPanel() const { return aboutPanel_; }
 
   // --- keyboard (main_window_keys.cpp): every key of the window, before
@@ -242,9 +245,12 @@ class MainWindow : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent*) override;
+  // Asks about unsaved changes first; the answer may keep the window open.
+  void closeEvent(QCloseEvent*) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  friend class HistoryController;
   void buildMenus();
   void buildEditMenu();
   void buildToolbar();
@@ -335,6 +341,7 @@ class MainWindow : public QMainWindow {
   ExportPngPanel* exportPngPanel_ = nullptr;
   SaveSelectionPanel* saveSelectionPanel_ = nullptr;
   AboutPanel* aboutPanel_ = nullptr;
+  HistoryController* history_ = nullptr;
   ToolKey* paletteKey_ = nullptr;
   ToolKey* borderPaletteKey_ = nullptr;
   ToolKey* previewKey_ = nullptr;

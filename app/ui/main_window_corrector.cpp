@@ -2,6 +2,7 @@
 // that show it, and the corrector views' refresh.
 #include "app/ui/editor_image.h"
 #include "app/ui/floating_panel.h"
+#include "app/ui/history_controller.h"
 #include "app/ui/main_window.h"
 #include "colour/ui/corrector_panel.h"
 
@@ -11,7 +12,10 @@ void MainWindow::buildCorrector() {
   corrector_ = new CorrectorPanel(state_, images_, editorImage_->canvas().patterns(), correctorPanel_);
   // The editor paints from the composition an operation changes, so the
   // editor image and the previews are refreshed with the corrector's views.
-  connect(corrector_, &CorrectorPanel::pictureChanged, this, [this] { RefreshPicture(true); });
+  connect(corrector_, &CorrectorPanel::pictureChanged, this, [this](const QString& caption) {
+    RefreshPicture(true);
+    history_->record("Corrector: " + caption);
+  });
   connect(this, &MainWindow::pictureRefreshed, corrector_, &CorrectorPanel::followCellHeight);
 }
 

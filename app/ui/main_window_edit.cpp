@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "app/ui/file_dialog.h"
+#include "app/ui/history_controller.h"
 #include "app/ui/main_window.h"
 #include "app/ui/tool_panels.h"
 #include "edit/selection.h"
@@ -16,6 +17,24 @@
 #include "formats/selection_dump.h"
 
 namespace cs {
+
+namespace {
+
+// How the history names a transform's step.
+const char* TransformName(Transform t) {
+  switch (t) {
+    case Transform::FlipHorizontal: return "Flip Horizontal";
+    case Transform::FlipVertical: return "Flip Vertical";
+    case Transform::Rotate90: return "Rotate 90` cw";
+    case Transform::RotateRight: return "Rotate pixels Right";
+    case Transform::RotateLeft: return "Rotate pixels Left";
+    case Transform::RotateUp: return "Rotate pixels Up";
+    case Transform::RotateDown: return "Rotate pixels Down";
+  }
+  return "Transform";
+}
+
+}  // namespace
 
 bool MainWindow::mouseOverPicture() const {
   for (QWidget* w = QApplication::widgetAt(QCursor::pos()); w; w = w->parentWidget())
@@ -45,15 +64,21 @@ void MainWindow::pasteSelection() {
   if (const QMimeData* mime = QApplication::clipboard()->mimeData())
     if (mime->hasFormat(kSelectionClipboardFormat)) held = mime->data(kSelectionClipboardFormat);
   const std::span bytes(reinterpret_cast<const uint8_t*>(held.constData()), size_t(held.size()));
-  if (PasteSelection(state_, bytes, mouseOverPicture())) RefreshPicture(true);
+  if (!PasteSelection(state_, bytes, mouseOverPicture())) return;
+  RefreshPicture(true);
+  history_->record("Paste");
 }
 
 void MainWindow::deleteSelection() {
-  if (DeleteSelection(state_)) RefreshPicture(true);
+  if (!DeleteSelection(state_)) return;
+  RefreshPicture(true);
+  history_->record("Delete");
 }
 
 void MainWindow::transform(Transform t) {
-  if (ApplyTransform(state_, t)) RefreshPicture(true);
+  if (!ApplyTransform(state_, t)) return;
+  RefreshPicture(true);
+  history_->record(TransformName(t));
 }
 
 void MainWindow::saveSelectionOk() {

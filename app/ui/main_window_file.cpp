@@ -1,11 +1,13 @@
 // The File menu's picture commands: New, Convert, the native file, the
 // multicolour files and the Spectrum screens. The formats never show
 // anything; their errors reach the user here.
-#include <QFile>
-#include <QFileInfo>
 #include <sys/stat.h>
 
+#include <QFile>
+#include <QFileInfo>
+
 #include "app/ui/file_dialog.h"
+#include "app/ui/history_controller.h"
 #include "app/ui/main_window.h"
 #include "formats/formats.h"
 
@@ -22,12 +24,14 @@ void MainWindow::NewPicture(int cellHeight) {
   cs::NewPicture(state_.picture, cellHeight);
   SetZoom(1);
   RefreshPicture(true);
+  history_->record(QString("New 8x%1").arg(cellHeight));
 }
 
 void MainWindow::ConvertPicture(int cellHeight) {
   cs::ConvertPicture(state_.picture, cellHeight);
   SetZoom(1);
   RefreshPicture(true);
+  history_->record(QString("Convert to 8x%1").arg(cellHeight));
 }
 
 bool MainWindow::reportFileError(const FileError& error) {
@@ -63,7 +67,8 @@ bool MainWindow::mayReplace(const std::vector<std::string>& names) {
   for (const std::string& name : names) {
     struct stat st {};
     if (::stat(name.c_str(), &st) == 0)
-      return confirm(QString("%1 already exists.\nDo you want to replace it?").arg(QFile::decodeName(name.c_str())));
+      return confirm(
+          QString("%1 already exists.\nDo you want to replace it?").arg(QFile::decodeName(name.c_str())));
   }
   return true;
 }
@@ -81,6 +86,10 @@ void MainWindow::pictureReplaced(const std::string& name) {
 bool MainWindow::loadPictureFile(const std::string& path, FileError (*load)(const std::string&, Picture&)) {
   if (reportFileError(load(path, state_.picture))) return false;
   pictureReplaced(path);
+  // The picture is what its file holds: nothing to save yet.
+  const QString file = QFileInfo(QFile::decodeName(path.c_str())).fileName();
+  history_->record(QString(load == cs::LoadMgsFile ? "Open %1" : "Import %1").arg(file));
+  history_->markSaved();
   return true;
 }
 
@@ -102,6 +111,7 @@ void MainWindow::SaveMgsFile() {
   // The caption names the file only once it has been written.
   if (reportFileError(cs::SaveMgsFile(*name, state_.picture))) return;
   setFileCaption(*name);
+  history_->markSaved();
 }
 
 void MainWindow::ImportMgFile() {
@@ -113,6 +123,7 @@ void MainWindow::ImportScreenFile(bool withHeader, bool singleScreen, const char
   const std::string& name = openDialog_->fileName;
   if (reportFileError(cs::ImportScreenFile(name, withHeader, singleScreen, state_.picture))) return;
   pictureReplaced({});
+  history_->record("Import " + QFileInfo(QFile::decodeName(name.c_str())).fileName());
 }
 
 void MainWindow::ExportMgFile(const char* filter, const char* extension, bool mg1Layout) {

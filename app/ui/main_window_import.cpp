@@ -3,6 +3,7 @@
 // result into the Picture as one undo step. The conversion itself is the
 // core's, the same the command-line converter runs.
 #include "app/ui/file_dialog.h"
+#include "app/ui/history_controller.h"
 #include "app/ui/main_window.h"
 #include "formats/image_file.h"
 #include "photo/ui/import_image_dialog.h"
@@ -28,6 +29,7 @@ void MainWindow::importImageFile(const std::string& name) {
   TakeUndoSnapshot(state_);
   state_.picture.planes = result.planes;
   RefreshPicture(true);
+  history_->record("Import image");
 }
 
 }  // namespace cs

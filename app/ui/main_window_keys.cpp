@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "app/ui/history_controller.h"
 #include "app/ui/key_codes.h"
 #include "app/ui/main_window.h"
 #include "app/ui/preview_panels.h"
@@ -83,6 +84,7 @@ void MainWindow::runKeyCommand(KeyCommand c) {
     case KeyCommand::Undo:
       SwapUndoSnapshot(state_);
       RefreshPicture(true);
+      history_->record("Undo");
       break;
     case KeyCommand::SelectMix0: SelectMix(0); break;
     case KeyCommand::SelectMix1: SelectMix(1); break;
@@ -103,6 +105,9 @@ void MainWindow::runKeyCommand(KeyCommand c) {
     case KeyCommand::Save: SaveMgsFile(); break;
     case KeyCommand::Open: openPicture(); break;
     case KeyCommand::SelectAll: selectAll(); break;
+    case KeyCommand::StepBackward: history_->stepBackward(); break;
+    case KeyCommand::StepForward: history_->stepForward(); break;
+    case KeyCommand::ToggleHistory: history_->togglePanel(); break;
   }
 }
 

@@ -2,6 +2,7 @@
 // tests find it and wired to the window's command handlers.
 #include <QMenuBar>
 
+#include "app/ui/history_controller.h"
 #include "app/ui/main_window.h"
 
 namespace cs {
@@ -105,6 +106,7 @@ void MainWindow::buildEditMenu() {
     const Transform t = c.t;
     connect(a, &QAction::triggered, this, [this, t] { transform(t); });
   }
+  HistoryController::AddMenuItems(edit, *this);
 }
 
 }  // namespace cs

@@ -4,6 +4,7 @@
 // toolbar and the end of the pen's Shift-line on a key release.
 
 #include "app/ui/editor_image.h"
+#include "app/ui/history_controller.h"
 #include "app/ui/icons.h"
 #include "app/ui/main_window.h"
 #include "app/ui/status_bar.h"
@@ -118,7 +119,13 @@ void MainWindow::editorMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers
   ShowZoomPreview();
 }
 
-void MainWindow::editorMouseRelease() { SelectRelease(state_); }
+void MainWindow::editorMouseRelease() {
+  SelectRelease(state_);
+  // A stroke, a fill, a line segment or a rectangle ends with the release.
+  static constexpr const char* kNames[] = {"Pen", "Fill char", "Line", "Rectangle", "Ellipse"};
+  const auto i = static_cast<size_t>(state_.curInstrument);
+  if (i < std::size(kNames)) history_->record(kNames[i]);
+}
 
 void MainWindow::ShowCellColours(int X, int Y) {
   statusBar_->setCellColours(CellMixColours(state_, tables_.mix, X, Y));

@@ -2,6 +2,7 @@
 // contents, the toolbar's current-colour swatches, and the operations that
 // keep all of them showing the editor state.
 #include "app/ui/floating_panel.h"
+#include "app/ui/history_controller.h"
 #include "app/ui/main_window.h"
 #include "colour/ui/border_palette_panel.h"
 #include "colour/ui/current_colours_panel.h"
@@ -21,6 +22,7 @@ void MainWindow::buildPaletteContent() {
 
   borderContent_ = new BorderPalettePanel(state_, borderPanel_);
   connect(borderContent_, &BorderPalettePanel::borderChosen, this, &MainWindow::borderChanged);
+  connect(borderContent_, &BorderPalettePanel::borderChosen, this, [this] { history_->record("Border"); });
   connect(this, &MainWindow::borderChanged, borderContent_, &BorderPalettePanel::ShowBorder);
 }
 

@@ -31,6 +31,8 @@ struct StartupOptions {
   QString programDir;
   MessageSink messages;
   ConfirmSink confirm;
+  // Where recovery copies go; by default the user's state folder.
+  QString recoveryFolder;
 };
 
 }  // namespace cs

@@ -40,6 +40,9 @@ class StatusBar : public QWidget {
   StatusField* ay() const { return ay_; }
   StatusField* bx() const { return bx_; }
   StatusField* by() const { return by_; }
+  // A line of notice right of the position fields, empty unless something
+  // needs telling once (a state folder that cannot be written).
+  StatusField* notice() const { return notice_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -59,6 +62,7 @@ class StatusBar : public QWidget {
   StatusField* ay_;
   StatusField* bx_;
   StatusField* by_;
+  StatusField* notice_;
 };
 
 inline constexpr int kStatusBarHeight = 22;

@@ -143,7 +143,9 @@ void CorrectorPanel::buildButtons(QWidget* panel) {
     button->setGeometry(b.where);
     button->setFocusPolicy(Qt::NoFocus);
     const CorrectorOp op = b.op;
-    connect(button, &QPushButton::clicked, this, [this, op] { runOperation(op); });
+    connect(button, &QPushButton::clicked, this, [this, op, caption = QString(b.caption)] {
+      runOperation(op, caption);
+    });
   }
 }
 
@@ -190,9 +192,9 @@ void CorrectorPanel::DrawCorrectorFrame() {
   }
 }
 
-void CorrectorPanel::runOperation(CorrectorOp op) {
+void CorrectorPanel::runOperation(CorrectorOp op, const QString& caption) {
   ApplyCorrectorOp(op, UsedBlock(state_.corrector, state_.picture.cellHeight()), state_.picture);
-  emit pictureChanged();
+  emit pictureChanged(caption);
   RedrawCorrector();
 }
 

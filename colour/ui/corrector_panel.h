@@ -69,7 +69,7 @@ class CorrectorPanel : public QObject {
   // height resizes the neighbourhood boxes and redraws the corrector.
   void followCellHeight();
 
-  void runOperation(CorrectorOp op);
+  void runOperation(CorrectorOp op, const QString& caption = {});
   void correctorPress(QPoint pos);
   void correctorMove(QPoint pos);
   void correctorRelease(QPoint pos);
@@ -77,8 +77,9 @@ class CorrectorPanel : public QObject {
   const CorrectorImages& images() const { return images_; }
 
  signals:
-  // An operation rewrote the block in the Picture's planes.
-  void pictureChanged();
+  // An operation rewrote the block in the Picture's planes; `caption` is
+  // its button's.
+  void pictureChanged(const QString& caption);
 
  private:
   void buildViews(QWidget* panel);

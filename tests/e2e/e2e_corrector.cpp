@@ -31,29 +31,6 @@ QStringList at(QPoint p) { return {QString::number(p.x()), QString::number(p.y()
 
 void clickAt(Session& s, QPoint p) { act(s, QStringList{"mousemove"} + at(p) + QStringList{"click", "1"}); }
 
-// The middle of the third title of the menu bar ("Color Corrector"): titles
-// are runs of dark text columns; a gap of more than a space ends a title.
-std::optional<QPoint> thirdMenuTitle(const Screen& s) {
-  std::vector<std::pair<int, int>> titles;
-  int gap = 100;
-  for (int x = 0; x < 600; ++x) {
-    bool ink = false;
-    for (int y = 3; y < 17 && !ink; ++y) {
-      const uint32_t c = s.at(x, y);
-      ink = ((c >> 16) & 0xFF) + ((c >> 8) & 0xFF) + (c & 0xFF) < 300;
-    }
-    if (!ink) {
-      ++gap;
-      continue;
-    }
-    if (gap > 9) titles.emplace_back(x, x);
-    titles.back().second = x;
-    gap = 0;
-  }
-  if (titles.size() < 4) return std::nullopt;
-  return QPoint((titles[2].first + titles[2].second) / 2, 10);
-}
-
 // The corrector window's top-left: the second sky-blue caption strip down
 // the screen (the picture window's comes first), then its left end.
 std::optional<QPoint> correctorPanel(const Screen& s) {
@@ -123,7 +100,8 @@ int check() {
   session.tool({"windowfocus", "--sync", wid});
 
   // "Color Corrector" > "Show/Hide": the title, then its one item.
-  const QPoint title = session.poll<QPoint>(thirdMenuTitle, "the menu bar has no third title");
+  const QPoint title = session.poll<QPoint>([](const Screen& s) { return MenuTitle(s, 2); },
+                                            "the menu bar has no third title");
   clickAt(session, title);
   act(session, {"key", "Down"});
   act(session, {"key", "Return"});

@@ -127,6 +127,30 @@ struct Expect {
   uint32_t at(int x, int y) const { return expectedAt(*composite, scale, cellHeight, grid, x, y); }
 };
 
+// The middle of the `index`th title of the menu bar (0 "File", 2 "Color
+// Corrector"): titles are runs of dark text columns; a gap of more than a
+// space ends a title.
+inline std::optional<QPoint> MenuTitle(const Screen& s, size_t index) {
+  std::vector<std::pair<int, int>> titles;
+  int gap = 100;
+  for (int x = 0; x < 600; ++x) {
+    bool ink = false;
+    for (int y = 3; y < 17 && !ink; ++y) {
+      const uint32_t c = s.at(x, y);
+      ink = ((c >> 16) & 0xFF) + ((c >> 8) & 0xFF) + (c & 0xFF) < 300;
+    }
+    if (!ink) {
+      ++gap;
+      continue;
+    }
+    if (gap > 9) titles.emplace_back(x, x);
+    titles.back().second = x;
+    gap = 0;
+  }
+  if (titles.size() < 4) return std::nullopt;
+  return QPoint((titles[index].first + titles[index].second) / 2, 10);
+}
+
 // The image's origin on the screen: tries every origin in the ranges, with a
 // fixed set of sample pixels first and then every visible pixel of `area`.
 inline std::optional<QPoint> locate(const Screen& scr, const Expect& e, QRect origins, QRect area) {
@@ -188,6 +212,8 @@ class Session {
     env_.insert("DISPLAY", ":" + number);
     env_.insert("QT_QPA_PLATFORM", "xcb");
     env_.insert("XDG_RUNTIME_DIR", runtime_.path());
+    // Recovery copies in a folder of the session's own, fresh for every run.
+    env_.insert("XDG_STATE_HOME", stateHome());
     std::printf("Xvfb on display :%s (pid %lld)\n", qPrintable(number), xvfb_.processId());
   }
 
@@ -199,6 +225,11 @@ class Session {
     editor.start(exe, {picture});
     if (!editor.waitForStarted(5000)) fail("the editor could not be started");
   }
+
+  // The display the editors run on, as ":N".
+  QString display() const { return env_.value("DISPLAY"); }
+  // The editors' state folder, where their recovery copies go.
+  QString stateHome() const { return runtime_.path() + "/state"; }
 
   // The process id of the `i`th program started by startEditor.
   qint64 editorPid(size_t i) const { return editors_.at(i)->processId(); }

@@ -44,6 +44,7 @@ std::unique_ptr<Started> start(QStringList arguments, Prepare prepare) {
   Started* raw = s.get();
   o.messages = [raw](MessageKind k, const QString& text) { raw->messages.emplace_back(k, text); };
   o.confirm = [](const QString&) { return true; };
+  o.recoveryFolder = s->dir->path() + "/state";
   s->window = std::make_unique<MainWindow>(std::move(o));
   return s;
 }

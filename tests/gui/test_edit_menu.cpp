@@ -62,7 +62,11 @@ class EditMenuTest : public QObject {
                                "Rotate pixels Right (CTRL+CursorRight)",
                                "Rotate pixels Left (CTRL+CursorLeft)",
                                "Rotate pixels Up (CTRL+CursorUp)",
-                               "Rotate pixels Down (CTRL+CursorDown)"};
+                               "Rotate pixels Down (CTRL+CursorDown)",
+                               "",
+                               "Step Backward (ALT+Z)",
+                               "Step Forward (ALT+SHIFT+Z)",
+                               "History (use hotkey 'Y')"};
     QStringList shown;
     for (QAction* a : s->find<QMenu>("Edit1")->actions()) shown << a->text();
     QCOMPARE(shown, captions);
