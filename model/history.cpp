@@ -17,7 +17,10 @@ constexpr std::size_t kStepBytes = kPlanesSize + kTailSize;
 // Equal stretches shorter than this stay inside a run: a new run's header
 // would cost about as much.
 constexpr std::size_t kMergeGap = 6;
-constexpr std::size_t kBlock = 64;
+// Blocks compared whole before their parts: a pen point leaves all but a few
+// of them equal, and one long compare runs at memory speed where many short
+// ones would each pay their call.
+constexpr std::size_t kTopBlock = 4096, kSplit = 8, kByteBlock = 64;
 
 uint8_t* tailByte(Picture& p, std::size_t k) {
   return k == 0 ? &p.vertSize : k == 1 ? &p.borderIndex0 : &p.borderIndex1;
@@ -79,17 +82,24 @@ class RunWriter {
 
 }  // namespace
 
-void EncodePictureDiff(const Picture& a, const Picture& b, std::vector<uint8_t>& out) {
-  RunWriter runs(a, b, out);
-  const uint8_t* pa = a.planes.data();
-  const uint8_t* pb = b.planes.data();
-  // Whole blocks compare at memory speed; only a block that differs is
-  // looked at byte by byte.
-  for (std::size_t block = 0; block < kPlanesSize; block += kBlock) {
-    if (std::memcmp(pa + block, pb + block, kBlock) == 0) continue;
-    for (std::size_t i = block; i < block + kBlock; ++i)
+// Reports the differing bytes of [off, off + len) in order, looking only
+// into the parts of a block that differ.
+void scanPlanes(const uint8_t* pa, const uint8_t* pb, std::size_t off, std::size_t len, RunWriter& runs) {
+  if (std::memcmp(pa + off, pb + off, len) == 0) return;
+  if (len <= kByteBlock) {
+    for (std::size_t i = off; i < off + len; ++i)
       if (pa[i] != pb[i]) runs.differs(i);
+    return;
   }
+  const std::size_t part = len / kSplit;
+  for (std::size_t p = off; p < off + len; p += part) scanPlanes(pa, pb, p, part, runs);
+}
+
+void EncodePictureDiff(const Picture& a, const Picture& b, std::vector<uint8_t>& out) {
+  static_assert(kPlanesSize % kTopBlock == 0 && kTopBlock % (kSplit * kSplit * kByteBlock) == 0);
+  RunWriter runs(a, b, out);
+  for (std::size_t block = 0; block < kPlanesSize; block += kTopBlock)
+    scanPlanes(a.planes.data(), b.planes.data(), block, kTopBlock, runs);
   for (std::size_t k = 0; k < kTailSize; ++k)
     if (byteAt(a, kPlanesSize + k) != byteAt(b, kPlanesSize + k)) runs.differs(kPlanesSize + k);
   runs.close();
@@ -129,7 +139,9 @@ bool History::record(const Picture& pic, std::string name) {
   if (clean_ != npos && clean_ > current_) clean_ = npos;
   steps_.push_back({std::move(name), nextId_++, std::vector<uint8_t>(scratch_.begin(), scratch_.end())});
   bytes_ += cost(steps_.back());
-  picture_ = pic;
+  // The difference turns the current step into the new one: cheaper than a
+  // copy of the whole Picture when little changed.
+  ApplyPictureDiff(steps_.back().diff, picture_);
   current_ = steps_.size() - 1;
   while (steps_.size() > 1 && (bytes_ > limits_.maxBytes || steps_.size() > limits_.maxSteps)) dropOldest();
   ++revision_;
