@@ -25,8 +25,13 @@ class NoSink : public cs::PaintSink {
 // random place in a random direction, one picture pixel per move.
 void randomStroke(cs::EditorState& s, std::mt19937& rng, int points) {
   static NoSink sink;
-  s.colours = {uint8_t(rng() % 15), uint8_t(rng() % 15), uint8_t(rng() % 15), uint8_t(rng() % 15),
-               int(rng() % 4), 0, 0};
+  s.colours = {uint8_t(rng() % 15),
+               uint8_t(rng() % 15),
+               uint8_t(rng() % 15),
+               uint8_t(rng() % 15),
+               int(rng() % 4),
+               0,
+               0};
   s.penMemo.clear();
   const int scale = s.view.pixelScale(), dx = int(rng() % 3) - 1, dy = int(rng() % 3) - 1;
   int x = int(rng() % 256), y = int(rng() % 192);
@@ -78,18 +83,19 @@ const cs::bench::RegisterRatio r1("BM_HistoryRecordPenPoint", "BM_PenPointAtZoom
 const cs::bench::RegisterRatio r2("BM_HistoryJump100Steps", "BM_ComposePicture/8",
                                   "history jump over 100 strokes / full composition");
 
-const cs::bench::RegisterReport memory("History memory: random pen points, each a step of its own", [](bool quick) {
-  cs::EditorState s;
-  s.picture = cs::bench::RandomPicture(1, 7);
-  cs::History h(s.picture);
-  std::mt19937 rng(3);
-  const int points = quick ? 1000 : 10000;
-  for (int i = 0; i < points; ++i) {
-    randomStroke(s, rng, 1);
-    h.record(s.picture, "Pen");
-  }
-  const double mib = double(h.bytes()) / (1 << 20);
-  std::printf("  %d points, %zu steps kept: %.2f MiB, %.3f of 16 MiB\n", points, h.size(), mib, mib / 16);
-});
+const cs::bench::RegisterReport memory(
+    "History memory: random pen points, each a step of its own", [](bool quick) {
+      cs::EditorState s;
+      s.picture = cs::bench::RandomPicture(1, 7);
+      cs::History h(s.picture);
+      std::mt19937 rng(3);
+      const int points = quick ? 1000 : 10000;
+      for (int i = 0; i < points; ++i) {
+        randomStroke(s, rng, 1);
+        h.record(s.picture, "Pen");
+      }
+      const double mib = double(h.bytes()) / (1 << 20);
+      std::printf("  %d points, %zu steps kept: %.2f MiB, %.3f of 16 MiB\n", points, h.size(), mib, mib / 16);
+    });
 
 }  // namespace

@@ -1,10 +1,10 @@
 #include "model/history.h"
 
-#include "model/editor_state.h"
-
 #include <algorithm>
 #include <cstring>
 #include <utility>
+
+#include "model/editor_state.h"
 
 namespace cs {
 
@@ -122,7 +122,8 @@ void ApplyPictureDiff(const std::vector<uint8_t>& diff, Picture& pic) {
   }
 }
 
-History::History(const Picture& start, std::string name, HistoryLimits limits) : limits_(limits), picture_(start) {
+History::History(const Picture& start, std::string name, HistoryLimits limits)
+    : limits_(limits), picture_(start) {
   steps_.push_back({std::move(name), nextId_++, {}});
   bytes_ = cost(steps_.back());
   scratch_.reserve(kStepBytes + 64);

@@ -73,7 +73,8 @@ HistoryPanel::HistoryPanel(const History& history, const MixTable& mix, QWidget*
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list_->setFocusPolicy(Qt::NoFocus);
   list_->setModel(model_);
-  connect(list_, &QListView::clicked, this, [this](const QModelIndex& i) { emit stepChosen(model_->stepOf(i.row())); });
+  connect(list_, &QListView::clicked, this,
+          [this](const QModelIndex& i) { emit stepChosen(model_->stepOf(i.row())); });
 }
 
 void HistoryPanel::refresh() {

@@ -39,11 +39,6 @@ QPoint cellOnScreen(QPoint origin, int column, int row) {
   return origin + QPoint(column * 8 * kScale + 16, row * 8 * kScale + 16);
 }
 
-void act(Session& s, const QStringList& args) {
-  s.tool(args);
-  QThread::msleep(150);
-}
-
 void moveTo(Session& s, QPoint p) { act(s, {"mousemove", QString::number(p.x()), QString::number(p.y())}); }
 
 }  // namespace

@@ -22,15 +22,6 @@ constexpr uint32_t kStripBlue = 0xA6CAF0;
 constexpr QPoint kView0InPanel(3, 22);
 constexpr QPoint kView1InPanel(520, 22);
 
-void act(Session& s, const QStringList& args) {
-  s.tool(args);
-  QThread::msleep(150);
-}
-
-QStringList at(QPoint p) { return {QString::number(p.x()), QString::number(p.y())}; }
-
-void clickAt(Session& s, QPoint p) { act(s, QStringList{"mousemove"} + at(p) + QStringList{"click", "1"}); }
-
 // The corrector window's top-left: the second sky-blue caption strip down
 // the screen (the picture window's comes first), then its left end.
 std::optional<QPoint> correctorPanel(const Screen& s) {

@@ -21,6 +21,7 @@
 #include <random>
 #include <vector>
 
+#include "edit/painting.h"
 #include "formats/formats.h"
 #include "model/rgb_image.h"
 
@@ -36,7 +37,8 @@ struct Failure {
 // The sample picture at `path`, or the check fails.
 inline cs::Picture LoadSample(const QString& path) {
   cs::Picture pic;
-  if (cs::FileError e = cs::LoadMgFile(path.toStdString(), pic)) fail("sample: " + QString::fromStdString(e.text()));
+  if (cs::FileError e = cs::LoadMgFile(path.toStdString(), pic))
+    fail("sample: " + QString::fromStdString(e.text()));
   return pic;
 }
 
@@ -307,6 +309,32 @@ class Session {
   std::vector<std::unique_ptr<QProcess>> editors_;
   QProcessEnvironment env_;
 };
+
+// The top of the picture window's sky-blue caption strip above `below`; the
+// work area starts a line above it, the toolbar above that.
+inline int CaptionStripTop(const Screen& s, int below) {
+  for (int y = 0; y < below; ++y)
+    if (s.at(8, y) == 0xA6CAF0) return y;
+  fail("the picture window's caption strip was not found");
+}
+
+// Painting rules run beside the editor draw nothing.
+class NoSink : public cs::PaintSink {
+ public:
+  void redrawCell(int, int, int) override {}
+  void showPaintedPoint(const cs::PointInfo&) override {}
+};
+
+// One xdotool command, with time for the editor to handle it; a click at a
+// screen point.
+inline void act(Session& s, const QStringList& args) {
+  s.tool(args);
+  QThread::msleep(150);
+}
+inline QStringList at(QPoint p) { return {QString::number(p.x()), QString::number(p.y())}; }
+inline void clickAt(Session& s, QPoint p) {
+  act(s, QStringList{"mousemove"} + at(p) + QStringList{"click", "1"});
+}
 
 // The file's bytes, or a failure naming the first one that differs.
 inline QByteArray expectFileBytes(const QString& path, const std::vector<uint8_t>& want) {

@@ -18,20 +18,9 @@ namespace {
 
 constexpr int kScale = 4;  // zoom level 1
 
-class NoSink : public cs::PaintSink {
- public:
-  void redrawCell(int, int, int) override {}
-  void showPaintedPoint(const cs::PointInfo&) override {}
-};
-
 QPoint pointer(Session& s) {
   const QStringList f = QString::fromLatin1(s.toolOutput({"getmouselocation"})).split(' ');
   return {f.value(0).mid(2).toInt(), f.value(1).mid(2).toInt()};
-}
-
-void act(Session& s, const QStringList& args) {
-  s.tool(args);
-  QThread::msleep(150);
 }
 
 }  // namespace

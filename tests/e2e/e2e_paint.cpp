@@ -21,12 +21,6 @@ namespace {
 const QString kSample = CHROMASMITH_TESTDATA "/zx-image/example.mg4";
 constexpr int kScale = 4;  // zoom level 1
 
-class NoSink : public cs::PaintSink {
- public:
-  void redrawCell(int, int, int) override {}
-  void showPaintedPoint(const cs::PointInfo&) override {}
-};
-
 // Sends the same input to the editor (through xdotool) and to the painting
 // rules (on `expect`), so `expect` holds what the editor must end with.
 class Driver {
@@ -124,11 +118,7 @@ int check() {
       "the picture is not on the screen");
   std::printf("editor image at %d,%d\n", o.x(), o.y());
   // The toolbar lies just above the picture window's sky-blue caption strip.
-  const Screen first = session.shot();
-  int stripTop = -1;
-  for (int y = 0; y < o.y() && stripTop < 0; ++y)
-    if (first.at(8, y) == 0xA6CAF0) stripTop = y;
-  if (stripTop < 0) fail("the picture window's caption strip was not found");
+  const int stripTop = CaptionStripTop(session.shot(), o.y());
   const int toolbarTop = stripTop - 1 - 41;
   const int keyMiddleY = toolbarTop + 4 + 16;
   // The palette windows open at their default places in the work area,
