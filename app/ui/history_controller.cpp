@@ -89,11 +89,8 @@ void HistoryController::showJump() {
 }
 
 void HistoryController::togglePanel() {
+  // A hidden panel does not follow the history; it catches up when shown.
   const bool show = panel_->isHidden();
-  if (show && panelStale_) {
-    panelStale_ = false;
-    panel_->refresh();
-  }
   w_.showOnTop(panel_, show);
   if (show) panel_->refresh();
 }
@@ -118,10 +115,7 @@ void HistoryController::AddMenuItems(QMenu* edit, MainWindow& window) {
 }
 
 void HistoryController::changed() {
-  if (panel_->isVisible())
-    panel_->refresh();
-  else
-    panelStale_ = true;
+  if (panel_->isVisible()) panel_->refresh();
   if (!history_.clean()) {
     recoveryTimer_->start();
     return;

@@ -38,7 +38,6 @@ class HistoryController : public QObject {
 
   const History& history() const { return history_; }
   HistoryPanel* panel() const { return panel_; }
-  RecoveryStore& recovery() { return *store_; }
 
   // After a command: the Picture, if it changed, becomes a step named `name`.
   void record(const QString& name);
@@ -83,7 +82,6 @@ class HistoryController : public QObject {
   QThreadPool writer_;
   QTimer* recoveryTimer_;
   HistoryPanel* panel_;
-  bool panelStale_ = false;
   bool warned_ = false;
   bool closed_ = false;
   CloseSink closeSink_;
