@@ -80,20 +80,26 @@ class RunWriter {
   std::size_t start_ = 0, end_ = 0, written_ = 0;
 };
 
-}  // namespace
-
 // Reports the differing bytes of [off, off + len) in order, looking only
 // into the parts of a block that differ.
 void scanPlanes(const uint8_t* pa, const uint8_t* pb, std::size_t off, std::size_t len, RunWriter& runs) {
-  if (std::memcmp(pa + off, pb + off, len) == 0) return;
-  if (len <= kByteBlock) {
-    for (std::size_t i = off; i < off + len; ++i)
-      if (pa[i] != pb[i]) runs.differs(i);
+  if (len <= kByteBlock) {  // word by word: cheaper than one more call
+    for (std::size_t w = off; w < off + len; w += 8) {
+      uint64_t x, y;
+      std::memcpy(&x, pa + w, 8);
+      std::memcpy(&y, pb + w, 8);
+      if (x == y) continue;
+      for (std::size_t i = w; i < w + 8; ++i)
+        if (pa[i] != pb[i]) runs.differs(i);
+    }
     return;
   }
+  if (std::memcmp(pa + off, pb + off, len) == 0) return;
   const std::size_t part = len / kSplit;
   for (std::size_t p = off; p < off + len; p += part) scanPlanes(pa, pb, p, part, runs);
 }
+
+}  // namespace
 
 void EncodePictureDiff(const Picture& a, const Picture& b, std::vector<uint8_t>& out) {
   static_assert(kPlanesSize % kTopBlock == 0 && kTopBlock % (kSplit * kSplit * kByteBlock) == 0);
