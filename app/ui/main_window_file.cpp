@@ -1,10 +1,9 @@
 // The File menu's picture commands: New, Convert, the native file, the
 // multicolour files and the Spectrum screens. The formats never show
 // anything; their errors reach the user here.
-#include <sys/stat.h>
-
 #include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
 
 #include "app/ui/file_dialog.h"
 #include "app/ui/history_controller.h"
@@ -67,8 +66,7 @@ bool MainWindow::mayReplace(const std::vector<std::string>& names) {
   for (const std::string& name : names) {
     struct stat st {};
     if (::stat(name.c_str(), &st) == 0)
-      return confirm(
-          QString("%1 already exists.\nDo you want to replace it?").arg(QFile::decodeName(name.c_str())));
+      return confirm(QString("%1 already exists.\nDo you want to replace it?").arg(QFile::decodeName(name.c_str())));
   }
   return true;
 }
