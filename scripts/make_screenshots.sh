@@ -38,7 +38,7 @@ Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 DISPLAY=:$(cat "$work/display")
-export DISPLAY HOME=$work/home XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb
+export DISPLAY HOME=$work/home XDG_RUNTIME_DIR=$work XDG_STATE_HOME=$work/state QT_QPA_PLATFORM=xcb
 export PATH=$work/prefix/bin:$PATH
 mkdir -p "$HOME/.config/chromasmith"
 
