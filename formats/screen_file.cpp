@@ -62,6 +62,12 @@ std::vector<uint8_t> EncodeImg(const Picture& pic) {
   return out;
 }
 
+std::vector<uint8_t> EncodeScr(const Picture& pic) {
+  std::vector<uint8_t> out = EncodeImg(pic);
+  out.resize(kScrFileSize);
+  return out;
+}
+
 FileError ImportScreenFile(const std::string& name, bool withHeader, bool singleScreen, Picture& pic) {
   std::vector<uint8_t> bytes;
   if (FileError err = ReadFileHead(name, kHobetaHeaderSize + kImgFileSize, bytes)) return err;

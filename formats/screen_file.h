@@ -39,5 +39,7 @@ FileError DecodeScreen(std::span<const uint8_t> bytes, bool withHeader, bool sin
 // line, whatever the Picture's cell height.
 FileError ExportImgFile(const std::string& name, const Picture& pic);
 std::vector<uint8_t> EncodeImg(const Picture& pic);
+// Screen 0 alone, as an SCR file, by the same rule.
+std::vector<uint8_t> EncodeScr(const Picture& pic);
 
 }  // namespace cs

@@ -1,5 +1,7 @@
 #include "formats/zx_screen.h"
 
+#include <cstring>
+
 #include "model/colour.h"
 
 namespace cs {
@@ -30,6 +32,34 @@ void SetCellAttribute(uint8_t* attrPlane, int column, int firstLine, int count, 
     attrPlane[a] = c.ink;
     attrPlane[a + 1] = c.pap;
   }
+}
+
+}  // namespace cs
+
+namespace cs {
+
+bool OuterColumnsHideColours(const uint8_t* attrPlane) {
+  for (int column = 0; column < kColumns; ++column) {
+    if (!isOuterColumn(column)) continue;
+    const uint8_t* entries = attrPlane + attrIndex(column, 0);
+    for (int line = 0; line < kLines; ++line)
+      if (entries[line * 2] != entries[line / 8 * 16] || entries[line * 2 + 1] != entries[line / 8 * 16 + 1])
+        return true;
+  }
+  return false;
+}
+
+}  // namespace cs
+
+namespace cs {
+
+void CopyScreen0ToScreen1(Picture& pic) {
+  std::memcpy(pic.pixels(1), pic.pixels(0), kPixelPlaneSize);
+  std::memcpy(pic.attrs(1), pic.attrs(0), kAttrPlaneSize);
+}
+
+std::string SizeMismatch(const char* kind, const char* sizes, std::size_t size) {
+  return std::string("a ") + kind + " file has " + sizes + " bytes, this one " + std::to_string(size);
 }
 
 }  // namespace cs

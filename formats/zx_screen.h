@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "model/picture.h"
 
@@ -31,5 +32,23 @@ uint8_t AttributeAt(const uint8_t* attrPlane, int column, int line);
 // Writes the INK and PAP of a ZX attribute into the entries of `count` lines
 // from `firstLine` on, so every line of a cell holds the cell's colours.
 void SetCellAttribute(uint8_t* attrPlane, int column, int firstLine, int count, uint8_t attribute);
+
+}  // namespace cs
+
+namespace cs {
+
+// Whether an 8x1 screen's outer columns hold, at some line, another colour
+// than at the first line of its character row: colours the Picture keeps but
+// cannot show, since those columns keep 8-line cells.
+bool OuterColumnsHideColours(const uint8_t* attrPlane);
+inline constexpr const char* kOuterColumnsNote =
+    "The outer columns change colour within a character row; the picture shows each row's first line there";
+
+// Screen 0's planes into screen 1, for the kinds that hold one screen.
+void CopyScreen0ToScreen1(Picture& pic);
+
+// The reason a file of a fixed-size kind is refused: "a .mlt file has 12288
+// bytes, this one 100".
+std::string SizeMismatch(const char* kind, const char* sizes, std::size_t size);
 
 }  // namespace cs

@@ -1,6 +1,8 @@
 // The sample files were written by other tools; their renders come from an
 // independent converter. Reading them the way the editor does and composing
 // them must give the same picture, pixel for pixel.
+#include <cctype>
+
 #include "formats/formats.h"
 #include "render/compose.h"
 #include "tests/core/format_test_util.h"
@@ -29,63 +31,66 @@ struct Sample {
   const char* png;
   uint8_t cellHeight;
   bool pureWhite;  // the render shows set pixels of a pixels-only screen as pure white
+  // Our writer of the kind, when it gives back the very bytes; null for none.
+  std::vector<uint8_t> (*encode)(const Picture&) = nullptr;
+  int paperAt = 0;  // renders with the border show the paper at (64, 64)
 };
 
 void PrintTo(const Sample& s, std::ostream* os) { *os << s.file; }
 
 class RealFile : public ::testing::TestWithParam<Sample> {};
 
-FileError loadSample(const std::string& name, Picture& pic) {
-  const std::string ext = LowerExtension(name);
-  if (ext == ".scr") return ImportScreenFile(name, false, true, pic);
-  if (ext == ".img") return ImportScreenFile(name, false, false, pic);
-  return LoadMgFile(name, pic);
-}
-
 TEST_P(RealFile, ComposesToTheIndependentRender) {
   const Sample& s = GetParam();
   Picture pic;
-  ASSERT_FALSE(loadSample(TestData(std::string("zx-image/") + s.file), pic));
+  std::string note;
+  ASSERT_FALSE(LoadPicture(TestData(std::string("zx-image/") + s.file), pic, note));
   EXPECT_EQ(pic.vertSize, s.cellHeight);
   ComposedImages images;
   ComposePicture(pic, ColourTables{}, images);
 
   const auto expected = testing::ReadPng(TestData(std::string("zx-image/expected/") + s.png));
   ASSERT_TRUE(expected);
-  ASSERT_EQ(expected->width(), 256);
-  ASSERT_EQ(expected->height(), 192);
+  ASSERT_EQ(expected->width(), 256 + s.paperAt * 2);
   int mismatches = 0;
   for (int y = 0; y < 192; ++y)
     for (int x = 0; x < 256; ++x) {
       const Rgb ours = images.composite.at(x, y);
       const Rgb mapped = rgb(theirLevel(red(ours), s.pureWhite), theirLevel(green(ours), s.pureWhite),
                              theirLevel(blue(ours), s.pureWhite));
-      if (mapped != expected->at(x, y) && ++mismatches <= 5)
-        ADD_FAILURE() << s.file << " at " << x << "," << y << ": ours " << std::hex << ours << " theirs "
-                      << expected->at(x, y);
+      // Outer 8x1 columns show each character row's first line only, and
+      // the reader said so when the file has other colours there.
+      if (!note.empty() && pic.vertSize == 1 && isOuterColumn(x / 8) && y % 8 != 0) continue;
+      const Rgb theirs = expected->at(x + s.paperAt, y + s.paperAt);
+      if (mapped != theirs && ++mismatches <= 5)
+        ADD_FAILURE() << s.file << " at " << x << "," << y << ": ours " << std::hex << ours << " theirs " << theirs;
     }
   EXPECT_EQ(mismatches, 0);
 
   // A second trip through our own writer of the same kind gives the same bytes.
-  if (LowerExtension(s.file) != ".scr") {
-    const std::vector<uint8_t> original = testing::ReadBytes(TestData(std::string("zx-image/") + s.file));
-    const std::vector<uint8_t> again = LowerExtension(s.file) == ".img" ? EncodeImg(pic) : EncodeMg(pic);
-    EXPECT_EQ(again, original) << s.file;
+  if (s.encode) {
+    EXPECT_EQ(s.encode(pic), testing::ReadBytes(TestData(std::string("zx-image/") + s.file))) << s.file;
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, RealFile,
-                         ::testing::Values(Sample{"example.scr", "standard.png", 8, false},
+                         ::testing::Values(Sample{"example.scr", "standard.png", 8, false, EncodeScr},
                                            Sample{"monochrome.scr", "monochrome.png", 8, true},
-                                           Sample{"example.img", "gigascreen.png", 8, false},
-                                           Sample{"example.mg1", "mg1.png", 1, false},
-                                           Sample{"example.mg2", "mg2.png", 2, false},
-                                           Sample{"example.mg4", "mg4.png", 4, false},
-                                           Sample{"example.mg8", "mg8.png", 8, false}),
+                                           Sample{"example.img", "gigascreen.png", 8, false, EncodeImg},
+                                           Sample{"example.mg1", "mg1.png", 1, false, EncodeMg},
+                                           Sample{"example.mg2", "mg2.png", 2, false, EncodeMg},
+                                           Sample{"example.mg4", "mg4.png", 4, false, EncodeMg},
+                                           Sample{"example.mg8", "mg8.png", 8, false, EncodeMg},
+                                           Sample{"example.ifl", "multicolor.png", 2, false, EncodeIfl},
+                                           Sample{"example4.ifl", "multicolor4.png", 4, false, EncodeIfl},
+                                           Sample{"example.mlt", "mlt.png", 1, false, EncodeMlt},
+                                           Sample{"example.mc", "mc.png", 1, false},
+                                           Sample{"example.bmc4", "bmc4.png", 4, false, nullptr, 64},
+                                           Sample{"example.bsp", "bsp.png", 8, false, nullptr, 64}),
                          [](const auto& param) {
                            std::string n = param.param.file;
                            for (char& c : n)
-                             if (c == '.') c = '_';
+                             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
                            return n;
                          });
 

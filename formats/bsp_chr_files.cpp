@@ -1,0 +1,138 @@
+#include "formats/bsp_chr_files.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "formats/screen_file.h"
+#include "formats/zx_screen.h"
+
+namespace cs {
+
+namespace {
+
+constexpr uint8_t kGigaScreen = 0x80;
+constexpr uint8_t kBorderData = 0x40;
+constexpr std::size_t kBorderPairOffset = 5;
+constexpr std::size_t kTitleOffset = 6;
+constexpr std::size_t kScreenSize = kScrFileSize;  // 6912
+constexpr int kCellRows = kLines / 8;
+
+// One screen of display file and 8x8 attributes into screen s.
+void decodeScreen(const uint8_t* screen, Picture& pic, int s) {
+  DisplayFileToPlane(screen, pic.pixels(s));
+  const uint8_t* cells = screen + kPixelPlaneSize;
+  for (int row = 0, k = 0; row < kCellRows; ++row)
+    for (int column = 0; column < kColumns; ++column) SetCellAttribute(pic.attrs(s), column, row * 8, 8, cells[k++]);
+}
+
+// The first pixel byte of 8 lines of one cell, `row` and `column` in cells.
+void setCellPixels(Picture& pic, int s, int column, int row, const uint8_t* rows8) {
+  for (int y = 0; y < 8; ++y) pic.pixels(s)[pixelIndex(column, row * 8 + y)] = rows8[y];
+}
+
+}  // namespace
+
+FileError DecodeBsp(std::span<const uint8_t> bytes, Picture& pic, std::string& note) {
+  note.clear();
+  if (bytes.size() < kBspHeaderSize) return {FileErrorKind::ReadBeyondEnd};
+  if (std::memcmp(bytes.data(), "bsp", 3) != 0) return FormatError("a .bsp file starts with \"bsp\"");
+  const uint8_t config = bytes[3];
+  const bool giga = config & kGigaScreen;
+  const bool border = config & kBorderData;
+  const int screens = giga ? 2 : 1;
+  // With border data a GigaScreen file puts the offset of screen 1's border
+  // data before its screens.
+  const std::size_t screensAt = kBspHeaderSize + (giga && border ? 2 : 0);
+  const std::size_t screensEnd = screensAt + screens * kScreenSize;
+  if (bytes.size() < screensEnd) return {FileErrorKind::ReadBeyondEnd};
+
+  Picture loaded = pic;
+  loaded.vertSize = 8;
+  if (!border) {
+    if (bytes.size() != screensEnd)
+      return FormatError("a .bsp file without border data has " + std::to_string(screensEnd) + " bytes, this one " +
+                         std::to_string(bytes.size()));
+    loaded.borderIndex0 = bytes[kBorderPairOffset] & 7;
+    loaded.borderIndex1 = (bytes[kBorderPairOffset] >> 3) & 7;
+  } else {
+    if (bytes.size() == screensEnd) return FormatError("the border data is missing");
+    std::size_t border1At = screensEnd;
+    if (giga) {
+      border1At = bytes[kBspHeaderSize] | bytes[kBspHeaderSize + 1] << 8;
+      if (border1At <= screensEnd || border1At >= bytes.size())
+        return FormatError("screen 1's border data starts at " + std::to_string(border1At) + ", outside the file");
+    }
+    loaded.borderIndex0 = bytes[screensEnd] & 7;
+    loaded.borderIndex1 = bytes[border1At] & 7;
+    note = "The border's changing colours were left out; the border takes the first of them";
+  }
+  for (int s = 0; s < screens; ++s) decodeScreen(bytes.data() + screensAt + s * kScreenSize, loaded, s);
+  if (!giga) CopyScreen0ToScreen1(loaded);
+  pic = loaded;
+  return {};
+}
+
+std::vector<uint8_t> EncodeBsp(const Picture& pic) {
+  std::vector<uint8_t> out(kBspHeaderSize, ' ');
+  std::memcpy(out.data(), "bsp", 3);
+  out[3] = kGigaScreen;
+  out[4] = 0;
+  out[kBorderPairOffset] = static_cast<uint8_t>((pic.borderIndex0 & 7) | (pic.borderIndex1 & 7) << 3);
+  static_assert(kTitleOffset + 64 == kBspHeaderSize);
+  const std::vector<uint8_t> screens = EncodeImg(pic);
+  out.insert(out.end(), screens.begin(), screens.end());
+  return out;
+}
+
+FileError DecodeChr(std::span<const uint8_t> bytes, Picture& pic, std::string& note) {
+  note.clear();
+  if (bytes.size() < 4) return {FileErrorKind::ReadBeyondEnd};
+  if (std::memcmp(bytes.data(), "chr$", 4) != 0) return FormatError("a .ch$ file starts with \"chr$\"");
+  if (bytes.size() < kChrHeaderSize) return {FileErrorKind::ReadBeyondEnd};
+  const int width = bytes[4], height = bytes[5], cellBytes = bytes[6];
+  if (cellBytes != 8 && cellBytes != 9 && cellBytes != 18)
+    return FormatError("a cell has 8, 9 or 18 bytes, this file says " + std::to_string(cellBytes));
+  const std::size_t size = kChrHeaderSize + static_cast<std::size_t>(width * height * cellBytes);
+  if (bytes.size() < size) return {FileErrorKind::ReadBeyondEnd};
+  if (bytes.size() > size)
+    return FormatError("a " + std::to_string(width) + " x " + std::to_string(height) + " cell picture has " +
+                       std::to_string(size) + " bytes, this one " + std::to_string(bytes.size()));
+  if (width > kColumns || height > kCellRows)
+    return FormatError("the picture is " + std::to_string(width) + " x " + std::to_string(height) +
+                       " cells, larger than the screen's 32 x 24");
+
+  Picture loaded = pic;
+  loaded.vertSize = 8;
+  std::fill(loaded.planes.begin(), loaded.planes.end(), uint8_t{0});
+  const uint8_t* cell = bytes.data() + kChrHeaderSize;
+  const int screens = cellBytes == 18 ? 2 : 1;
+  for (int row = 0; row < height; ++row)
+    for (int column = 0; column < width; ++column)
+      for (int s = 0; s < screens; ++s) {
+        setCellPixels(loaded, s, column, row, cell);
+        // Cells of pixels alone get white on black, as a plain screen has.
+        SetCellAttribute(loaded.attrs(s), column, row * 8, 8, cellBytes == 8 ? 0x07 : cell[8]);
+        cell += cellBytes == 8 ? 8 : 9;
+      }
+  if (screens == 1) CopyScreen0ToScreen1(loaded);
+  pic = loaded;
+  return {};
+}
+
+std::vector<uint8_t> EncodeChr(const Picture& pic) {
+  std::vector<uint8_t> out(kChrHeaderSize + kColumns * kCellRows * 18);
+  std::memcpy(out.data(), "chr$", 4);
+  out[4] = kColumns;
+  out[5] = kCellRows;
+  out[6] = 18;
+  uint8_t* p = out.data() + kChrHeaderSize;
+  for (int row = 0; row < kCellRows; ++row)
+    for (int column = 0; column < kColumns; ++column)
+      for (int s = 0; s < 2; ++s) {
+        for (int y = 0; y < 8; ++y) *p++ = pic.pixels(s)[pixelIndex(column, row * 8 + y)];
+        *p++ = AttributeAt(pic.attrs(s), column, row * 8);
+      }
+  return out;
+}
+
+}  // namespace cs

@@ -1,0 +1,44 @@
+#include "formats/tap_file.h"
+
+#include <algorithm>
+
+#include "formats/screen_file.h"
+#include "formats/zx_screen.h"
+
+namespace cs {
+
+FileError DecodeTap(std::span<const uint8_t> bytes, Picture& pic, std::string& note) {
+  note.clear();
+  // Flag, screen, checksum.
+  constexpr std::size_t kScreenBlock = kScrFileSize + 2;
+  const uint8_t* screens[2] = {nullptr, nullptr};
+  int found = 0;
+  for (std::size_t at = 0; at < bytes.size();) {
+    if (bytes.size() - at < 2) return FormatError("the last block's length is cut off at byte " + std::to_string(at));
+    const std::size_t length = bytes[at] | static_cast<std::size_t>(bytes[at + 1]) << 8;
+    const std::size_t start = at + 2;
+    if (bytes.size() - start < length) return {FileErrorKind::ReadBeyondEnd};
+    if (length == kScreenBlock && found < 2) {
+      uint8_t sum = 0;
+      for (std::size_t i = 0; i < length; ++i) sum ^= bytes[start + i];
+      if (sum != 0) return FormatError("the screen block at byte " + std::to_string(at) + " fails its checksum");
+      screens[found++] = bytes.data() + start + 1;
+    }
+    at = start + length;
+  }
+  if (found == 0) return FormatError("the tape holds no block of 6912 bytes");
+  Picture loaded = pic;
+  std::span<const uint8_t> first(screens[0], kScrFileSize);
+  if (FileError err = DecodeScreen(first, false, true, loaded)) return err;
+  if (found == 2) {
+    Picture second = loaded;
+    if (FileError err = DecodeScreen(std::span<const uint8_t>(screens[1], kScrFileSize), false, true, second))
+      return err;
+    std::copy(second.pixels(1), second.pixels(1) + kPixelPlaneSize, loaded.pixels(1));
+    std::copy(second.attrs(1), second.attrs(1) + kAttrPlaneSize, loaded.attrs(1));
+  }
+  pic = loaded;
+  return {};
+}
+
+}  // namespace cs
