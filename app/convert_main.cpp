@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/convert_args.h"
+#include "emulator/snapshot_export.h"
 #include "formats/formats.h"
 #include "photo/image_import.h"
 #include "formats/image_file.h"
@@ -46,6 +47,9 @@ const char* const kHelp =
     "  .png .jpg .jpeg .gif .bmp an image (PNG, JPEG, GIF or BMP, told apart by its\n"
     "                            contents; up to 8192 x 8192 pixels), converted into\n"
     "                            a picture as the editor's \"Import image...\" does\n"
+    "  .ifl .mlt .mc .bmc4 .bsp .ch$ .zxp .atr .53c\n"
+    "                            the multicolour and GigaScreen kinds of other tools\n"
+    "  .sna .z80 .szx .tap       a snapshot's or a tape's screens (128K: banks 5 and 7)\n"
     "It is loaded into a fresh picture (all black, cell height 1, border 0,0) exactly\n"
     "as the editor loads it.\n"
     "\n"
@@ -55,6 +59,10 @@ const char* const kHelp =
     "  .mg2 .mg4 .mg8            layout of the picture's cell height (MG1 layout at cell height 1)\n"
     "  .img                      GigaScreen picture, 8x8 cells\n"
     "  .png                      the mixed picture as an RGB image\n"
+    "  .scr .ifl .mlt            screen 0 alone (.ifl 8x2, or 8x4 at cell heights 4 and 8;\n"
+    "                            .mlt 8x1)\n"
+    "  .bsp .ch$                 GigaScreen picture, 8x8 cells\n"
+    "  .szx .z80 .sna            Pentagon 128 snapshot that shows the picture\n"
     "An existing OUTPUT is replaced only after a complete write.\n"
     "\n"
     "With --to, every FILE is converted in this one process into DIR under its own\n"
@@ -89,7 +97,8 @@ const char* const kHelp =
     "is printed on stderr and no OUTPUT is left behind) or any FILE of a batch\n"
     "failed, 2 for wrong arguments.\n";
 
-enum class InputKind { Mgs, Mg, Img, HobetaImg, Scr, HobetaScr, Image };
+// Image, or any picture kind of the readers' table (formats/picture_kinds.h).
+enum class InputKind { Mgs, Mg, Img, HobetaImg, Scr, HobetaScr, Image, Other };
 
 std::optional<InputKind> inputKindOf(const std::string& name) {
   const std::string ext = LowerExtension(name);
@@ -102,6 +111,7 @@ std::optional<InputKind> inputKindOf(const std::string& name) {
   if (ext == ".png" || ext == ".jpg" || ext == ".jpeg" || ext == ".jpe" || ext == ".jfif" || ext == ".gif" ||
       ext == ".bmp" || ext == ".dib")
     return InputKind::Image;
+  if (PictureKindOf(name)) return InputKind::Other;
   return std::nullopt;
 }
 
@@ -114,6 +124,7 @@ const char* describe(InputKind kind) {
     case InputKind::Scr: return "SCR screen";
     case InputKind::HobetaScr: return "$SCR screen with disk-file header";
     case InputKind::Image: return "image";
+    case InputKind::Other: return "picture";
   }
   return "";
 }
@@ -132,11 +143,19 @@ FileError load(InputKind kind, const std::string& name, Picture& pic, const Impo
       ImportImage(image, import, pic);
       return {};
     }
+    case InputKind::Other: {
+      std::string note;
+      const FileError err = LoadPicture(name, pic, note);
+      if (!err && !note.empty()) std::fprintf(stderr, "chromasmith-convert: %s: %s\n", name.c_str(), note.c_str());
+      return err;
+    }
   }
   return {FileErrorKind::Format};
 }
 
-enum class OutputKind { Mgs, Mg1, Mg, Img, Png };
+// Writer and Snapshot: the kinds other tools read (formats/picture_kinds.h)
+// and the viewer's snapshots (emulator/snapshot_export.h).
+enum class OutputKind { Mgs, Mg1, Mg, Img, Png, Writer, Snapshot };
 
 std::optional<OutputKind> outputKindOf(const std::string& name) {
   const std::string ext = LowerExtension(name);
@@ -145,6 +164,8 @@ std::optional<OutputKind> outputKindOf(const std::string& name) {
   if (ext == ".mg2" || ext == ".mg4" || ext == ".mg8") return OutputKind::Mg;
   if (ext == ".img") return OutputKind::Img;
   if (ext == ".png") return OutputKind::Png;
+  if (PictureWriterOf(name)) return OutputKind::Writer;
+  if (SnapshotKind snap{}; SnapshotKindOfName(name, snap)) return OutputKind::Snapshot;
   return std::nullopt;
 }
 
@@ -158,6 +179,12 @@ FileError save(OutputKind kind, const std::string& name, const Picture& pic, int
       ComposedImages images;
       ComposePicture(pic, ColourTables{}, images);
       return WritePngExport(name, images.composite, pic.borderIndex0, pic.borderIndex1, pngMode);
+    }
+    case OutputKind::Writer: return WritePicture(*PictureWriterOf(name), name, pic);
+    case OutputKind::Snapshot: {
+      SnapshotKind snap{};
+      SnapshotKindOfName(name, snap);
+      return WriteViewerSnapshot(name, pic, snap);
     }
   }
   return {FileErrorKind::Format};
@@ -313,7 +340,9 @@ int main(int argc, char** argv) {
   if (opt.info) {
     Picture pic;
     if (const FileError err = load(*inKind, input, pic, importOptionsOf(opt))) return fileError(input, err);
-    std::printf("kind: %s\ncell height: %d\nborder: %d,%d\n", describe(*inKind), pic.vertSize,
+    const std::string kindText =
+        *inKind == InputKind::Other ? std::string(PictureKindOf(input)->description) : describe(*inKind);
+    std::printf("kind: %s\ncell height: %d\nborder: %d,%d\n", kindText.c_str(), pic.vertSize,
                 pic.borderIndex0, pic.borderIndex1);
     return kExitOk;
   }

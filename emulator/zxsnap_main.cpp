@@ -8,18 +8,13 @@
 //                                        colours in time with the beam)
 //   chromasmith-zxsnap --rom OUT.rom    writes the 16 KB ROM the emulator
 //                                        runs the snapshot with
-#include <libspectrum.h>
-
 #include <cstdio>
 #include <cstring>
-#include <memory>
-#include <span>
 #include <string>
 #include <vector>
 
 #include "emulator/embedded_code.h"
-#include "emulator/multicolour.h"
-#include "emulator/zx_machine.h"
+#include "emulator/snapshot_export.h"
 #include "formats/file_io.h"
 #include "formats/mg_file.h"
 
@@ -30,50 +25,6 @@ using namespace cs;
 int fail(const std::string& text) {
   std::fprintf(stderr, "chromasmith-zxsnap: %s\n", text.c_str());
   return 1;
-}
-
-// A bank for the snap, from libspectrum's allocator: the snap frees it.
-std::span<uint8_t, kBankSize> newBank(libspectrum_snap* snap, int bank) {
-  auto* page = static_cast<uint8_t*>(libspectrum_malloc0_n(kBankSize, 1));
-  libspectrum_snap_set_pages(snap, bank, page);
-  return std::span<uint8_t, kBankSize>(page, kBankSize);
-}
-
-std::vector<uint8_t> makeSnapshot(const Picture& pic) {
-  std::unique_ptr<libspectrum_snap, decltype(&libspectrum_snap_free)> snap(libspectrum_snap_alloc(),
-                                                                           libspectrum_snap_free);
-  libspectrum_snap_set_machine(snap.get(), LIBSPECTRUM_MACHINE_PENT);
-  FillScreenBank(pic, 0, newBank(snap.get(), kScreen0Bank));
-  FillScreenBank(pic, 1, newBank(snap.get(), kScreen1Bank));
-  const auto viewer = newBank(snap.get(), kViewerBank);
-  FillViewerBank(pic, ViewerCode(), viewer);
-  if (pic.cellHeight() != 8) {
-    FillLinesViewer(viewer, pic.cellHeight());
-    const auto fill = pic.cellHeight() == 1 ? FillStream : FillRowStream;
-    fill(pic, 0, newBank(snap.get(), kStreamBanks[0]).subspan(kStreamAddress - 0xC000));
-    const auto bank7 = std::span<uint8_t, kBankSize>(libspectrum_snap_pages(snap.get(), kScreen1Bank), kBankSize);
-    fill(pic, 1, std::span<uint8_t>(bank7).subspan(kStreamAddress - 0xC000));
-  }
-  // The viewer sets all of this up itself; the snapshot agrees with it so
-  // that the first frame is already the viewer's.
-  libspectrum_snap_set_pc(snap.get(), kViewerStart);
-  libspectrum_snap_set_sp(snap.get(), kViewerStack);
-  libspectrum_snap_set_i(snap.get(), kViewerVectorPage);
-  libspectrum_snap_set_im(snap.get(), 2);
-  libspectrum_snap_set_iff1(snap.get(), 0);
-  libspectrum_snap_set_iff2(snap.get(), 0);
-  libspectrum_snap_set_out_128_memoryport(snap.get(), kViewerPaging);
-  libspectrum_snap_set_out_ula(snap.get(), pic.borderIndex0 & 7);
-
-  libspectrum_byte* buffer = nullptr;
-  size_t length = 0;
-  int flags = 0;
-  if (libspectrum_snap_write(&buffer, &length, &flags, snap.get(), LIBSPECTRUM_ID_SNAPSHOT_SZX, nullptr, 0) !=
-      LIBSPECTRUM_ERROR_NONE)
-    return {};
-  std::vector<uint8_t> bytes(buffer, buffer + length);
-  libspectrum_free(buffer);
-  return bytes;
 }
 
 const char* const kUsage =
@@ -121,8 +72,7 @@ int main(int argc, char** argv) {
   }
   Picture pic;
   if (const FileError err = LoadMgFile(in, pic)) return fail(in + ": " + err.text());
-  if (libspectrum_init() != LIBSPECTRUM_ERROR_NONE) return fail("libspectrum could not start");
-  const std::vector<uint8_t> snapshot = makeSnapshot(pic);
+  const std::vector<uint8_t> snapshot = EncodeViewerSnapshot(pic, SnapshotKind::Szx);
   if (snapshot.empty()) return fail("libspectrum could not write the snapshot");
   if (const FileError err = WriteFileAtomic(out, snapshot)) return fail(out + ": " + err.text());
   return 0;
