@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "emulator/snapshot_export.h"
 #include "formats/formats.h"
 #include "photo/image_import.h"
 #include "formats/image_file.h"
@@ -92,6 +93,31 @@ TEST(Convert, MgsToEveryOutputKindMatchesTheLibraryWriters) {
   EXPECT_EQ(ReadBytes(dir.file("out.mg1")), EncodeMg1(pic));
   EXPECT_EQ(ReadBytes(dir.file("out.MG4")), EncodeMg(pic));
   EXPECT_EQ(ReadBytes(dir.file("out.img")), EncodeImg(pic));
+}
+
+// Every kind other tools read is written as the library writes it, and read
+// back as INPUT as the library reads it; the snapshots are the viewer's.
+TEST(Convert, OtherToolsKindsAndSnapshotsGoOutAndComeBack) {
+  ScratchDir dir;
+  const Picture pic = RandomPicture(2, 2);
+  ASSERT_FALSE(SaveMgsFile(dir.file("in.mgs"), pic));
+  for (const PictureWriter& writer : PictureWriters()) {
+    const std::string out = dir.file("out" + std::string(writer.extension));
+    ASSERT_EQ(convert(dir, {dir.file("in.mgs"), out}).status, 0) << out;
+    EXPECT_EQ(ReadBytes(out), writer.encode(pic)) << out;
+    const Outcome r = convert(dir, {out, dir.file("back.mgs")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    Picture want, back;
+    std::string note;
+    ASSERT_FALSE(LoadPicture(out, want, note));
+    ASSERT_FALSE(LoadMgsFile(dir.file("back.mgs"), back));
+    EXPECT_TRUE(SamePicture(back, want)) << out;
+    EXPECT_EQ(r.err.find(note) != std::string::npos, true) << "a note reaches stderr: " << r.err;
+  }
+  for (auto [ext, kind] : {std::pair{".szx", SnapshotKind::Szx}, {".z80", SnapshotKind::Z80}, {".SNA", SnapshotKind::Sna}}) {
+    ASSERT_EQ(convert(dir, {dir.file("in.mgs"), dir.file(std::string("out") + ext)}).status, 0) << ext;
+    EXPECT_EQ(ReadBytes(dir.file(std::string("out") + ext)), EncodeViewerSnapshot(pic, kind)) << ext;
+  }
 }
 
 TEST(Convert, OptionsChangeCellHeightBorderAndPngSize) {
@@ -294,7 +320,7 @@ TEST(Convert, WrongArgumentsExitWithTwoBeforeTouchingAnyFile) {
            {"--info", "--border", "1,1", in},
            {"--frobnicate", in, out},
            {dir.file("in.tga"), out},
-           {in, dir.file("out.scr")},
+           {in, dir.file("out.tap")},
            {"--to", "png", in},
            {"--output-dir", dir.file(""), in},
            {"--to", "png", "--output-dir", dir.file("")},
