@@ -17,6 +17,7 @@
 
 #include "app/ui/editor_image.h"
 #include "app/ui/file_dialog.h"
+#include "app/ui/file_drop.h"
 #include "app/ui/free_panel.h"
 #include "app/ui/history_controller.h"
 #include "app/ui/icons.h"
@@ -56,6 +57,7 @@ MainWindow::MainWindow(StartupOptions options)
 
   openDialog_ = new FileDialog("OpenDialog1", FileDialog::Kind::Open, this);
   saveDialog_ = new FileDialog("SaveDialog1", FileDialog::Kind::Save, this);
+  new FileDropFilter(this, [this](const QString& name) { openPictureFile(QFile::encodeName(name).toStdString()); });
 
   editMode_ = new QWidget(this);
   editMode_->setObjectName("EditMode_MGS");

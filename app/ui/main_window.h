@@ -47,6 +47,7 @@ class PaintSink;
 class PalettePanel;
 class PanelCaptionStrip;
 class PreviewPanel;
+struct PictureWriter;
 class SaveSelectionPanel;
 class ScrollBox;
 class StatusBar;
@@ -209,6 +210,11 @@ class MainWindow : public QMainWindow {
   void importImageFile(const std::string& name);
   void ExportMgFile(const char* filter, const char* extension, bool mg1Layout);
   void ExportImgFile();
+  // Any picture kind by its extension (the "All pictures" filter and dropped
+  // files); what the picture cannot show of the file goes to the status bar.
+  bool openPictureFile(const std::string& path);
+  void ExportPictureKind(const PictureWriter& writer);
+  void ExportSnapshot();  // "Export to emulator snapshot": .szx, .z80 or .sna
   // "Make trd/tap and preview in Emul": writes the Picture into the zxview
   // folder and starts the script of its cell height there, without waiting.
   void previewInEmulator();

@@ -8,6 +8,8 @@
 #include "app/ui/file_dialog.h"
 #include "app/ui/history_controller.h"
 #include "app/ui/main_window.h"
+#include "app/ui/status_bar.h"
+#include "emulator/snapshot_export.h"
 #include "formats/formats.h"
 
 namespace cs {
@@ -15,6 +17,12 @@ namespace cs {
 namespace {
 
 constexpr const char* kMgsFilter = "*.mgs|*.mgs";
+constexpr const char* kSnapshotFilter = "*.szx|*.szx|*.z80|*.z80|*.sna|*.sna";
+
+// "Open *.mgs" offers, beside its own filter, every kind the editor reads.
+QString openFilter() {
+  return QString(kMgsFilter) + "|All pictures|" + QString::fromStdString(AllPicturePatterns());
+}
 constexpr const char* kMgFilter = "*.mg1/mg2/mg4/mg8|*.mg1;*.mg2;*.mg4;*.mg8";
 
 }  // namespace
@@ -100,7 +108,41 @@ bool MainWindow::LoadMgFile(const QString& name) {
 }
 
 void MainWindow::openPicture() {
-  if (runOpenDialog(kMgsFilter)) loadPictureFile(openDialog_->fileName, cs::LoadMgsFile);
+  openDialog_->filter = openFilter();
+  if (!openDialog_->execute()) return;
+  // The click that closed the dialog must not paint on the new picture.
+  state_.clickGuard = true;
+  openPictureFile(openDialog_->fileName);
+}
+
+bool MainWindow::openPictureFile(const std::string& path) {
+  const PictureKind* kind = PictureKindOf(path);
+  if (kind && kind->extension == ".mgs") return loadPictureFile(path, cs::LoadMgsFile);
+  if (kind && kind->extension.starts_with(".mg")) return loadPictureFile(path, cs::LoadMgFile);
+  std::string note;
+  if (reportFileError(LoadPicture(path, state_.picture, note))) return false;
+  pictureReplaced({});
+  statusBar_->notice()->setText(QString::fromStdString(note));
+  return true;
+}
+
+void MainWindow::ExportPictureKind(const PictureWriter& writer) {
+  const std::string ext(writer.extension);
+  const std::string filter = "*" + ext + "|*" + ext;
+  const auto name = runSaveDialog(filter.c_str(), ext.c_str());
+  if (name) reportFileError(WritePicture(writer, *name, state_.picture));
+}
+
+void MainWindow::ExportSnapshot() {
+  saveDialog_->filter = kSnapshotFilter;
+  if (!saveDialog_->fileName.empty()) saveDialog_->fileName = RemoveExtension(saveDialog_->fileName) + ".szx";
+  if (!saveDialog_->execute()) return;
+  // The kind the name asks for; any other name becomes an SZX file.
+  std::string name = saveDialog_->fileName;
+  SnapshotKind kind = SnapshotKind::Szx;
+  if (!SnapshotKindOfName(name, kind)) name = EnsureExtension(name, ".szx");
+  if (!mayReplace({name})) return;
+  reportFileError(WriteViewerSnapshot(name, state_.picture, kind));
 }
 
 void MainWindow::SaveMgsFile() {

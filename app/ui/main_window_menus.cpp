@@ -4,6 +4,7 @@
 
 #include "app/ui/history_controller.h"
 #include "app/ui/main_window.h"
+#include "formats/picture_kinds.h"
 
 namespace cs {
 
@@ -53,6 +54,13 @@ void MainWindow::buildMenus() {
   add(exportMenu, "Exporttomg81", "Export to *.mg8", [this] { ExportMgFile("*.mg8|*.mg8", ".mg8", false); });
   add(exportMenu, "Exporttoimg2", "Export to *.img", [this] { ExportImgFile(); });
   add(exportMenu, "ExporttoBMP1", "Export to *.PNG", [this] { showExportPng(); });
+  exportMenu->addSeparator();
+  for (const PictureWriter& writer : PictureWriters()) {
+    const QString ext = QString::fromLatin1(writer.extension.data(), qsizetype(writer.extension.size()));
+    add(exportMenu, ("Exportto" + ext.mid(1).remove('$') + "1").toLatin1().constData(),
+        ("Export to *" + ext).toLatin1().constData(), [this, &writer] { ExportPictureKind(writer); });
+  }
+  add(exportMenu, "ExporttoSnapshot1", "Export to emulator snapshot", [this] { ExportSnapshot(); });
   add(fileMenu_, "MenuSaveSelection", "Save selection", [this] { showSaveSelection(); });
   add(fileMenu_, "PreviewonZX1", "Make trd/tap and preview in Emul", [this] { previewInEmulator(); });
 
