@@ -220,8 +220,10 @@ TEST(PictureKinds, DamagedFilesAreRefusedWhole) {
       {".zxp", Bytes{'Z', 'X'}, "ZX-Paintbrush"},  {".tap", tapBad, "checksum"},
       {".tap", tapBlock(Bytes(100), 0), "no block"},
       {".tap", tapCut, ""},
-      {".sna", Bytes(5000, 1), "cannot read"},     {".z80", Bytes(30), "cannot read"},
-      {".szx", Bytes{'Z', 'X', 'S', 'T'}, "cannot read"},
+      {".sna", Bytes(5000, 1), "49179"},           {".z80", Bytes(30), "extra header"},
+      {".z80", concat({Bytes(30), Bytes{23, 0}, Bytes(23), Bytes{0, 0x40, 8}, Bytes(100)}), "past the end"},
+      {".szx", Bytes{'Z', 'X', 'S', 'T'}, "ZXST"},
+      {".szx", concat({Bytes{'Z', 'X', 'S', 'T', 1, 4, 0, 0, 'C', 'R', 'T', 'R', 0, 1, 0, 0}}), "past the end"},
   };
   testing::ScratchDir dir;
   for (const auto& c : cases) {

@@ -9,6 +9,8 @@
 #include <random>
 
 #include "e2e_harness.h"
+#include "emulator/embedded_code.h"
+#include "emulator/snapshot_export.h"
 #include "formats/formats.h"
 #include "render/compose.h"
 
@@ -18,6 +20,8 @@ using namespace cs::e2e;
 namespace {
 
 constexpr int kFrames = 50;
+// Debian's opense-basic package.
+constexpr const char* kOpenseRom = "/usr/share/spectrum-roms/opense.rom";
 // The first frame is blank and the snapshot starts part-way into the next
 // one; from the third on the viewer runs.
 constexpr int kStartFrames = 3;
@@ -54,6 +58,9 @@ bool shows(const RgbImage& frame, const RgbImage& screen, Rgb border) {
   return true;
 }
 
+void checkFrames(Session& session, const QString& dir, const ComposedImages& renders, const Rgb borders[2],
+                 const QString& label);
+
 Rgb normalZxColour(uint8_t z) { return zxColour(z == 0 ? 0 : uint8_t(2 * z - 1)); }
 
 void checkHeight(int height) {
@@ -80,7 +87,6 @@ void checkHeight(int height) {
   if (LoadMgFile(file, shown)) fail("cannot read the picture back");
   ComposedImages renders;
   ComposePicture(shown, ColourTables{}, renders);
-  const RgbImage* screens[2] = {&renders.screen0, &renders.screen1};
   const Rgb borders[2] = {normalZxColour(pic.borderIndex0), normalZxColour(pic.borderIndex1)};
 
   // fuse reads no settings of the user's, and finds the snapshot maker the
@@ -99,7 +105,17 @@ void checkHeight(int height) {
   session.command("timeout", {"-s", "KILL", "60", zxview + "/" + script, "--movie-start", movie,
                               "--debugger-command", stop});
   std::printf("8x%d: fuse ran %d frames in %lld ms\n", height, kFrames, clock.elapsed());
-  const QString frames = dir.path() + "/frames";
+  checkFrames(session, dir.path(), renders, borders, QString("8x%1").arg(height));
+}
+
+// The movie's frames after the start-up ones: each exactly one screen with
+// its border, and consecutive ones different.
+void checkFrames(Session& session, const QString& dir, const ComposedImages& renders, const Rgb borders[2],
+                 const QString& label) {
+  const RgbImage* screens[2] = {&renders.screen0, &renders.screen1};
+  const QString movie = dir + "/movie.fmf";
+  const QString frames = dir + "/frames";
+  QDir(frames).removeRecursively();
   QDir().mkpath(frames);
   session.command("fmfconv", {"-y", "--ppm", "-f", "raw", movie, frames + "/f.ppm"});
 
@@ -113,20 +129,65 @@ void checkHeight(int height) {
     if (screen < 0) {
       QImage(reinterpret_cast<const uchar*>(frame.row(0)), kFrameWidth, kFrameHeight, QImage::Format_RGB32)
           .save("e2e_emulator_last.png");
-      fail(QString("8x%1: frame %2 is neither screen with its border (kept in e2e_emulator_last.png)")
-               .arg(height)
+      fail(QString("%1: frame %2 is neither screen with its border (kept in e2e_emulator_last.png)")
+               .arg(label)
                .arg(i));
     }
-    if (screen == previous) fail(QString("frames %1 and %2 both show screen %3").arg(i - 1).arg(i).arg(screen));
+    if (screen == previous)
+      fail(QString("%1: frames %2 and %3 both show screen %4").arg(label).arg(i - 1).arg(i).arg(screen));
     previous = screen;
   }
-  std::printf("8x%d: frames %d to %d alternate between the two screens\n", height, kStartFrames, kFrames - 1);
+  std::printf("%s: frames %d to %d alternate between the two screens\n", qPrintable(label), kStartFrames,
+              kFrames - 1);
+}
+
+// The exported snapshots of every kind, run by fuse itself with our ROM and
+// with a real machine's (opense, a free 48K BASIC ROM whose interrupt
+// handler scans the keyboard) in every ROM slot: the viewer must depend on
+// neither.
+void checkExports(int height) {
+  QTemporaryDir dir;
+  QDir().mkpath(dir.path() + "/home");
+  qputenv("HOME", QFile::encodeName(dir.path() + "/home"));
+  // Random, with one BRIGHT per attribute as a Spectrum can show it.
+  Picture pic;
+  std::mt19937 rng(11u + unsigned(height));
+  for (auto& b : pic.planes) b = uint8_t(rng() % 15);
+  for (int s = 0; s < 2; ++s)
+    for (int i = 0; i < kAttrPlaneSize; i += 2) CoupleBright(pic.attrs(s)[i + 1], pic.attrs(s)[i]);
+  pic.vertSize = uint8_t(height);
+  pic.borderIndex0 = 6;
+  pic.borderIndex1 = 1;
+  ComposedImages renders;
+  ComposePicture(pic, ColourTables{}, renders);
+  const Rgb borders[2] = {normalZxColour(pic.borderIndex0), normalZxColour(pic.borderIndex1)};
+  const QString ourRom = dir.path() + "/chromasmith.rom";
+  if (WriteFileAtomic(QFile::encodeName(ourRom).toStdString(), RomCode())) fail("cannot write our ROM");
+  Session session("e2e_emulator_last.png");
+  session.startXvfb();
+  const QString stop =
+      QString("break time 1000 if spectrum:frames>=%1\ncommands 1\nexit\nend\n").arg(kFrames);
+  for (const char* ext : {".szx", ".z80", ".sna"}) {
+    const QString snapshot = dir.path() + "/export" + ext;
+    SnapshotKind kind{};
+    SnapshotKindOfName(ext, kind);
+    if (WriteViewerSnapshot(QFile::encodeName(snapshot).toStdString(), pic, kind)) fail("cannot export");
+    for (const QString& rom : {ourRom, QString(kOpenseRom)}) {
+      session.command("timeout", {"-s", "KILL", "60", "fuse", "--machine", "pentagon", "--rate", "1", "--no-sound",
+                                  "--no-confirm-actions", "--no-autosave-settings", "--rom-pentagon-0", rom,
+                                  "--rom-pentagon-1", rom, "--rom-pentagon-2", rom, "--snapshot", snapshot,
+                                  "--movie-start", dir.path() + "/movie.fmf", "--debugger-command", stop});
+      checkFrames(session, dir.path(), renders, borders,
+                  QString("8x%1 %2 with %3").arg(height).arg(ext).arg(QFileInfo(rom).fileName()));
+    }
+  }
 }
 
 std::vector<int> heights = {8, 4, 2, 1};
 
 int check() {
   for (int height : heights) checkHeight(height);
+  for (int height : heights) checkExports(height);
   return 0;
 }
 

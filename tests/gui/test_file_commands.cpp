@@ -120,7 +120,8 @@ class FileCommandsTest : public QObject {
     d.answer = path;
     d.attach(w);
     trigger(w, "Open1");
-    QCOMPARE(d.filters, QStringList{"*.mgs|*.mgs"});
+    QCOMPARE(d.filters.size(), 1);
+    QVERIFY(d.filters[0].startsWith("*.mgs|*.mgs|All pictures|"));
     QCOMPARE(s->messages.size(), size_t(1));
     QCOMPARE(int(s->messages[0].first), kind);
     QCOMPARE(s->messages[0].second, message);
