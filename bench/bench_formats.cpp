@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "bench/ratio.h"
+#include "emulator/snapshot_export.h"
 #include "formats/formats.h"
 #include "render/compose.h"
 
@@ -131,6 +132,51 @@ const bool registered = [] {
       }
     });
     cs::bench::RegisterRatio(load, rawR, "load " + label + " / raw read");
+  }
+  return true;
+}();
+
+// A file of each kind the editor opens that the formats above leave out: the
+// writers' and the viewer's snapshots, the other tools' samples, and a tape
+// and a text picture of the seeds.
+std::vector<uint8_t> kindFile(const std::string& ext) {
+  const cs::Picture pic = samplePicture(8);
+  if (const cs::PictureWriter* writer = cs::PictureWriterOf(ext)) return writer->encode(pic);
+  if (cs::SnapshotKind kind{}; cs::SnapshotKindOfName(ext, kind)) return cs::EncodeViewerSnapshot(pic, kind);
+  std::vector<uint8_t> bytes;
+  const std::string sample = ext == ".53c" ? ".atr" : ext;
+  for (const char* dir : {"/zx-image/example", "/seeds/example"})
+    if (!cs::ReadWholeFile(CHROMASMITH_TESTDATA + std::string(dir) + sample, 1 << 20, bytes)) return bytes;
+  return {};
+}
+
+// Each such kind's load against a raw read of the same file.
+const bool kindsRegistered = [] {
+  for (const cs::PictureKind& kind : cs::PictureKinds()) {
+    const std::string ext(kind.extension);
+    if (ext == ".mgs" || ext == ".mg1" || ext == ".mg4" || ext == ".img") continue;  // measured above
+    const std::vector<uint8_t> bytes = kindFile(ext);
+    if (bytes.empty()) continue;
+    const std::string file = scratch().file("kind" + ext);
+    rawWrite(file, bytes, false);
+    const std::string load = "Load " + ext, rawR = "Raw read " + ext;
+    benchmark::RegisterBenchmark(load.c_str(), [file](benchmark::State& st) {
+      cs::Picture pic;
+      std::string note;
+      for (auto _ : st) {
+        if (cs::LoadPicture(file, pic, note)) std::abort();
+        benchmark::ClobberMemory();
+      }
+    });
+    benchmark::RegisterBenchmark(rawR.c_str(), [file, n = bytes.size()](benchmark::State& st) {
+      std::vector<uint8_t> buf(n);
+      for (auto _ : st) {
+        rawRead(file, buf);
+        benchmark::DoNotOptimize(buf.data());
+        benchmark::ClobberMemory();
+      }
+    });
+    cs::bench::RegisterRatio(load, rawR, "load " + ext + " / raw read");
   }
   return true;
 }();

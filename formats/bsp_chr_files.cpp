@@ -17,19 +17,6 @@ constexpr std::size_t kTitleOffset = 6;
 constexpr std::size_t kScreenSize = kScrFileSize;  // 6912
 constexpr int kCellRows = kLines / 8;
 
-// One screen of display file and 8x8 attributes into screen s.
-void decodeScreen(const uint8_t* screen, Picture& pic, int s) {
-  DisplayFileToPlane(screen, pic.pixels(s));
-  const uint8_t* cells = screen + kPixelPlaneSize;
-  for (int row = 0, k = 0; row < kCellRows; ++row)
-    for (int column = 0; column < kColumns; ++column) SetCellAttribute(pic.attrs(s), column, row * 8, 8, cells[k++]);
-}
-
-// The first pixel byte of 8 lines of one cell, `row` and `column` in cells.
-void setCellPixels(Picture& pic, int s, int column, int row, const uint8_t* rows8) {
-  for (int y = 0; y < 8; ++y) pic.pixels(s)[pixelIndex(column, row * 8 + y)] = rows8[y];
-}
-
 }  // namespace
 
 FileError DecodeBsp(std::span<const uint8_t> bytes, Picture& pic, std::string& note) {
@@ -46,14 +33,14 @@ FileError DecodeBsp(std::span<const uint8_t> bytes, Picture& pic, std::string& n
   const std::size_t screensEnd = screensAt + screens * kScreenSize;
   if (bytes.size() < screensEnd) return {FileErrorKind::ReadBeyondEnd};
 
-  Picture loaded = pic;
-  loaded.vertSize = 8;
+  // Everything checked first, so the screens go straight into the Picture.
+  uint8_t borders[2];
   if (!border) {
     if (bytes.size() != screensEnd)
       return FormatError("a .bsp file without border data has " + std::to_string(screensEnd) + " bytes, this one " +
                          std::to_string(bytes.size()));
-    loaded.borderIndex0 = bytes[kBorderPairOffset] & 7;
-    loaded.borderIndex1 = (bytes[kBorderPairOffset] >> 3) & 7;
+    borders[0] = bytes[kBorderPairOffset] & 7;
+    borders[1] = (bytes[kBorderPairOffset] >> 3) & 7;
   } else {
     if (bytes.size() == screensEnd) return FormatError("the border data is missing");
     std::size_t border1At = screensEnd;
@@ -62,13 +49,15 @@ FileError DecodeBsp(std::span<const uint8_t> bytes, Picture& pic, std::string& n
       if (border1At <= screensEnd || border1At >= bytes.size())
         return FormatError("screen 1's border data starts at " + std::to_string(border1At) + ", outside the file");
     }
-    loaded.borderIndex0 = bytes[screensEnd] & 7;
-    loaded.borderIndex1 = bytes[border1At] & 7;
+    borders[0] = bytes[screensEnd] & 7;
+    borders[1] = bytes[border1At] & 7;
     note = "The border's changing colours were left out; the border takes the first of them";
   }
-  for (int s = 0; s < screens; ++s) decodeScreen(bytes.data() + screensAt + s * kScreenSize, loaded, s);
-  if (!giga) CopyScreen0ToScreen1(loaded);
-  pic = loaded;
+  pic.vertSize = 8;
+  pic.borderIndex0 = borders[0];
+  pic.borderIndex1 = borders[1];
+  for (int s = 0; s < screens; ++s) ScreenToPlanes(bytes.data() + screensAt + s * kScreenSize, 8, pic, s);
+  if (!giga) CopyScreen0ToScreen1(pic);
   return {};
 }
 
@@ -101,21 +90,23 @@ FileError DecodeChr(std::span<const uint8_t> bytes, Picture& pic, std::string& n
     return FormatError("the picture is " + std::to_string(width) + " x " + std::to_string(height) +
                        " cells, larger than the screen's 32 x 24");
 
-  Picture loaded = pic;
-  loaded.vertSize = 8;
-  std::fill(loaded.planes.begin(), loaded.planes.end(), uint8_t{0});
+  pic.vertSize = 8;
+  // Cells outside the file's stay black.
+  if (width < kColumns || height < kCellRows) std::fill(pic.planes.begin(), pic.planes.end(), uint8_t{0});
   const uint8_t* cell = bytes.data() + kChrHeaderSize;
   const int screens = cellBytes == 18 ? 2 : 1;
+  uint8_t rows[2][kCellRows][kColumns] = {};
   for (int row = 0; row < height; ++row)
     for (int column = 0; column < width; ++column)
       for (int s = 0; s < screens; ++s) {
-        setCellPixels(loaded, s, column, row, cell);
+        // A cell's 8 lines are 8 bytes in a row of the column-major plane.
+        std::memcpy(pic.pixels(s) + pixelIndex(column, row * 8), cell, 8);
         // Cells of pixels alone get white on black, as a plain screen has.
-        SetCellAttribute(loaded.attrs(s), column, row * 8, 8, cellBytes == 8 ? 0x07 : cell[8]);
+        rows[s][row][column] = cellBytes == 8 ? 0x07 : cell[8];
         cell += cellBytes == 8 ? 8 : 9;
       }
-  if (screens == 1) CopyScreen0ToScreen1(loaded);
-  pic = loaded;
+  for (int s = 0; s < screens; ++s) AttributeRowsToPlane(&rows[s][0][0], 8, pic.attrs(s));
+  if (screens == 1) CopyScreen0ToScreen1(pic);
   return {};
 }
 

@@ -6,28 +6,18 @@
 
 namespace cs {
 
-namespace {
-
-// Attributes given as rows of 32, each row for `rowHeight` lines.
-void setAttributeRows(Picture& pic, const uint8_t* rows, int rowHeight) {
-  for (int row = 0, k = 0; row < kLines / rowHeight; ++row)
-    for (int column = 0; column < kColumns; ++column)
-      SetCellAttribute(pic.attrs(0), column, row * rowHeight, rowHeight, rows[k++]);
-}
-
-}  // namespace
+// Each decoder checks the whole file before it writes the Picture, so it
+// decodes straight into it: the files are small and a copy of the Picture
+// would cost more than the decoding.
 
 FileError DecodeIfl(std::span<const uint8_t> bytes, Picture& pic, std::string& note) {
   note.clear();
   if (bytes.size() != kIfl2FileSize && bytes.size() != kIfl4FileSize)
     return FormatError(SizeMismatch(".ifl", "9216 (8x2) or 7680 (8x4)", bytes.size()));
   const int cellHeight = bytes.size() == kIfl2FileSize ? 2 : 4;
-  Picture loaded = pic;
-  loaded.vertSize = static_cast<uint8_t>(cellHeight);
-  DisplayFileToPlane(bytes.data(), loaded.pixels(0));
-  setAttributeRows(loaded, bytes.data() + kPixelPlaneSize, cellHeight);
-  CopyScreen0ToScreen1(loaded);
-  pic = loaded;
+  pic.vertSize = static_cast<uint8_t>(cellHeight);
+  ScreenToPlanes(bytes.data(), cellHeight, pic, 0);
+  CopyScreen0ToScreen1(pic);
   return {};
 }
 
@@ -35,53 +25,47 @@ FileError DecodeMlt(std::span<const uint8_t> bytes, bool linearBitmap, Picture& 
   note.clear();
   if (bytes.size() != kMltFileSize)
     return FormatError(SizeMismatch(linearBitmap ? ".mc" : ".mlt", "12288", bytes.size()));
-  Picture loaded = pic;
-  loaded.vertSize = 1;
-  if (linearBitmap) {
-    for (int line = 0; line < kLines; ++line)
-      for (int column = 0; column < kColumns; ++column)
-        loaded.pixels(0)[pixelIndex(column, line)] = bytes[static_cast<std::size_t>(line * kColumns + column)];
-  } else {
-    DisplayFileToPlane(bytes.data(), loaded.pixels(0));
-  }
-  setAttributeRows(loaded, bytes.data() + kPixelPlaneSize, 1);
-  if (OuterColumnsHideColours(loaded.attrs(0))) note = kOuterColumnsNote;
-  CopyScreen0ToScreen1(loaded);
-  pic = loaded;
+  pic.vertSize = 1;
+  ScreenToPlanes(bytes.data(), 1, pic, 0);
+  if (linearBitmap)
+    for (int column = 0; column < kColumns; ++column) {
+      uint8_t* to = pic.pixels(0) + pixelIndex(column, 0);
+      for (int line = 0; line < kLines; ++line) to[line] = bytes[static_cast<std::size_t>(line * kColumns + column)];
+    }
+  if (OuterColumnsHideColours(pic.attrs(0))) note = kOuterColumnsNote;
+  CopyScreen0ToScreen1(pic);
   return {};
 }
 
 FileError DecodeBmc4(std::span<const uint8_t> bytes, Picture& pic, std::string& note) {
   note.clear();
   if (bytes.size() != kBmc4FileSize) return FormatError(SizeMismatch(".bmc4", "11904", bytes.size()));
-  Picture loaded = pic;
-  loaded.vertSize = 4;
-  DisplayFileToPlane(bytes.data(), loaded.pixels(0));
+  pic.vertSize = 4;
+  DisplayFileToPlane(bytes.data(), pic.pixels(0));
+  // The two blocks' rows interleaved: one row of attributes per 4 lines.
   const uint8_t* top = bytes.data() + kPixelPlaneSize;
   const uint8_t* bottom = top + 768;
-  for (int row = 0, k = 0; row < kLines / 8; ++row)
-    for (int column = 0; column < kColumns; ++column, ++k) {
-      SetCellAttribute(loaded.attrs(0), column, row * 8, 4, top[k]);
-      SetCellAttribute(loaded.attrs(0), column, row * 8 + 4, 4, bottom[k]);
-    }
+  uint8_t rows[2 * 768];
+  for (int row = 0; row < kLines / 8; ++row) {
+    std::memcpy(rows + row * 64, top + row * 32, 32);
+    std::memcpy(rows + row * 64 + 32, bottom + row * 32, 32);
+  }
+  AttributeRowsToPlane(rows, 4, pic.attrs(0));
   const uint8_t border = bytes[kIfl4FileSize] & 7;
-  loaded.borderIndex0 = border;
-  loaded.borderIndex1 = border;
+  pic.borderIndex0 = border;
+  pic.borderIndex1 = border;
   note = "The border's changing colours were left out; the border takes the first of them";
-  CopyScreen0ToScreen1(loaded);
-  pic = loaded;
+  CopyScreen0ToScreen1(pic);
   return {};
 }
 
 FileError DecodeAtr(std::span<const uint8_t> bytes, Picture& pic, std::string& note) {
   note.clear();
   if (bytes.size() != kAtrFileSize) return FormatError(SizeMismatch(".atr", "768", bytes.size()));
-  Picture loaded = pic;
-  loaded.vertSize = 8;
-  std::memset(loaded.pixels(0), 0, kPixelPlaneSize);
-  setAttributeRows(loaded, bytes.data(), 8);
-  CopyScreen0ToScreen1(loaded);
-  pic = loaded;
+  pic.vertSize = 8;
+  std::memset(pic.pixels(0), 0, kPixelPlaneSize);
+  AttributeRowsToPlane(bytes.data(), 8, pic.attrs(0));
+  CopyScreen0ToScreen1(pic);
   return {};
 }
 

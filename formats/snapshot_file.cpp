@@ -102,19 +102,12 @@ FileError DecodeSnapshot(std::span<const uint8_t> bytes, SnapshotKind kind, Pict
     if (!libspectrum_snap_pages(snap.get(), kScreenBanks[s]))
       return FormatError("the snapshot has no RAM bank " + std::to_string(kScreenBanks[s]));
 
-  Picture loaded = pic;
-  for (int s = 0; s < screens; ++s) {
-    Picture one = loaded;
-    const std::span<const uint8_t> screen(libspectrum_snap_pages(snap.get(), kScreenBanks[s]), kScrFileSize);
-    if (FileError err = DecodeScreen(screen, false, true, one)) return err;
-    std::copy(one.pixels(0), one.pixels(0) + kPixelPlaneSize, loaded.pixels(s));
-    std::copy(one.attrs(0), one.attrs(0) + kAttrPlaneSize, loaded.attrs(s));
-  }
-  if (screens == 1) CopyScreen0ToScreen1(loaded);
-  loaded.vertSize = 8;
-  loaded.borderIndex0 = libspectrum_snap_out_ula(snap.get()) & 7;
-  loaded.borderIndex1 = loaded.borderIndex0;
-  pic = loaded;
+  // The library has read the whole file: the screens go straight into the
+  // Picture, both from bank 5 for a 48K machine.
+  for (int s = 0; s < 2; ++s) ScreenToPlanes(libspectrum_snap_pages(snap.get(), kScreenBanks[s < screens ? s : 0]), 8, pic, s);
+  pic.vertSize = 8;
+  pic.borderIndex0 = libspectrum_snap_out_ula(snap.get()) & 7;
+  pic.borderIndex1 = pic.borderIndex0;
   return {};
 }
 

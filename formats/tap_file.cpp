@@ -1,7 +1,5 @@
 #include "formats/tap_file.h"
 
-#include <algorithm>
-
 #include "formats/screen_file.h"
 #include "formats/zx_screen.h"
 
@@ -27,17 +25,9 @@ FileError DecodeTap(std::span<const uint8_t> bytes, Picture& pic, std::string& n
     at = start + length;
   }
   if (found == 0) return FormatError("the tape holds no block of 6912 bytes");
-  Picture loaded = pic;
-  std::span<const uint8_t> first(screens[0], kScrFileSize);
-  if (FileError err = DecodeScreen(first, false, true, loaded)) return err;
-  if (found == 2) {
-    Picture second = loaded;
-    if (FileError err = DecodeScreen(std::span<const uint8_t>(screens[1], kScrFileSize), false, true, second))
-      return err;
-    std::copy(second.pixels(1), second.pixels(1) + kPixelPlaneSize, loaded.pixels(1));
-    std::copy(second.attrs(1), second.attrs(1) + kAttrPlaneSize, loaded.attrs(1));
-  }
-  pic = loaded;
+  // The whole tape is checked: the screens go straight into the Picture.
+  pic.vertSize = 8;
+  for (int s = 0; s < 2; ++s) ScreenToPlanes(screens[found == 2 ? s : 0], 8, pic, s);
   return {};
 }
 

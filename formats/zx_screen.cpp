@@ -1,5 +1,6 @@
 #include "formats/zx_screen.h"
 
+#include <array>
 #include <cstring>
 
 #include "model/colour.h"
@@ -13,10 +14,23 @@ void PlaneToDisplayFile(const uint8_t* plane, uint8_t* displayFile) {
   }
 }
 
+namespace {
+
+// ScreenRowOffset of every line, so the loaders' inner loops only look up.
+constexpr std::array<uint16_t, kLines> kRowOffsets = [] {
+  std::array<uint16_t, kLines> t{};
+  for (int line = 0; line < kLines; ++line) t[static_cast<std::size_t>(line)] = static_cast<uint16_t>(ScreenRowOffset(line));
+  return t;
+}();
+
+}  // namespace
+
+// Column by column, so the plane is written in order.
 void DisplayFileToPlane(const uint8_t* displayFile, uint8_t* plane) {
-  for (int line = 0; line < kLines; ++line) {
-    const uint8_t* row = displayFile + ScreenRowOffset(line);
-    for (int column = 0; column < kColumns; ++column) plane[pixelIndex(column, line)] = row[column];
+  for (int column = 0; column < kColumns; ++column) {
+    const uint8_t* from = displayFile + column;
+    uint8_t* to = plane + pixelIndex(column, 0);
+    for (int line = 0; line < kLines; ++line) to[line] = from[kRowOffsets[static_cast<std::size_t>(line)]];
   }
 }
 
@@ -25,13 +39,62 @@ uint8_t AttributeAt(const uint8_t* attrPlane, int column, int line) {
   return AttributeByte(attrPlane[a], attrPlane[a + 1]);
 }
 
+namespace {
+
+// Every ZX attribute byte's INK and PAP entry, split once: loaders set
+// thousands of entries a file.
+using Entry = std::array<uint8_t, 2>;
+const std::array<Entry, 256>& entryTable() {
+  static const std::array<Entry, 256> table = [] {
+    std::array<Entry, 256> t{};
+    for (int a = 0; a < 256; ++a) {
+      const InkPap c = SplitAttribute(static_cast<uint8_t>(a));
+      t[static_cast<std::size_t>(a)] = {c.ink, c.pap};
+    }
+    return t;
+  }();
+  return table;
+}
+
+}  // namespace
+
 void SetCellAttribute(uint8_t* attrPlane, int column, int firstLine, int count, uint8_t attribute) {
-  const InkPap c = SplitAttribute(attribute);
-  for (int line = firstLine; line < firstLine + count; ++line) {
-    const int a = attrIndex(column, line);
-    attrPlane[a] = c.ink;
-    attrPlane[a + 1] = c.pap;
+  const Entry entry = entryTable()[attribute];
+  uint8_t* at = attrPlane + attrIndex(column, firstLine);
+  for (int i = 0; i < count; ++i) std::memcpy(at + 2 * i, entry.data(), 2);
+}
+
+namespace {
+
+// The attribute rows of one screen, each for RowHeight lines, column by
+// column so the plane is written in order; a constant row height lets the
+// compiler unroll the fill.
+template <int RowHeight>
+void rowsToPlane(const uint8_t* rows, const std::array<Entry, 256>& table, uint8_t* attrPlane) {
+  for (int column = 0; column < kColumns; ++column) {
+    uint8_t* at = attrPlane + attrIndex(column, 0);
+    for (int row = 0; row < kLines / RowHeight; ++row) {
+      const Entry entry = table[rows[row * kColumns + column]];
+      for (int k = 0; k < RowHeight; ++k, at += 2) std::memcpy(at, entry.data(), 2);
+    }
   }
+}
+
+}  // namespace
+
+void AttributeRowsToPlane(const uint8_t* rows, int rowHeight, uint8_t* attrPlane) {
+  const std::array<Entry, 256>& table = entryTable();
+  switch (rowHeight) {
+    case 1: rowsToPlane<1>(rows, table, attrPlane); break;
+    case 2: rowsToPlane<2>(rows, table, attrPlane); break;
+    case 4: rowsToPlane<4>(rows, table, attrPlane); break;
+    default: rowsToPlane<8>(rows, table, attrPlane); break;
+  }
+}
+
+void ScreenToPlanes(const uint8_t* screen, int rowHeight, Picture& pic, int s) {
+  DisplayFileToPlane(screen, pic.pixels(s));
+  AttributeRowsToPlane(screen + kPixelPlaneSize, rowHeight, pic.attrs(s));
 }
 
 }  // namespace cs

@@ -33,6 +33,14 @@ uint8_t AttributeAt(const uint8_t* attrPlane, int column, int line);
 // from `firstLine` on, so every line of a cell holds the cell's colours.
 void SetCellAttribute(uint8_t* attrPlane, int column, int firstLine, int count, uint8_t attribute);
 
+// One screen as many kinds hold it, a display file followed by rows of 32
+// attribute bytes, each row for `rowHeight` lines (8: the 768 of a screen;
+// 1: one row per line), into screen s of the Picture.
+void ScreenToPlanes(const uint8_t* screen, int rowHeight, Picture& pic, int s);
+// Only the attribute rows (192 / rowHeight rows of 32 bytes) into one
+// screen's attribute plane.
+void AttributeRowsToPlane(const uint8_t* rows, int rowHeight, uint8_t* attrPlane);
+
 }  // namespace cs
 
 namespace cs {

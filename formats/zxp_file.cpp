@@ -1,5 +1,6 @@
 #include "formats/zxp_file.h"
 
+#include <cstring>
 #include <string_view>
 
 #include "formats/zx_screen.h"
@@ -66,18 +67,20 @@ FileError DecodeZxp(std::span<const uint8_t> bytes, Picture& pic, std::string& n
   if (!lines.next(line)) return {FileErrorKind::ReadBeyondEnd};
   if (!line.empty()) return lineError(lines, "should be empty");
 
-  Picture loaded = pic;
+  // Pixels and attributes are gathered first; the Picture changes only once
+  // the whole text has been read.
+  uint8_t pixels[kPixelPlaneSize];
   for (int y = 0; y < kLines; ++y) {
     if (!lines.next(line)) return {FileErrorKind::ReadBeyondEnd};
     if (line.size() != kWidth) return lineError(lines, "should have 256 pixels, it has " + std::to_string(line.size()));
     for (int column = 0; column < kColumns; ++column) {
-      uint8_t byte = 0;
-      for (int bit = 0; bit < 8; ++bit) {
-        const char c = line[static_cast<std::size_t>(column * 8 + bit)];
-        if (c != '0' && c != '1') return lineError(lines, "holds a pixel other than 0 or 1");
-        byte = static_cast<uint8_t>(byte << 1 | (c == '1'));
-      }
-      loaded.pixels(0)[pixelIndex(column, y)] = byte;
+      // Eight characters at once: each must be '0' or '1', and their low
+      // bits are the pixel byte, the first character its bit 7.
+      uint64_t chars;
+      std::memcpy(&chars, line.data() + column * 8, 8);
+      if ((chars & ~0x0101010101010101ull) != 0x3030303030303030ull)
+        return lineError(lines, "holds a pixel other than 0 or 1");
+      pixels[pixelIndex(column, y)] = static_cast<uint8_t>(((chars & 0x0101010101010101ull) * 0x8040201008040201ull) >> 56);
     }
   }
   if (!lines.next(line)) return {FileErrorKind::ReadBeyondEnd};
@@ -93,14 +96,12 @@ FileError DecodeZxp(std::span<const uint8_t> bytes, Picture& pic, std::string& n
   if (count != kLines && count != kLines / 8)
     return FormatError("a .zxp file has 24 or 192 lines of attributes, this one " + std::to_string(count));
   const int rowHeight = kLines / count;
-  loaded.vertSize = static_cast<uint8_t>(rowHeight == 8 ? 8 : 1);
-  for (int row = 0; row < count; ++row)
-    for (int column = 0; column < kColumns; ++column)
-      SetCellAttribute(loaded.attrs(0), column, row * rowHeight, rowHeight, rows[row][column]);
-  if (rowHeight == 1 && OuterColumnsHideColours(loaded.attrs(0))) note = kOuterColumnsNote;
+  pic.vertSize = static_cast<uint8_t>(rowHeight == 8 ? 8 : 1);
+  std::memcpy(pic.pixels(0), pixels, kPixelPlaneSize);
+  AttributeRowsToPlane(&rows[0][0], rowHeight, pic.attrs(0));
+  if (rowHeight == 1 && OuterColumnsHideColours(pic.attrs(0))) note = kOuterColumnsNote;
   if (!lines.atEnd()) note = note.empty() ? "The palette after the attributes was left out" : note;
-  CopyScreen0ToScreen1(loaded);
-  pic = loaded;
+  CopyScreen0ToScreen1(pic);
   return {};
 }
 
