@@ -42,7 +42,8 @@ FileError DecodeMg(std::span<const uint8_t> bytes, Picture& pic) {
   if (!isValidCellHeight(cellHeight)) return {FileErrorKind::Format};
   if (bytes.size() < MgFileSize(cellHeight)) return {FileErrorKind::ReadBeyondEnd};
 
-  Picture loaded = pic;
+  // Every size is checked: the file goes straight into the Picture.
+  Picture& loaded = pic;
   loaded.vertSize = cellHeight;
   if (bytes[5] <= 7 && bytes[6] <= 7) {
     loaded.borderIndex0 = bytes[5];
@@ -65,14 +66,8 @@ FileError DecodeMg(std::span<const uint8_t> bytes, Picture& pic) {
     }
   } else {
     const int rows = kLines / cellHeight;
-    for (int s = 0; s < 2; ++s) {
-      const uint8_t* block = attributes + s * rows * kColumns;
-      for (int row = 0, k = 0; row < rows; ++row)
-        for (int column = 0; column < kColumns; ++column)
-          SetCellAttribute(loaded.attrs(s), column, row * cellHeight, cellHeight, block[k++]);
-    }
+    for (int s = 0; s < 2; ++s) AttributeRowsToPlane(attributes + s * rows * kColumns, cellHeight, loaded.attrs(s));
   }
-  pic = loaded;
   return {};
 }
 

@@ -36,17 +36,18 @@ FileError DecodeScreen(std::span<const uint8_t> bytes, bool withHeader, bool sin
     data = padded;
   }
 
-  Picture loaded = pic;
-  loaded.vertSize = 8;
+  // Every size is checked: the screens go straight into the Picture.
+  pic.vertSize = 8;
+  const std::array<uint8_t, kCellAttributes> plain = [] {
+    std::array<uint8_t, kCellAttributes> a;
+    a.fill(kPlainAttribute);
+    return a;
+  }();
   for (int s = 0; s < 2; ++s) {
     const uint8_t* screen = data.data() + (singleScreen ? 0 : s * screenSize);
-    DisplayFileToPlane(screen, loaded.pixels(s));
-    const uint8_t* cells = screen + kPixelPlaneSize;
-    for (int row = 0, k = 0; row < kLines / 8; ++row)
-      for (int column = 0; column < kColumns; ++column, ++k)
-        SetCellAttribute(loaded.attrs(s), column, row * 8, 8, pixelsOnly ? kPlainAttribute : cells[k]);
+    DisplayFileToPlane(screen, pic.pixels(s));
+    AttributeRowsToPlane(pixelsOnly ? plain.data() : screen + kPixelPlaneSize, 8, pic.attrs(s));
   }
-  pic = loaded;
   return {};
 }
 
