@@ -89,7 +89,7 @@ bool SnapshotKindOfName(const std::string& name, SnapshotKind& kind) {
 
 FileError WriteViewerSnapshot(const std::string& name, const Picture& pic, SnapshotKind kind) {
   const std::vector<uint8_t> bytes = EncodeViewerSnapshot(pic, kind);
-  if (bytes.empty()) return FormatError("the snapshot library could not write the snapshot");
+  if (bytes.empty()) return FileError::format("the snapshot library could not write the snapshot");
   return WriteFileAtomic(name, bytes);
 }
 

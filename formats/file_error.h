@@ -38,7 +38,4 @@ struct FileError {
   friend bool operator==(const FileError&, const FileError&) = default;
 };
 
-// "Error file format" with its reason.
-inline FileError FormatError(std::string why) { return FileError::format(std::move(why)); }
-
 }  // namespace cs

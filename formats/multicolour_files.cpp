@@ -13,7 +13,7 @@ namespace cs {
 FileError DecodeIfl(std::span<const uint8_t> bytes, Picture& pic, std::string& note) {
   note.clear();
   if (bytes.size() != kIfl2FileSize && bytes.size() != kIfl4FileSize)
-    return FormatError(SizeMismatch(".ifl", "9216 (8x2) or 7680 (8x4)", bytes.size()));
+    return FileError::format(SizeMismatch(".ifl", "9216 (8x2) or 7680 (8x4)", bytes.size()));
   const int cellHeight = bytes.size() == kIfl2FileSize ? 2 : 4;
   pic.vertSize = static_cast<uint8_t>(cellHeight);
   ScreenToPlanes(bytes.data(), cellHeight, pic, 0);
@@ -24,7 +24,7 @@ FileError DecodeIfl(std::span<const uint8_t> bytes, Picture& pic, std::string& n
 FileError DecodeMlt(std::span<const uint8_t> bytes, bool linearBitmap, Picture& pic, std::string& note) {
   note.clear();
   if (bytes.size() != kMltFileSize)
-    return FormatError(SizeMismatch(linearBitmap ? ".mc" : ".mlt", "12288", bytes.size()));
+    return FileError::format(SizeMismatch(linearBitmap ? ".mc" : ".mlt", "12288", bytes.size()));
   pic.vertSize = 1;
   ScreenToPlanes(bytes.data(), 1, pic, 0);
   if (linearBitmap)
@@ -39,7 +39,7 @@ FileError DecodeMlt(std::span<const uint8_t> bytes, bool linearBitmap, Picture& 
 
 FileError DecodeBmc4(std::span<const uint8_t> bytes, Picture& pic, std::string& note) {
   note.clear();
-  if (bytes.size() != kBmc4FileSize) return FormatError(SizeMismatch(".bmc4", "11904", bytes.size()));
+  if (bytes.size() != kBmc4FileSize) return FileError::format(SizeMismatch(".bmc4", "11904", bytes.size()));
   pic.vertSize = 4;
   DisplayFileToPlane(bytes.data(), pic.pixels(0));
   // The two blocks' rows interleaved: one row of attributes per 4 lines.
@@ -61,7 +61,7 @@ FileError DecodeBmc4(std::span<const uint8_t> bytes, Picture& pic, std::string& 
 
 FileError DecodeAtr(std::span<const uint8_t> bytes, Picture& pic, std::string& note) {
   note.clear();
-  if (bytes.size() != kAtrFileSize) return FormatError(SizeMismatch(".atr", "768", bytes.size()));
+  if (bytes.size() != kAtrFileSize) return FileError::format(SizeMismatch(".atr", "768", bytes.size()));
   pic.vertSize = 8;
   std::memset(pic.pixels(0), 0, kPixelPlaneSize);
   AttributeRowsToPlane(bytes.data(), 8, pic.attrs(0));

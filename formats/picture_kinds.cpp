@@ -113,14 +113,14 @@ FileError LoadPicture(const PictureKind& kind, const std::string& name, Picture&
   // One byte past the limit shows a file that is too long.
   if (FileError err = ReadFileHead(name, kind.maxBytes + (kind.ignoresTail ? 0 : 1), bytes)) return err;
   if (!kind.ignoresTail && bytes.size() > kind.maxBytes)
-    return FormatError("a " + std::string(kind.extension) + " file has at most " + std::to_string(kind.maxBytes) +
+    return FileError::format("a " + std::string(kind.extension) + " file has at most " + std::to_string(kind.maxBytes) +
                        " bytes, this one more");
   return kind.decode(bytes, pic, note);
 }
 
 FileError LoadPicture(const std::string& name, Picture& pic, std::string& note) {
   const PictureKind* kind = PictureKindOf(name);
-  if (!kind) return FormatError("no picture kind has the extension \"" + LowerExtension(name) + "\"");
+  if (!kind) return FileError::format("no picture kind has the extension \"" + LowerExtension(name) + "\"");
   return LoadPicture(*kind, name, pic, note);
 }
 

@@ -89,18 +89,18 @@ bool libraryReady() {
 
 FileError DecodeSnapshot(std::span<const uint8_t> bytes, SnapshotKind kind, Picture& pic, std::string& note) {
   note.clear();
-  if (const std::string error = layoutError(bytes, kind); !error.empty()) return FormatError(error);
-  if (!libraryReady()) return FormatError("the snapshot library could not start");
+  if (const std::string error = layoutError(bytes, kind); !error.empty()) return FileError::format(error);
+  if (!libraryReady()) return FileError::format("the snapshot library could not start");
   std::unique_ptr<libspectrum_snap, decltype(&libspectrum_snap_free)> snap(libspectrum_snap_alloc(),
                                                                            libspectrum_snap_free);
   if (libspectrum_snap_read(snap.get(), bytes.data(), bytes.size(), idOf(kind), nullptr) != LIBSPECTRUM_ERROR_NONE)
-    return FormatError("the snapshot library cannot read it");
+    return FileError::format("the snapshot library cannot read it");
   const bool banked =
       libspectrum_machine_capabilities(libspectrum_snap_machine(snap.get())) & LIBSPECTRUM_MACHINE_CAPABILITY_128_MEMORY;
   const int screens = banked ? 2 : 1;
   for (int s = 0; s < screens; ++s)
     if (!libspectrum_snap_pages(snap.get(), kScreenBanks[s]))
-      return FormatError("the snapshot has no RAM bank " + std::to_string(kScreenBanks[s]));
+      return FileError::format("the snapshot has no RAM bank " + std::to_string(kScreenBanks[s]));
 
   // The library has read the whole file: the screens go straight into the
   // Picture, both from bank 5 for a 48K machine.

@@ -53,7 +53,7 @@ bool parseAttributes(std::string_view line, uint8_t* out) {
 }
 
 FileError lineError(const Lines& lines, const std::string& what) {
-  return FormatError("line " + std::to_string(lines.number()) + " " + what);
+  return FileError::format("line " + std::to_string(lines.number()) + " " + what);
 }
 
 }  // namespace
@@ -63,7 +63,7 @@ FileError DecodeZxp(std::span<const uint8_t> bytes, Picture& pic, std::string& n
   Lines lines(bytes);
   std::string_view line;
   if (!lines.next(line) || (line != "ZX-Paintbrush image" && line != "ZX-Paintbrush extended image"))
-    return FormatError("a .zxp file starts with \"ZX-Paintbrush image\"");
+    return FileError::format("a .zxp file starts with \"ZX-Paintbrush image\"");
   if (!lines.next(line)) return {FileErrorKind::ReadBeyondEnd};
   if (!line.empty()) return lineError(lines, "should be empty");
 
@@ -94,7 +94,7 @@ FileError DecodeZxp(std::span<const uint8_t> bytes, Picture& pic, std::string& n
     ++count;
   }
   if (count != kLines && count != kLines / 8)
-    return FormatError("a .zxp file has 24 or 192 lines of attributes, this one " + std::to_string(count));
+    return FileError::format("a .zxp file has 24 or 192 lines of attributes, this one " + std::to_string(count));
   const int rowHeight = kLines / count;
   pic.vertSize = static_cast<uint8_t>(rowHeight == 8 ? 8 : 1);
   std::memcpy(pic.pixels(0), pixels, kPixelPlaneSize);

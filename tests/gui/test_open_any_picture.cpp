@@ -121,7 +121,7 @@ class OpenAnyPictureTest : public QObject {
     WriteFileAtomic(bad.toStdString(), std::vector<uint8_t>(100));
     QVERIFY(drop(w, {bad}));
     QCOMPARE(s->messages.size(), size_t(1));
-    QCOMPARE(s->messages[0].second, QString("Error file format: a .ifl file has 9216 (8x2) or 7680 (8x4) bytes, "
+    QCOMPARE(s->messages[0].second, QString("Error file format\na .ifl file has 9216 (8x2) or 7680 (8x4) bytes, "
                                             "this one 100"));
     QVERIFY(w.state().picture.planes == before.planes);
   }
