@@ -13,6 +13,7 @@
 #include "emulator/snapshot_export.h"
 #include "formats/formats.h"
 #include "gui_helpers.h"
+#include "tests/core/kind_samples.h"
 
 using namespace cs;
 using cs::test::start;
@@ -21,32 +22,10 @@ namespace {
 
 const QString kData = CHROMASMITH_TESTDATA "/";
 
-// A file of every kind the editor reads, written into `dir`; the samples
-// from other tools where there is one that fits the screen.
 QStringList filesOfEveryKind(const QString& dir) {
-  const QString sample[] = {"seeds/example.mgs", "zx-image/example.mg1", "zx-image/example.mg2",
-                            "zx-image/example.mg4", "zx-image/example.mg8", "zx-image/example.img",
-                            "zx-image/example.scr", "seeds/example.$scr", "zx-image/example.ifl",
-                            "zx-image/example.mlt", "zx-image/example.mc", "zx-image/example.bmc4",
-                            "zx-image/example.bsp", "seeds/example.zxp", "zx-image/example.atr",
-                            "seeds/example.sna", "seeds/example.z80", "seeds/example.szx", "seeds/example.tap"};
   QStringList files;
-  for (const QString& s : sample) {
-    files << dir + "/" + QFileInfo(s).fileName();
-    QFile::copy(kData + s, files.back());
-  }
-  Picture pic;
-  if (LoadMgFile((kData + "zx-image/example.mg8").toStdString(), pic)) return {};
-  const auto write = [&](const QString& name, const std::vector<uint8_t>& bytes) {
-    files << dir + "/" + name;
-    WriteFileAtomic(files.back().toStdString(), bytes);
-  };
-  std::vector<uint8_t> hobeta(17, 0);
-  const std::vector<uint8_t> img = EncodeImg(pic);
-  hobeta.insert(hobeta.end(), img.begin(), img.end());
-  write("example.$img", hobeta);
-  write("example.ch$", EncodeChr(pic));
-  write("example.53c", std::vector<uint8_t>(img.begin() + 6144, img.begin() + 6912));
+  for (const std::string& f : testing::FilesOfEveryKind(CHROMASMITH_TESTDATA, dir.toStdString()))
+    files << QString::fromStdString(f);
   return files;
 }
 
