@@ -20,18 +20,12 @@ inline std::vector<std::string> FilesOfEveryKind(const std::string& data, const 
   for (const PictureKind& kind : PictureKinds()) {
     const std::string ext(kind.extension);
     const std::string file = dir + "/example" + ext;
-    std::vector<uint8_t> bytes;
-    if (ext == ".$img") {
-      bytes.assign(17, 0);
-      bytes.insert(bytes.end(), img.begin(), img.end());
-    } else if (ext == ".ch$") {
-      bytes = EncodeChr(pic);  // the sample is taller than the screen
-    } else if (ext == ".53c") {
-      bytes.assign(img.begin() + 6144, img.begin() + 6912);
-    } else {
-      for (const char* folder : {"/zx-image/example", "/seeds/example"})
-        if (!ReadWholeFile(data + folder + ext, 1 << 20, bytes)) break;
-    }
+    std::vector<uint8_t> bytes = ext == ".ch$" ? EncodeChr(pic)  // the sample is taller than the screen
+                                 : ext == ".53c" ? std::vector<uint8_t>(img.begin() + 6144, img.begin() + 6912)
+                                                 : std::vector<uint8_t>();
+    if (ext == ".$img") bytes.insert(bytes.end(), 17, 0), bytes.insert(bytes.end(), img.begin(), img.end());
+    for (const char* folder : {"/zx-image/example", "/seeds/example"})
+      if (bytes.empty() && ReadWholeFile(data + folder + ext, 1 << 20, bytes)) bytes.clear();
     if (bytes.empty() || WriteFileAtomic(file, bytes)) return {};
     files.push_back(file);
   }

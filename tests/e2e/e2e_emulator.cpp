@@ -149,13 +149,8 @@ void checkExports(int height) {
   QTemporaryDir dir;
   QDir().mkpath(dir.path() + "/home");
   qputenv("HOME", QFile::encodeName(dir.path() + "/home"));
-  // Random, with one BRIGHT per attribute as a Spectrum can show it.
-  Picture pic;
-  std::mt19937 rng(11u + unsigned(height));
-  for (auto& b : pic.planes) b = uint8_t(rng() % 15);
-  for (int s = 0; s < 2; ++s)
-    for (int i = 0; i < kAttrPlaneSize; i += 2) CoupleBright(pic.attrs(s)[i + 1], pic.attrs(s)[i]);
-  pic.vertSize = uint8_t(height);
+  // A sample of other tools at this cell height, with its own border pair.
+  Picture pic = LoadSample(QString(CHROMASMITH_TESTDATA "/zx-image/example.mg%1").arg(height));
   pic.borderIndex0 = 6;
   pic.borderIndex1 = 1;
   ComposedImages renders;
@@ -167,10 +162,8 @@ void checkExports(int height) {
   session.startXvfb();
   const QString stop =
       QString("break time 1000 if spectrum:frames>=%1\ncommands 1\nexit\nend\n").arg(kFrames);
-  for (const char* ext : {".szx", ".z80", ".sna"}) {
+  for (auto [ext, kind] : {std::pair{".szx", SnapshotKind::Szx}, {".z80", SnapshotKind::Z80}, {".sna", SnapshotKind::Sna}}) {
     const QString snapshot = dir.path() + "/export" + ext;
-    SnapshotKind kind{};
-    SnapshotKindOfName(ext, kind);
     if (WriteViewerSnapshot(QFile::encodeName(snapshot).toStdString(), pic, kind)) fail("cannot export");
     for (const QString& rom : {ourRom, QString(kOpenseRom)}) {
       session.command("timeout", {"-s", "KILL", "60", "fuse", "--machine", "pentagon", "--rate", "1", "--no-sound",
