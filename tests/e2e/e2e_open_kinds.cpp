@@ -28,20 +28,18 @@ int check() {
   std::optional<QPoint> origin;
   for (const std::string& file : files) {
     // What the editor's picture becomes: the reader's, from the one before.
-    std::string note;
-    if (LoadPicture(file, pic, note)) fail(QString::fromStdString("cannot read " + file));
+    if (std::string note; LoadPicture(file, pic, note)) fail(QString::fromStdString("cannot read " + file));
     ComposedImages images;
     ComposePicture(pic, ColourTables{}, images);
     const Expect want{&images.composite, 4, pic.cellHeight(), false};
 
     session.tool({"windowfocus", "--sync", wid});
     session.tool({"key", "ctrl+o"});
-    const QString dialog = session.findWindow("^Open$");
-    session.tool({"windowfocus", "--sync", dialog});
-    session.tool({"key", "ctrl+a"});
-    session.tool({"type", "--delay", "10", QString::fromStdString(file)});
-    QThread::msleep(200);
-    session.tool({"key", "Return"});
+    // The name typed into the dialog once it has the focus, then Enter.
+    for (const QStringList& step : {QStringList{"windowfocus", "--sync", session.findWindow("^Open$")},
+                                    {"key", "ctrl+a"}, {"type", "--delay", "10", QString::fromStdString(file)},
+                                    {"sleep", "0.2"}, {"key", "Return"}})
+      session.tool(step);
     // The picture is shown at zoom level 1 where the first one was found.
     const QRect origins = origin ? QRect(*origin, QSize(1, 1)) : QRect(0, 0, 1920 - 1024 + 1, 1080 - 768 + 1);
     origin = session.poll<QPoint>(
