@@ -122,6 +122,9 @@ bool MainWindow::openPictureFile(const std::string& path) {
   std::string note;
   if (reportFileError(LoadPicture(path, state_.picture, note))) return false;
   pictureReplaced({});
+  history_->record("Import " + QFileInfo(QFile::decodeName(path.c_str())).fileName());
+  // What the file holds that the picture cannot show; a file without such a
+  // thing takes the last one's remark away.
   statusBar_->notice()->setText(QString::fromStdString(note));
   return true;
 }
