@@ -2,6 +2,7 @@
 // made from, hand-damaged files are refused whole, and the kinds without a
 // writer read what hand-built files hold.
 #include <numeric>
+#include <tuple>
 
 #include "emulator/snapshot_export.h"
 #include "formats/formats.h"
@@ -38,27 +39,20 @@ TEST(PictureKinds, EveryWriterIsReadBackToItsPictureAtEveryCellHeight) {
     const Picture pic = CoupledRandomPicture(unsigned(h), h);
     const auto row8 = [](int, int line) { return line / 8 * 8; };
     const int iflRows = h <= 2 ? 2 : 4;
-    const struct {
-      const char* ext;
-      Picture want;
-    } cases[] = {
-        {".scr", expectedFrom(pic, 8, true, row8)},
-        {".bsp", expectedFrom(pic, 8, false, row8)},
+    const std::pair<const char*, Picture> cases[] = {
+        {".scr", expectedFrom(pic, 8, true, row8)}, {".bsp", expectedFrom(pic, 8, false, row8)},
         {".ch$", expectedFrom(pic, 8, false, row8)},
-        {".ifl", expectedFrom(pic, iflRows, true,
-                              [&](int c, int line) { return attributeLine(h, c, line / iflRows * iflRows); })},
-        {".mlt", expectedFrom(pic, 1, true, [&](int c, int line) { return h == 1 ? line : attributeLine(h, c, line); })},
-    };
-    for (const auto& c : cases) {
-      SCOPED_TRACE(std::string(c.ext) + " at cell height " + std::to_string(h));
-      const Bytes file = PictureWriterOf(std::string("x") + c.ext)->encode(pic);
-      Picture back = CoupledRandomPicture(99, 2);
-      back.borderIndex0 = pic.borderIndex0;
-      back.borderIndex1 = pic.borderIndex1;
+        {".ifl", expectedFrom(pic, iflRows, true, [&](int c, int y) { return attributeLine(h, c, y / iflRows * iflRows); })},
+        {".mlt", expectedFrom(pic, 1, true, [&](int c, int y) { return h == 1 ? y : attributeLine(h, c, y); })}};
+    for (const auto& [ext, want] : cases) {
+      SCOPED_TRACE(std::string(ext) + " at cell height " + std::to_string(h));
+      const Bytes file = PictureWriterOf(std::string("x") + ext)->encode(pic);
+      Picture back = CoupledRandomPicture(99, 2);  // the border stays, except a .bsp's
+      std::tie(back.borderIndex0, back.borderIndex1) = std::pair(pic.borderIndex0, pic.borderIndex1);
       std::string note;
-      ASSERT_FALSE(decode(c.ext, file, back, note));
-      EXPECT_TRUE(SamePicture(back, c.want));
-      EXPECT_EQ(PictureWriterOf(std::string("x") + c.ext)->encode(back), file) << "written back unchanged";
+      ASSERT_FALSE(decode(ext, file, back, note));
+      EXPECT_TRUE(SamePicture(back, want));
+      EXPECT_EQ(PictureWriterOf(std::string("x") + ext)->encode(back), file) << "written back unchanged";
     }
   }
 }
@@ -115,13 +109,11 @@ TEST(PictureKinds, TapesTextsSnapshotsAndAttributesGiveTheirScreens) {
   // The viewer's 128K snapshots hold the screens in banks 5 and 7; a 48K
   // .sna (header, then RAM from 0x4000) its one screen.
   Picture want = both, want48 = one;
-  want.borderIndex1 = want.borderIndex0;
-  want48.borderIndex0 = want48.borderIndex1 = 5;
+  std::tie(want.borderIndex1, want48.borderIndex0, want48.borderIndex1) = std::tuple(want.borderIndex0, 5, 5);
   for (auto [ext, kind] : {std::pair{".sna", SnapshotKind::Sna}, {".z80", SnapshotKind::Z80}, {".szx", SnapshotKind::Szx}})
     check(ext, EncodeViewerSnapshot(pic, kind), want);
   Bytes sna(49179, 0);
-  sna[24] = 0x80;  // SP
-  sna[26] = 5;     // border
+  std::tie(sna[24], sna[26]) = std::pair(0x80, 5);  // SP 0x8000, border 5
   std::copy(img.begin(), img.begin() + 6912, sna.begin() + 27);
   check(".sna", sna, want48);
   Picture cleared = one;
@@ -201,9 +193,9 @@ TEST(PictureKinds, DamagedFilesAreRefusedWhole) {
     EXPECT_TRUE(SamePicture(back, pic));
   }
   Picture back = pic;
-  EXPECT_EQ(LoadPicture(dir.path().string() + "/.", back, note).kind, FileErrorKind::Format) << "no kind";
   std::filesystem::create_directory(dir.file("folder.ifl"));
-  EXPECT_EQ(LoadPicture(dir.file("folder.ifl"), back, note).kind, FileErrorKind::AccessDenied);
+  EXPECT_TRUE(LoadPicture(dir.path().string() + "/.", back, note).kind == FileErrorKind::Format &&
+              LoadPicture(dir.file("folder.ifl"), back, note).kind == FileErrorKind::AccessDenied);
   EXPECT_TRUE(SamePicture(back, pic));
 }
 

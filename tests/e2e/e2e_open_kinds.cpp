@@ -31,8 +31,6 @@ int check() {
     if (std::string note; LoadPicture(file, pic, note)) fail(QString::fromStdString("cannot read " + file));
     ComposedImages images;
     ComposePicture(pic, ColourTables{}, images);
-    const Expect want{&images.composite, 4, pic.cellHeight(), false};
-
     session.tool({"windowfocus", "--sync", wid});
     session.tool({"key", "ctrl+o"});
     // The name typed into the dialog once it has the focus, then Enter.
@@ -43,7 +41,9 @@ int check() {
     // The picture is shown at zoom level 1 where the first one was found.
     const QRect origins = origin ? QRect(*origin, QSize(1, 1)) : QRect(0, 0, 1920 - 1024 + 1, 1080 - 768 + 1);
     origin = session.poll<QPoint>(
-        [&](const Screen& s) { return locate(s, want, origins, QRect(0, 0, 1920, 1080)); },
+        [&](const Screen& s) {
+          return locate(s, Expect{&images.composite, 4, pic.cellHeight(), false}, origins, QRect(0, 0, 1920, 1080));
+        },
         QString::fromStdString("the picture of " + file + " is not on the screen"));
     std::printf("%s shown as read\n", file.c_str());
   }
