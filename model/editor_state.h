@@ -8,6 +8,7 @@
 
 #include "model/current_colours.h"
 #include "model/picture.h"
+#include "model/view_mode.h"
 
 namespace cs {
 
@@ -110,6 +111,8 @@ struct EditorState {
   bool clickGuard = false;
   bool wheelReady = false;
   int antsPhase = 0;  // 0, 4, 8 or 12
+  ViewMode viewMode = ViewMode::Mix;
+  ViewPalette viewPalette = ViewPalette::ChromaSmith;
   int keyStepCount = 0;  // cursor steps of the current key-repeat run
 
   std::string currentFileName;

@@ -1,0 +1,297 @@
+#include "colour/flicker.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <memory>
+
+namespace cs {
+
+namespace {
+
+constexpr int kPixels = kWidth * kLines;
+constexpr int kRadius = 8;  // the box is x - 8 ... x + 7
+
+// Rec. 709 weights in ten-thousandths.
+constexpr int lumaOfRgb(Rgb c) { return 2126 * red(c) + 7152 * green(c) + 722 * blue(c); }
+
+const std::array<int, 16> kLuma = [] {
+  std::array<int, 16> t{};
+  for (int i = 0; i < 16; ++i) t[static_cast<std::size_t>(i)] = lumaOfRgb(zxColour(static_cast<uint8_t>(i)));
+  return t;
+}();
+
+// How many pixels the clipped box spans along an axis of `size` pixels.
+int spanAt(int p, int size) { return std::min(size, p + kRadius) - std::max(0, p - kRadius); }
+
+const std::array<float, kWidth> kInvWidth = [] {
+  std::array<float, kWidth> t{};
+  for (int x = 0; x < kWidth; ++x) t[static_cast<std::size_t>(x)] = 1.0f / static_cast<float>(spanAt(x, kWidth));
+  return t;
+}();
+const std::array<float, kLines> kInvHeight = [] {
+  std::array<float, kLines> t{};
+  for (int y = 0; y < kLines; ++y) t[static_cast<std::size_t>(y)] = 1.0f / static_cast<float>(spanAt(y, kLines));
+  return t;
+}();
+
+// d for every pixel and its box sums; both fit 32 bits (|d| < 2.6e6, and
+// a box holds 256 pixels).
+struct Field {
+  std::array<int32_t, kPixels> d;
+  std::array<int32_t, kPixels> box;
+  std::array<int32_t, kPixels> rows;  // the horizontal sums
+};
+
+void computeD(const Picture& pic, int32_t* d) {
+  const int h = pic.cellHeight();
+  const uint8_t* a0 = pic.attrs(0);
+  const uint8_t* a1 = pic.attrs(1);
+  for (int y = 0; y < kLines; ++y) {
+    int32_t* row = d + y * kWidth;
+    for (int c = 0; c < kColumns; ++c) {
+      const int a = attrIndex(c, attributeLine(h, c, y));
+      const int yi0 = kLuma[safeIndex(a0[a])], yp0 = kLuma[safeIndex(a0[a + 1])];
+      const int yi1 = kLuma[safeIndex(a1[a])], yp1 = kLuma[safeIndex(a1[a + 1])];
+      const unsigned b0 = pic.pixels(0)[pixelIndex(c, y)], b1 = pic.pixels(1)[pixelIndex(c, y)];
+      for (int j = 0; j < 8; ++j) {
+        const unsigned m = 0x80u >> j;
+        row[8 * c + j] = ((b0 & m) ? yp0 : yi0) - ((b1 & m) ? yp1 : yi1);
+      }
+    }
+  }
+}
+
+void boxSums(Field& f) {
+  for (int y = 0; y < kLines; ++y) {
+    const int32_t* d = f.d.data() + y * kWidth;
+    int32_t prefix[kWidth + 1];
+    prefix[0] = 0;
+    for (int x = 0; x < kWidth; ++x) prefix[x + 1] = prefix[x] + d[x];
+    int32_t* out = f.rows.data() + y * kWidth;
+    for (int x = 0; x < kWidth; ++x)
+      out[x] = prefix[std::min(kWidth, x + kRadius)] - prefix[std::max(0, x - kRadius)];
+  }
+  // Down the columns as a sliding window: add the line entering at the
+  // bottom, drop the one leaving at the top.
+  int32_t* b = f.box.data();
+  const int32_t* r = f.rows.data();
+  std::fill_n(b, kWidth, 0);
+  for (int y = 0; y < kRadius; ++y)
+    for (int x = 0; x < kWidth; ++x) b[x] += r[y * kWidth + x];
+  for (int y = 1; y < kLines; ++y) {
+    int32_t* cur = b + y * kWidth;
+    const int32_t* prev = cur - kWidth;
+    const int32_t* in = y + kRadius - 1 < kLines ? r + (y + kRadius - 1) * kWidth : nullptr;
+    const int32_t* gone = y - kRadius - 1 >= 0 ? r + (y - kRadius - 1) * kWidth : nullptr;
+    for (int x = 0; x < kWidth; ++x) cur[x] = prev[x] + (in ? in[x] : 0) - (gone ? gone[x] : 0);
+  }
+}
+
+// The sum of every pixel's flicker, in ten-thousandths of luma.
+double flickerSum(const Field& f) {
+  double total = 0;
+  for (int y = 0; y < kLines; ++y) {
+    const int32_t* b = f.box.data() + y * kWidth;
+    float row = 0;
+    for (int x = 0; x < kWidth; ++x) row += static_cast<float>(std::abs(b[x])) * kInvWidth[static_cast<std::size_t>(x)];
+    total += static_cast<double>(row) * static_cast<double>(kInvHeight[static_cast<std::size_t>(y)]);
+  }
+  return total;
+}
+
+double scoreOf(const Field& f) { return flickerSum(f) / 10000.0 / kPixels; }
+
+std::unique_ptr<Field> fieldOf(const Picture& pic) {
+  auto f = std::make_unique<Field>();
+  computeD(pic, f->d.data());
+  boxSums(*f);
+  return f;
+}
+
+// One cell: byte column and its lines.
+struct Cell {
+  int column, firstLine, height;
+};
+
+template <typename Visit>
+void forEachCell(const Picture& pic, const CellBlock& block, Visit visit) {
+  const int h = pic.cellHeight();
+  const int rows = kLines / h;
+  const int left = std::clamp(block.left, 0, kColumns), right = std::clamp(block.left + block.width, left, kColumns);
+  const int top = std::clamp(block.top, 0, rows), bottom = std::clamp(block.top + block.height, top, rows);
+  for (int c = left; c < right; ++c) {
+    if (h == 1 && isOuterColumn(c)) {
+      for (int y = 0; y < kLines; y += 8)
+        if (y >= top && y + 8 <= bottom) visit(Cell{c, y, 8});
+    } else {
+      for (int r = top; r < bottom; ++r) visit(Cell{c, r * h, h});
+    }
+  }
+}
+
+bool mixSymmetric(const Picture& pic, const MixTable& mix, const Cell& cell) {
+  const int a = attrIndex(cell.column, cell.firstLine);
+  const uint8_t i0 = pic.attrs(0)[a], p0 = pic.attrs(0)[a + 1];
+  const uint8_t i1 = pic.attrs(1)[a], p1 = pic.attrs(1)[a + 1];
+  const auto same = [&](uint8_t x, uint8_t y) { return mix.at(x, y) == mix.at(y, x); };
+  return same(i0, i1) && same(i0, p1) && same(p0, i1) && same(p0, p1);
+}
+
+void swapScreens(Picture& pic, const Cell& cell) {
+  for (int y = cell.firstLine; y < cell.firstLine + cell.height; ++y) {
+    std::swap(pic.pixels(0)[pixelIndex(cell.column, y)], pic.pixels(1)[pixelIndex(cell.column, y)]);
+    const int a = attrIndex(cell.column, y);
+    std::swap(pic.attrs(0)[a], pic.attrs(1)[a]);
+    std::swap(pic.attrs(0)[a + 1], pic.attrs(1)[a + 1]);
+  }
+}
+
+// The pixels whose boxes reach into a cell, and the cell's part of each
+// pixel's box sum, read from the cell's own running sums.
+class CellReach {
+ public:
+  CellReach(const Field& f, const Cell& cell) : cell_(cell) {
+    const int x0 = 8 * cell.column;
+    for (int r = 0; r < cell.height; ++r) {
+      const int32_t* d = f.d.data() + (cell.firstLine + r) * kWidth + x0;
+      for (int k = 0; k < 8; ++k) {
+        sums_[r + 1][k + 1] = sums_[r + 1][k] + sums_[r][k + 1] - sums_[r][k] + d[k];
+        nonZero_ = nonZero_ || d[k] != 0;
+      }
+    }
+    xa_ = std::max(0, x0 - kRadius + 1);
+    xb_ = std::min(kWidth - 1, x0 + 7 + kRadius);
+    ya_ = std::max(0, cell.firstLine - kRadius + 1);
+    yb_ = std::min(kLines - 1, cell.firstLine + cell.height - 1 + kRadius);
+    for (int px = xa_; px <= xb_; ++px) {
+      lo_[px - xa_] = std::max(x0, px - kRadius) - x0;
+      hi_[px - xa_] = std::min(x0 + 7, px + kRadius - 1) - x0 + 1;
+    }
+  }
+  bool nonZero() const { return nonZero_; }
+
+  // Calls visit(line, first pixel column, count, the cell's parts of the
+  // box sums of those pixels) for every line the cell reaches.
+  template <typename Visit>
+  void forEachLine(Visit& visit) const {
+    const int n = xb_ - xa_ + 1;
+    for (int py = ya_; py <= yb_; ++py) {
+      const int r0 = std::max(cell_.firstLine, py - kRadius) - cell_.firstLine;
+      const int r1 = std::min(cell_.firstLine + cell_.height - 1, py + kRadius - 1) - cell_.firstLine + 1;
+      int32_t band[9];
+      for (int k = 0; k < 9; ++k) band[k] = sums_[r1][k] - sums_[r0][k];
+      int32_t parts[24];
+      for (int j = 0; j < n; ++j) parts[j] = band[hi_[j]] - band[lo_[j]];
+      visit(py, xa_, n, parts);
+    }
+  }
+
+ private:
+  Cell cell_;
+  int32_t sums_[9][9] = {};
+  int lo_[24] = {}, hi_[24] = {};
+  int xa_ = 0, xb_ = 0, ya_ = 0, yb_ = 0;
+  bool nonZero_ = false;
+};
+
+// The change of the flicker sum if the cell's screens were exchanged.
+double swapGain(const Field& f, const CellReach& reach) {
+  double total = 0;
+  auto line = [&](int py, int x, int n, const int32_t* parts) {
+    const int32_t* b = f.box.data() + py * kWidth + x;
+    const float* w = kInvWidth.data() + x;
+    float acc = 0;
+    for (int j = 0; j < n; ++j)
+      acc += static_cast<float>(std::abs(b[j] - 2 * parts[j]) - std::abs(b[j])) * w[j];
+    total += static_cast<double>(acc) * static_cast<double>(kInvHeight[static_cast<std::size_t>(py)]);
+  };
+  reach.forEachLine(line);
+  return total;
+}
+
+void applySwap(Field& f, const CellReach& reach, const Cell& cell) {
+  auto line = [&](int py, int x, int n, const int32_t* parts) {
+    int32_t* b = f.box.data() + py * kWidth + x;
+    for (int j = 0; j < n; ++j) b[j] -= 2 * parts[j];
+  };
+  reach.forEachLine(line);
+  for (int y = cell.firstLine; y < cell.firstLine + cell.height; ++y)
+    for (int k = 0; k < 8; ++k) {
+      int32_t& d = f.d[static_cast<std::size_t>(y * kWidth + 8 * cell.column + k)];
+      d = -d;
+    }
+}
+
+}  // namespace
+
+int lumaOf(uint8_t index) { return kLuma[safeIndex(index)]; }
+
+double FlickerScore(const Picture& pic) { return scoreOf(*fieldOf(pic)); }
+
+void DrawFlickerRisk(const Picture& pic, RgbImage& out) {
+  const auto f = fieldOf(pic);
+  for (int y = 0; y < kLines; ++y) {
+    const int32_t* b = f->box.data() + y * kWidth;
+    Rgb* row = out.row(y);
+    const float hy = kInvHeight[static_cast<std::size_t>(y)] / 10000.0f;
+    for (int x = 0; x < kWidth; ++x) {
+      const float mean = static_cast<float>(std::abs(b[x])) * kInvWidth[static_cast<std::size_t>(x)] * hy;
+      const int g = std::min(254, static_cast<int>(mean + 0.5f));
+      row[x] = rgb(g, g, g);
+    }
+  }
+}
+
+CellBlock WholePicture(const Picture& pic) { return {0, 0, kColumns, kLines / pic.cellHeight()}; }
+
+namespace {
+
+// Greedy passes: a cell is exchanged when that lowers the sum; each pass
+// sees the exchanges of the cells before it, and the passes stop when one
+// changes nothing.
+void greedyPasses(Picture& pic, Field& f, const MixTable& mix, const CellBlock& block, int maxPasses) {
+  constexpr double kMinGain = -1e-3;
+  for (int pass = 0; pass < maxPasses; ++pass) {
+    int swapped = 0;
+    forEachCell(pic, block, [&](const Cell& cell) {
+      const CellReach reach(f, cell);
+      if (!reach.nonZero() || swapGain(f, reach) >= kMinGain || !mixSymmetric(pic, mix, cell)) return;
+      applySwap(f, reach, cell);
+      swapScreens(pic, cell);
+      ++swapped;
+    });
+    if (swapped == 0) break;
+  }
+}
+
+}  // namespace
+
+BalanceResult BalanceFlicker(Picture& pic, const MixTable& mix, const CellBlock& block) {
+  const auto before = std::make_unique<std::array<uint8_t, kPlanesSize>>(pic.planes);
+  BalanceResult result;
+  result.scoreBefore = FlickerScore(pic);
+  // Two starts: the picture as it is, and with every other column's cells
+  // exchanged, which cancels any flat area outright; the greedy passes then
+  // refine each, and the better one stays.
+  Picture striped = pic;
+  forEachCell(striped, block, [&](const Cell& cell) {
+    if (cell.column % 2 && mixSymmetric(striped, mix, cell)) swapScreens(striped, cell);
+  });
+  constexpr int kPasses = 3;
+  auto f = fieldOf(pic);
+  greedyPasses(pic, *f, mix, block, kPasses);
+  auto g = fieldOf(striped);
+  greedyPasses(striped, *g, mix, block, kPasses);
+  if (flickerSum(*g) < flickerSum(*f)) pic.planes = striped.planes;
+  result.scoreAfter = FlickerScore(pic);
+  if (result.scoreAfter > result.scoreBefore) {
+    // Rounding can never outweigh the gains asked for, but the promise is
+    // kept whatever happens.
+    pic.planes = *before;
+    result.scoreAfter = result.scoreBefore;
+  }
+  return result;
+}
+
+}  // namespace cs

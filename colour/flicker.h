@@ -1,0 +1,48 @@
+// Where a GigaScreen picture flickers, and how to make it flicker less
+// without changing what the mixed view shows.
+//
+// For a pixel, d is the luma of its screen-0 colour minus that of its
+// screen-1 colour (Rec. 709 weights over the ZX palette, 0 ... 254). A flat
+// area whose two screens differ flickers; a fine pattern whose neighbours
+// differ in opposite directions does not. So a pixel's flicker is the
+// magnitude of the mean of d over the 16 x 16 box around it (x - 8 ... x + 7,
+// y - 8 ... y + 7, clipped to the picture), and the picture's flicker score
+// is the mean of that over all pixels.
+#pragma once
+
+#include "model/colour.h"
+#include "model/picture.h"
+#include "model/rgb_image.h"
+
+namespace cs {
+
+// Luma of a colour index in ten-thousandths (0 ... 2 540 000).
+int lumaOf(uint8_t index);
+
+double FlickerScore(const Picture& pic);
+
+// Each pixel's flicker as grey, 0 black ... 254 white, into the top-left
+// 256 x 192 of `out`.
+void DrawFlickerRisk(const Picture& pic, RgbImage& out);
+
+// A block of cells: byte columns and cell rows at the Picture's cell height.
+struct CellBlock {
+  int left = 0, top = 0, width = kColumns, height = 0;
+};
+// Every cell of the Picture.
+CellBlock WholePicture(const Picture& pic);
+
+struct BalanceResult {
+  double scoreBefore = 0;
+  double scoreAfter = 0;
+};
+
+// Chooses for each cell of `block` whether to exchange its two screens (the
+// pixel bits and the attribute entries of every line of the cell), lowering
+// the flicker score. A cell is exchanged only where `mix` shows its colours
+// the same either way round, so the mixed view keeps every pixel. At cell
+// height 1 the outer columns' 8-line cells take part only when all their
+// lines lie in the block. The score after is never higher than before.
+BalanceResult BalanceFlicker(Picture& pic, const MixTable& mix, const CellBlock& block);
+
+}  // namespace cs

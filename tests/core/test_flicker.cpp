@@ -1,0 +1,203 @@
+// The flicker score on pictures whose answer is known, the balancing's
+// promises (the mix keeps every pixel, the score never rises, only the
+// chosen cells change), the screen and interlace frames, and the gallery's
+// palettes against the gallery's own render.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "colour/flicker.h"
+#include "formats/formats.h"
+#include "photo/image_import.h"
+#include "render/gallery_palette.h"
+#include "render/screen_views.h"
+#include "tests/core/format_test_util.h"
+#include "tests/core/png_reader.h"
+
+namespace cs {
+namespace {
+
+using testing::TestData;
+
+// Every cell INK white on screen 0, black on screen 1; pixels all clear.
+Picture flatPair(int cellHeight) {
+  Picture pic;
+  pic.vertSize = uint8_t(cellHeight);
+  for (int i = 0; i < kAttrPlaneSize; i += 2) pic.attrs(0)[i] = 14;
+  return pic;
+}
+
+int greyAt(const RgbImage& img, int x, int y) { return red(img.at(x, y)); }
+
+RgbImage riskOf(const Picture& pic) {
+  RgbImage img(256, 192);
+  DrawFlickerRisk(pic, img);
+  return img;
+}
+
+RgbImage mixOf(const Picture& pic) {
+  ComposedImages out;
+  ComposePicture(pic, ColourTables{}, out);
+  return out.composite;
+}
+
+bool sameImage(const RgbImage& a, const RgbImage& b) {
+  for (int y = 0; y < 192; ++y)
+    if (std::memcmp(a.row(y), b.row(y), 256 * sizeof(Rgb)) != 0) return false;
+  return true;
+}
+
+TEST(FlickerScore, FlatPairCheckerboardAndPictureEdge) {
+  Picture flat = flatPair(8);
+  EXPECT_NEAR(FlickerScore(flat), 254.0, 1e-3);
+  EXPECT_EQ(greyAt(riskOf(flat), 0, 0), 254);
+
+  // Neighbours differ in opposite directions: screen 1 is screen 0 inverted,
+  // both white on black. Whole boxes cancel; only the corner boxes, 9 pixels
+  // on each side, keep one pixel's worth.
+  Picture checker;
+  checker.vertSize = 8;
+  for (int s = 0; s < 2; ++s)
+    for (int i = 0; i < kAttrPlaneSize; i += 2) checker.attrs(s)[i + 1] = 14;
+  for (int c = 0; c < 32; ++c)
+    for (int y = 0; y < 192; ++y) {
+      checker.pixels(0)[pixelIndex(c, y)] = y % 2 ? 0xAA : 0x55;
+      checker.pixels(1)[pixelIndex(c, y)] = y % 2 ? 0x55 : 0xAA;
+    }
+  EXPECT_LT(FlickerScore(checker), 0.1);
+  const RgbImage risk = riskOf(checker);
+  EXPECT_EQ(greyAt(risk, 100, 100), 0);
+  EXPECT_EQ(greyAt(risk, 255, 191), 3);  // 254 / 81
+
+  // A flat pair in column 0 only: the box is clipped at the picture's edge.
+  Picture edge;
+  edge.vertSize = 8;
+  for (int y = 0; y < 192; ++y) edge.attrs(0)[attrIndex(0, y)] = 14;
+  const RgbImage edgeRisk = riskOf(edge);
+  EXPECT_EQ(greyAt(edgeRisk, 0, 100), 254);
+  EXPECT_EQ(greyAt(edgeRisk, 8, 100), 127);
+  EXPECT_EQ(greyAt(edgeRisk, 16, 100), 0);
+  double columns = 0;  // each pixel column's share of the strip in its box
+  for (int x = 0; x < 16; ++x) columns += x < 8 ? 8.0 / (x + 8) : (16.0 - x) / 16;
+  EXPECT_NEAR(FlickerScore(edge), 254.0 * columns / 256, 1e-3);
+}
+
+TEST(FlickerBalance, KeepsTheMixLowersTheScoreAndTouchesOnlyTheBlock) {
+  EXPECT_TRUE(sameImage(mixOf(flatPair(8)), mixOf(flatPair(8))));
+  const MixTable mix = ComputeMixTable();
+  for (int a = 0; a < 16; ++a)
+    for (int b = 0; b < 16; ++b) ASSERT_EQ(mix.at(uint8_t(a), uint8_t(b)), mix.at(uint8_t(b), uint8_t(a)));
+
+  for (int h : {8, 4, 2, 1}) {
+    Picture pic = testing::CoupledRandomPicture(7u + unsigned(h), h);
+    const Picture before = pic;
+    const BalanceResult r = BalanceFlicker(pic, mix, WholePicture(pic));
+    EXPECT_TRUE(sameImage(mixOf(pic), mixOf(before))) << h;
+    EXPECT_LE(r.scoreAfter, r.scoreBefore);
+    EXPECT_DOUBLE_EQ(r.scoreAfter, FlickerScore(pic));
+
+    Picture flat = flatPair(h);
+    const BalanceResult f = BalanceFlicker(flat, mix, WholePicture(flat));
+    EXPECT_LT(f.scoreAfter, 0.05 * f.scoreBefore) << h;
+    EXPECT_TRUE(sameImage(mixOf(flat), mixOf(flatPair(h))));
+  }
+
+  // A block at 8x8: the cells outside keep every byte of every line.
+  Picture block = flatPair(8);
+  BalanceFlicker(block, mix, CellBlock{4, 2, 8, 5});
+  const Picture flat = flatPair(8);
+  int swappedInside = 0;
+  for (int c = 0; c < 32; ++c)
+    for (int y = 0; y < 192; ++y) {
+      const bool inside = c >= 4 && c < 12 && y >= 16 && y < 56;
+      const bool same = block.attrs(0)[attrIndex(c, y)] == flat.attrs(0)[attrIndex(c, y)];
+      EXPECT_TRUE(inside || same) << c << "," << y;
+      swappedInside += inside && !same;
+    }
+  EXPECT_GT(swappedInside, 0);
+
+  // At 8x1 the outer columns swap whole 8-line cells, and only when the
+  // block holds all eight lines; the inner ones swap single lines.
+  Picture tall = flatPair(1);
+  BalanceFlicker(tall, mix, CellBlock{0, 4, 32, 20});  // lines 4 ... 23
+  for (int c : {0, 7, 24, 31}) {
+    for (int y = 0; y < 8; ++y) EXPECT_EQ(tall.attrs(0)[attrIndex(c, y)], 14);
+    for (int y = 9; y < 16; ++y) EXPECT_EQ(tall.attrs(0)[attrIndex(c, y)], tall.attrs(0)[attrIndex(c, 8)]);
+  }
+  int innerSingles = 0;
+  for (int c = 8; c < 24; ++c)
+    for (int y = 5; y < 24; ++y)
+      innerSingles += tall.attrs(0)[attrIndex(c, y)] != tall.attrs(0)[attrIndex(c, y - 1)];
+  EXPECT_GT(innerSingles, 0);
+}
+
+TEST(FlickerBalance, PhotographsFlickerAThirdLessAndLookTheSame) {
+  const MixTable mix = ComputeMixTable();
+  for (int h : {8, 1}) {
+    double before = 0, after = 0;
+    for (const char* name : {"astronaut", "chelsea", "coffee", "hubble_deep_field", "rocket"}) {
+      const auto photo = testing::ReadPng(TestData(std::string("photos/") + name + ".png"));
+      ASSERT_TRUE(photo);
+      Picture pic;
+      ImportOptions options;
+      options.cellHeight = h;
+      ASSERT_TRUE(ImportImage(*photo, options, pic));
+      const RgbImage shown = mixOf(pic);
+      const BalanceResult r = BalanceFlicker(pic, mix, WholePicture(pic));
+      EXPECT_TRUE(sameImage(mixOf(pic), shown)) << name;
+      before += r.scoreBefore;
+      after += r.scoreAfter;
+    }
+    EXPECT_LE(after, 0.7 * before) << "cell height " << h << ": " << before / 5 << " -> " << after / 5;
+  }
+}
+
+TEST(ScreenViews, ScreenInterlaceAndFlickerFramesFollowTheScreens) {
+  Picture pic = testing::CoupledRandomPicture(3, 2);
+  ComposedImages mixed;
+  ComposePicture(pic, ColourTables{}, mixed);
+  ScreenViews views;
+  for (ViewMode m : {ViewMode::Screen0, ViewMode::Screen1, ViewMode::Flicker, ViewMode::Interlace}) {
+    views.compose(pic, m, ColourTables{});
+    for (int k = 0; k < views.frameCount(); ++k) {
+      const int first = m == ViewMode::Screen1 ? 1 : m == ViewMode::Screen0 ? 0 : k;
+      const ComposedImages& f = views.frame(k);
+      for (int y = 0; y < 192; ++y) {
+        const int s = m == ViewMode::Interlace ? (y + k) % 2 : first;
+        const RgbImage& screen = s ? mixed.screen1 : mixed.screen0;
+        ASSERT_EQ(std::memcmp(f.composite.row(y), screen.row(y), 256 * sizeof(Rgb)), 0) << int(m) << " " << y;
+        ASSERT_EQ(f.preview.at(511, 2 * y + 1), screen.at(255, y));
+      }
+      EXPECT_EQ(views.border(k), screenBorder(ColourTables{}, first ? pic.borderIndex1 : pic.borderIndex0));
+    }
+  }
+  // A pen point reaches every interlaced frame like a full composition.
+  pic.planes[pixelIndex(9, 4)] ^= 0xFF;
+  pic.planes[kPixelPlaneSize + pixelIndex(9, 5)] ^= 0x0F;
+  const CellRect r = views.composeCell(pic, 9, 2);
+  EXPECT_EQ(r, (CellRect{72, 4, 8, 2}));
+  ScreenViews whole;
+  whole.compose(pic, ViewMode::Interlace, ColourTables{});
+  for (int k = 0; k < 2; ++k) EXPECT_TRUE(sameImage(views.frame(k).composite, whole.frame(k).composite));
+}
+
+TEST(GalleryPalette, ExportEqualsTheGallerysRender) {
+  EXPECT_EQ(viewPaletteByName("pulsar"), ViewPalette::Pulsar);
+  EXPECT_FALSE(viewPaletteByName("PULSAR"));
+  EXPECT_STREQ(viewPaletteName(ViewPalette::ChromaSmith), "chromaSmith");
+  Picture pic;
+  ASSERT_FALSE(ImportScreenFile(TestData("zx-image/example.img"), false, false, pic));
+  for (const auto& [palette, png] : {std::pair{ViewPalette::Srgb, "zx-image/expected/gigascreen.png"},
+                                     std::pair{ViewPalette::Pulsar, "zx-image/expected/gigascreen-pulsar.png"},
+                                     std::pair{ViewPalette::Electroscale, "zx-image/expected/gigascreen-electroscale.png"}}) {
+    ComposedImages out;
+    ComposePicture(pic, ViewPaletteTables(palette), out);
+    const RgbImage exported = BuildPngImage(out.composite, 0, 0, 1);
+    const auto expected = testing::ReadPng(TestData(png));
+    ASSERT_TRUE(expected) << png;
+    EXPECT_TRUE(sameImage(exported, *expected)) << png;
+  }
+}
+
+}  // namespace
+}  // namespace cs
