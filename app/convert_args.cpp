@@ -4,6 +4,7 @@
 
 #include "formats/png_export.h"
 #include "model/picture.h"
+#include "render/gallery_palette.h"
 
 namespace cs {
 
@@ -42,7 +43,7 @@ std::optional<std::string> parse(std::span<const char* const> args, ConvertOptio
     }
     const bool takesValue = arg == "--cell-height" || arg == "--png-mode" || arg == "--border" ||
                             arg == "--to" || arg == "--output-dir" || arg == "--dither" || arg == "--strength" ||
-                            arg == "--fit";
+                            arg == "--fit" || arg == "--palette";
     if (!takesValue) {
       if (value) return "option " + arg + " takes no value";
       if (arg == "--help")
@@ -51,6 +52,8 @@ std::optional<std::string> parse(std::span<const char* const> args, ConvertOptio
         opt.version = true;
       else if (arg == "--info")
         opt.info = true;
+      else if (arg == "--balance-flicker")
+        opt.balanceFlicker = true;
       else
         return "unknown option " + arg;
       continue;
@@ -88,6 +91,9 @@ std::optional<std::string> parse(std::span<const char* const> args, ConvertOptio
       const auto n = parseNumber(*value, 0, 100);
       if (!n) return "strength must be 0 ... 100, not '" + *value + "'";
       opt.strength = n;
+    } else if (arg == "--palette") {
+      opt.palette = viewPaletteByName(*value);
+      if (!opt.palette) return "unknown palette '" + *value + "'";
     } else if (arg == "--fit") {
       if (*value == "cover")
         opt.fit = FitMode::Cover;
@@ -105,7 +111,8 @@ std::optional<std::string> parse(std::span<const char* const> args, ConvertOptio
   }
   if (opt.help || opt.version) return std::nullopt;
   const bool importOptions = opt.dither || opt.strength || opt.fit;
-  if (opt.info && (opt.cellHeight || opt.border || importOptions || opt.to || opt.outputDir || opt.files.size() != 1))
+  if (opt.info && (opt.cellHeight || opt.border || importOptions || opt.to || opt.outputDir || opt.balanceFlicker ||
+                   opt.palette || opt.files.size() != 1))
     return "--info takes one INPUT and no other option";
   if (opt.to.has_value() != opt.outputDir.has_value()) return "--to and --output-dir go together";
   if (opt.to && opt.files.empty()) return "expected the FILEs to convert";

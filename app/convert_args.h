@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/view_mode.h"
 #include "photo/image_import.h"
 
 namespace cs {
@@ -18,6 +19,10 @@ struct ConvertOptions {
   bool help = false;
   bool version = false;  // like help, wins over the files and options
   bool info = false;
+  // Exchange screens cell by cell where that makes the picture flicker less.
+  bool balanceFlicker = false;
+  // The palette of a PNG OUTPUT: chromaSmith's own or one of the gallery's.
+  std::optional<ViewPalette> palette;
   std::optional<int> cellHeight;              // 8, 4, 2 or 1
   std::optional<std::pair<int, int>> border;  // 0 ... 7 each
   int pngMode = 1;                            // 1 ... kPngModeCount

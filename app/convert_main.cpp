@@ -18,8 +18,10 @@
 #include "emulator/snapshot_export.h"
 #include "formats/formats.h"
 #include "photo/image_import.h"
+#include "colour/flicker.h"
 #include "formats/image_file.h"
 #include "render/compose.h"
+#include "render/gallery_palette.h"
 
 namespace {
 
@@ -33,6 +35,7 @@ const char* const kHelp =
     "Usage: chromasmith-convert [--cell-height N] [--png-mode N] [--border B0,B1] INPUT OUTPUT\n"
     "  or:  chromasmith-convert [those options] --to EXT --output-dir DIR FILE...\n"
     "  or:  chromasmith-convert [--cell-height N] [--dither D] [--strength P] [--fit F] IMAGE OUTPUT\n"
+    "  or:  chromasmith-convert [--balance-flicker] [--palette NAME] INPUT OUTPUT\n"
     "  or:  chromasmith-convert --info INPUT\n"
     "  or:  chromasmith-convert --help | --version\n"
     "\n"
@@ -84,9 +87,13 @@ const char* const kHelp =
     "                    centred on black)\n"
     "  --border B0,B1    set the border colours of screen 0 and screen 1 (0 ... 7 each)\n"
     "  --png-mode N      PNG size, 1 ... 11 (default 1), from the list below\n"
+    "  --balance-flicker exchange the two screens of those cells where that makes the\n"
+    "                    picture flicker less; the mixed colours stay the same\n"
+    "  --palette NAME    the colours of a PNG OUTPUT: chromaSmith (default) or one of\n"
+    "                    the zxart gallery's: srgb, pulsar, orthodox, alone, electroscale\n"
     "  --to EXT          convert every FILE to the kind of extension EXT, for example png\n"
     "  --output-dir DIR  the existing folder the FILEs converted with --to go to\n"
-    "  --info            print the kind, cell height and border of INPUT\n"
+    "  --info            print the kind, cell height, border and flicker score of INPUT\n"
     "  --help            show this text\n"
     "  --version         print the program's version\n"
     "\n"
@@ -169,7 +176,7 @@ std::optional<OutputKind> outputKindOf(const std::string& name) {
   return std::nullopt;
 }
 
-FileError save(OutputKind kind, const std::string& name, const Picture& pic, int pngMode) {
+FileError save(OutputKind kind, const std::string& name, const Picture& pic, int pngMode, ViewPalette palette) {
   switch (kind) {
     case OutputKind::Mgs: return SaveMgsFile(name, pic);
     case OutputKind::Mg1: return WriteMg1File(name, pic);
@@ -177,8 +184,10 @@ FileError save(OutputKind kind, const std::string& name, const Picture& pic, int
     case OutputKind::Img: return ExportImgFile(name, pic);
     case OutputKind::Png: {
       ComposedImages images;
-      ComposePicture(pic, ColourTables{}, images);
-      return WritePngExport(name, images.composite, pic.borderIndex0, pic.borderIndex1, pngMode);
+      const ColourTables tables = ViewPaletteTables(palette);
+      ComposePicture(pic, tables, images);
+      return WritePngExport(name, images.composite, mixedBorder(tables, pic.borderIndex0, pic.borderIndex1),
+                            pngMode);
     }
     case OutputKind::Writer: return WritePicture(*PictureWriterOf(name), name, pic);
     case OutputKind::Snapshot: {
@@ -218,7 +227,10 @@ ConvertResult convertFile(InputKind inKind, const std::string& input, OutputKind
     pic.borderIndex0 = static_cast<uint8_t>(opt.border->first);
     pic.borderIndex1 = static_cast<uint8_t>(opt.border->second);
   }
-  if (const FileError err = save(outKind, output, pic, opt.pngMode)) return {err, &output};
+  if (opt.balanceFlicker) BalanceFlicker(pic, ComputeMixTable(), WholePicture(pic));
+  if (const FileError err =
+          save(outKind, output, pic, opt.pngMode, opt.palette.value_or(ViewPalette::ChromaSmith)))
+    return {err, &output};
   return {};
 }
 
@@ -342,8 +354,8 @@ int main(int argc, char** argv) {
     if (const FileError err = load(*inKind, input, pic, importOptionsOf(opt))) return fileError(input, err);
     const std::string kindText =
         *inKind == InputKind::Other ? std::string(PictureKindOf(input)->description) : describe(*inKind);
-    std::printf("kind: %s\ncell height: %d\nborder: %d,%d\n", kindText.c_str(), pic.vertSize,
-                pic.borderIndex0, pic.borderIndex1);
+    std::printf("kind: %s\ncell height: %d\nborder: %d,%d\nflicker score: %.1f\n", kindText.c_str(), pic.vertSize,
+                pic.borderIndex0, pic.borderIndex1, FlickerScore(pic));
     return kExitOk;
   }
   if (const ConvertResult r = convertFile(*inKind, input, *outKind, opt.files[1], opt); r.error)

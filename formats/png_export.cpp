@@ -106,8 +106,11 @@ std::vector<uint8_t> EncodePng(const RgbImage& image) {
 
 std::vector<uint8_t> EncodePngExport(const RgbImage& composite, uint8_t borderIndex0, uint8_t borderIndex1,
                                      int mode) {
+  return EncodePngExport(composite, BorderColor(borderIndex0, borderIndex1), mode);
+}
+
+std::vector<uint8_t> EncodePngExport(const RgbImage& composite, Rgb border, int mode) {
   const PngSize& size = PngSizeOf(mode);
-  const Rgb border = BorderColor(borderIndex0, borderIndex1);
   const int scale = size.w / kWidth;
   const int width = size.imageWidth();
   // Each row enlarged straight into the library's row: no image of the
@@ -133,7 +136,11 @@ std::vector<uint8_t> EncodePngExport(const RgbImage& composite, uint8_t borderIn
 
 FileError WritePngExport(const std::string& name, const RgbImage& composite, uint8_t borderIndex0,
                          uint8_t borderIndex1, int mode) {
-  const std::vector<uint8_t> bytes = EncodePngExport(composite, borderIndex0, borderIndex1, mode);
+  return WritePngExport(name, composite, BorderColor(borderIndex0, borderIndex1), mode);
+}
+
+FileError WritePngExport(const std::string& name, const RgbImage& composite, Rgb border, int mode) {
+  const std::vector<uint8_t> bytes = EncodePngExport(composite, border, mode);
   if (bytes.empty()) return FileError::fromErrno(ENOMEM);
   return WriteFileAtomic(name, bytes);
 }

@@ -34,6 +34,9 @@ FileError WritePngExport(const std::string& name, const RgbImage& composite, uin
                          uint8_t borderIndex1, int mode);
 std::vector<uint8_t> EncodePngExport(const RgbImage& composite, uint8_t borderIndex0, uint8_t borderIndex1,
                                      int mode);
+// The same with the border in a colour of the caller's palette.
+FileError WritePngExport(const std::string& name, const RgbImage& composite, Rgb border, int mode);
+std::vector<uint8_t> EncodePngExport(const RgbImage& composite, Rgb border, int mode);
 
 // RGB, 8 bits per channel, no alpha, the PNG library's default compression.
 FileError WritePngFile(const std::string& name, const RgbImage& image);

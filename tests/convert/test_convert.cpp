@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "colour/flicker.h"
 #include "emulator/snapshot_export.h"
 #include "formats/formats.h"
 #include "photo/image_import.h"
@@ -175,14 +176,44 @@ TEST(Convert, PngInputIsConvertedAsTheLibraryImportsIt) {
   EXPECT_NE(r.err.find(": Error file format: The file is not a PNG, JPEG, GIF or BMP image.\n"), std::string::npos) << r.err;
 }
 
-TEST(Convert, InfoPrintsKindCellHeightAndBorder) {
+TEST(Convert, InfoPrintsKindCellHeightBorderAndFlickerScore) {
   ScratchDir dir;
   Outcome r = convert(dir, {"--info", TestData("zx-image/example.mg2")});
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out, "kind: MG multicolour picture\ncell height: 2\nborder: 1,1\n");
+  Picture mg2;
+  ASSERT_FALSE(LoadMgFile(TestData("zx-image/example.mg2"), mg2));
+  char score[32];
+  std::snprintf(score, sizeof score, "%.1f", FlickerScore(mg2));
+  EXPECT_NE(std::string(score), "0.0");
+  EXPECT_EQ(r.out, "kind: MG multicolour picture\ncell height: 2\nborder: 1,1\nflicker score: " + std::string(score) + "\n");
   r = convert(dir, {"--info", TestData("zx-image/monochrome.scr")});
-  EXPECT_EQ(r.out, "kind: SCR screen\ncell height: 8\nborder: 0,0\n") << "a fresh Picture's border";
+  EXPECT_EQ(r.out, "kind: SCR screen\ncell height: 8\nborder: 0,0\nflicker score: 0.0\n") << "a fresh Picture's border";
   EXPECT_EQ(dir.entries(), std::vector<std::string>{});
+}
+
+TEST(Convert, BalancesFlickerAndWritesPngInTheGallerysPalette) {
+  ScratchDir dir;
+  const std::string img = TestData("zx-image/example.img");
+  Outcome r = convert(dir, {"--balance-flicker", img, dir.file("a.mgs")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  Picture want;
+  ASSERT_FALSE(ImportScreenFile(img, false, false, want));
+  const double before = FlickerScore(want);
+  BalanceFlicker(want, ComputeMixTable(), WholePicture(want));
+  EXPECT_EQ(ReadBytes(dir.file("a.mgs")), EncodeMgs(want));
+  EXPECT_LT(FlickerScore(want), before);
+
+  // The balanced picture still shows the gallery's own render, pixel for pixel.
+  r = convert(dir, {"--palette", "pulsar", dir.file("a.mgs"), dir.file("a.png")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const auto png = testing::ReadPng(dir.file("a.png")), gallery =
+      testing::ReadPng(TestData("zx-image/expected/gigascreen-pulsar.png"));
+  ASSERT_TRUE(png && gallery);
+  EXPECT_TRUE(std::equal(gallery->data(), gallery->data() + 256 * 192, png->data()));
+
+  r = convert(dir, {"--palette=sepia", img, dir.file("b.png")});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("unknown palette 'sepia'"), std::string::npos) << r.err;
 }
 
 TEST(Convert, HobetaInputsSkipTheirHeader) {
