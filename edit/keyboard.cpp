@@ -70,6 +70,13 @@ constexpr Rule kRules[] = {
     {'Z', kNone, Need::AltNoCtrlNoShift, KeyCommand::StepBackward},
     {'Z', kNone, Need::AltShiftNoCtrl, KeyCommand::StepForward},
     {'Y', kNone, Need::NoCtrl, KeyCommand::ToggleHistory},
+    // The views: letters no other rule uses, without Ctrl or Alt.
+    {'M', kNone, Need::NoCtrlNoAlt, KeyCommand::ViewMix},
+    {'F', kNone, Need::NoCtrlNoAlt, KeyCommand::ViewFlicker},
+    {'I', kNone, Need::NoCtrlNoAlt, KeyCommand::ViewInterlace},
+    {'T', kNone, Need::NoCtrlNoAlt, KeyCommand::ViewScreen0},
+    {'U', kNone, Need::NoCtrlNoAlt, KeyCommand::ViewScreen1},
+    {'R', kNone, Need::NoCtrlNoAlt, KeyCommand::ViewFlickerRisk},
 };
 
 bool modifiersFit(Need need, KeyModifiers m) {

@@ -82,6 +82,12 @@ enum class KeyCommand {
   StepBackward,   // the history one step back
   StepForward,    // and one step forward
   ToggleHistory,  // shows or hides the history panel
+  ViewMix,
+  ViewFlicker,
+  ViewInterlace,
+  ViewScreen0,
+  ViewScreen1,
+  ViewFlickerRisk,
 };
 
 // Every command the key runs, in the order of the rule table.

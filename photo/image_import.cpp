@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "colour/flicker.h"
 #include "colour/perceptual.h"
 #include "photo/import_palette.h"
 #include "model/colour.h"
@@ -196,6 +197,7 @@ bool ConvertFittedImage(const RgbImage& fitted, const ImportOptions& options, Pi
   }
   if (cancel && cancel->load(std::memory_order_relaxed)) return false;
   writePicture(w, cellHeight, out);
+  if (options.balanceFlicker) BalanceFlicker(out, ComputeMixTable(), WholePicture(out));
   return true;
 }
 

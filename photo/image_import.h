@@ -22,6 +22,9 @@ struct ImportOptions {
   Dither dither = Dither::Diffusion;
   int strength = 100;  // error diffusion's share of each error passed on, 0 ... 100 percent
   FitMode fit = FitMode::Cover;
+  // Afterwards exchange screens cell by cell where the picture flickers
+  // less that way; the mixed colours stay the same.
+  bool balanceFlicker = false;
   friend bool operator==(const ImportOptions&, const ImportOptions&) = default;
 };
 

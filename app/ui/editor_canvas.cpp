@@ -35,7 +35,7 @@ QImage* directTarget(QPainter& p, QPoint& origin) {
 
 }  // namespace
 
-EditorCanvas::EditorCanvas(const ComposedImages& images) : images_(images), patterns_(MakeOverlayPatterns()) {
+EditorCanvas::EditorCanvas(const ComposedImages& images) : images_(&images), patterns_(MakeOverlayPatterns()) {
   for (int i = 0; i < kPatternCount; ++i) {
     const RgbImage& img = patterns_.images[static_cast<size_t>(i)];
     patternImages_[static_cast<size_t>(i)] = wrap(img, img.width(), img.height());
@@ -53,13 +53,13 @@ void EditorCanvas::paint(QPainter& p, const QRect& rect, const OverlayView& view
     // Straight into the image the painter paints on: no copy of the area.
     auto* bits = reinterpret_cast<Rgb*>(target->bits());
     const std::ptrdiff_t stride = target->bytesPerLine() / 4;
-    RenderEditorArea(images_.composite, view, r,
+    RenderEditorArea(images_->composite, view, r,
                      bits + (area.y() + origin.y()) * stride + area.x() + origin.x(), stride, scratch_);
   } else {
     if (buffer_.width() < area.width() || buffer_.height() < area.height())
       buffer_ = QImage(std::max(buffer_.width(), area.width()), std::max(buffer_.height(), area.height()),
                        QImage::Format_RGB32);
-    RenderEditorArea(images_.composite, view, r, reinterpret_cast<Rgb*>(buffer_.bits()),
+    RenderEditorArea(images_->composite, view, r, reinterpret_cast<Rgb*>(buffer_.bits()),
                      buffer_.bytesPerLine() / 4, scratch_);
     p.drawImage(area.topLeft(), buffer_, QRect(QPoint(0, 0), area.size()));
   }

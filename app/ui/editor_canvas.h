@@ -25,11 +25,13 @@ class EditorCanvas {
   // Paints `rect` (editor-image coordinates) with the painter's origin at
   // the image's (0, 0).
   void paint(QPainter& p, const QRect& rect, const OverlayView& view);
+  // The images to paint from from now on: the mix or a frame of a view.
+  void setImages(const ComposedImages& images) { images_ = &images; }
 
   const OverlayPatterns& patterns() const { return patterns_; }
 
  private:
-  const ComposedImages& images_;
+  const ComposedImages* images_;
   OverlayPatterns patterns_;
   std::array<QImage, kPatternCount> patternImages_;
   // Reused between paints.

@@ -24,6 +24,7 @@
 #include "app/ui/scroll_box.h"
 #include "app/ui/status_bar.h"
 #include "app/ui/tool_key.h"
+#include "app/ui/view_modes.h"
 #include "edit/painting.h"
 #include "render/view_geometry.h"
 
@@ -73,6 +74,7 @@ MainWindow::MainWindow(StartupOptions options)
   column->addWidget(statusBar_);
   setCentralWidget(editMode_);
   buildPictureWindow();
+  viewModes_ = new ViewModes(*this);
   buildMenus();
 
   readWindowPositions();

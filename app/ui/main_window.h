@@ -53,6 +53,7 @@ class ScrollBox;
 class StatusBar;
 class TFreePanel;
 class ToolKey;
+class ViewModes;
 class ZoomPreviewPanel;
 
 inline constexpr const char* kCaption = "chromaSmith x0.94";
@@ -67,6 +68,9 @@ class MainWindow : public QMainWindow {
   EditorState& state() { return state_; }
   const ColourTables& tables() const { return tables_; }
   ComposedImages& images() { return images_; }
+  const ComposedImages& images() const { return images_; }
+  // The View menu's state: what the editor and the previews show.
+  ViewModes& viewModes() { return *viewModes_; }
   const QString& programDir() const { return programDir_; }
   // Where the INI file and the zxview folder are.
   const ProgramFolders& folders() const { return folders_; }
@@ -113,6 +117,9 @@ class MainWindow : public QMainWindow {
   void ToggleZoomPreviewPanel();
   // The preview image shows the composed preview again, without the frame.
   void ShowPreview();
+  // The preview, the magnifier and the preview's frame show the view's
+  // current frame (or catch up when next shown).
+  void refreshPreviews();
   // The magnifier shows the preview around the last mouse position over the
   // editor image.
   void ShowZoomPreview();
@@ -297,6 +304,7 @@ class MainWindow : public QMainWindow {
   EditorState state_;
   ColourTables tables_;
   ComposedImages images_;
+  ViewModes* viewModes_ = nullptr;
   WindowPositions positions_;
   struct PanelSlot {
     QWidget* panel;

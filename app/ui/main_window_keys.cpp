@@ -12,6 +12,7 @@
 #include "app/ui/key_codes.h"
 #include "app/ui/main_window.h"
 #include "app/ui/preview_panels.h"
+#include "app/ui/view_modes.h"
 #include "edit/instruments.h"
 #include "edit/keyboard.h"
 #include "render/preview_nav.h"
@@ -108,6 +109,12 @@ void MainWindow::runKeyCommand(KeyCommand c) {
     case KeyCommand::StepBackward: history_->stepBackward(); break;
     case KeyCommand::StepForward: history_->stepForward(); break;
     case KeyCommand::ToggleHistory: history_->togglePanel(); break;
+    case KeyCommand::ViewMix: viewModes_->setMode(ViewMode::Mix); break;
+    case KeyCommand::ViewFlicker: viewModes_->setMode(ViewMode::Flicker); break;
+    case KeyCommand::ViewInterlace: viewModes_->setMode(ViewMode::Interlace); break;
+    case KeyCommand::ViewScreen0: viewModes_->setMode(ViewMode::Screen0); break;
+    case KeyCommand::ViewScreen1: viewModes_->setMode(ViewMode::Screen1); break;
+    case KeyCommand::ViewFlickerRisk: viewModes_->setMode(ViewMode::FlickerRisk); break;
   }
 }
 

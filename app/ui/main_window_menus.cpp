@@ -4,6 +4,7 @@
 
 #include "app/ui/history_controller.h"
 #include "app/ui/main_window.h"
+#include "app/ui/view_modes.h"
 #include "formats/picture_kinds.h"
 
 namespace cs {
@@ -68,6 +69,7 @@ void MainWindow::buildMenus() {
   add(fileMenu_, "Savewindowspositions1", "Save windows positions", [this] { SaveWindowsPositions(); });
 
   buildEditMenu();
+  viewModes_->buildMenu(menuBar(), nullptr);
   QMenu* corrector = menuBar()->addMenu("Color Corrector");
   corrector->setObjectName("ColorCorrector1");
   add(corrector, "ShowHide1", "Show/Hide", [this] { ToggleCorrector(); });
@@ -115,6 +117,7 @@ void MainWindow::buildEditMenu() {
     connect(a, &QAction::triggered, this, [this, t] { transform(t); });
   }
   HistoryController::AddMenuItems(edit, *this);
+  viewModes_->addEditItems(edit);
 }
 
 }  // namespace cs

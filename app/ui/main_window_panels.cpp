@@ -12,6 +12,7 @@
 #include "app/ui/scroll_box.h"
 #include "app/ui/tool_key.h"
 #include "app/ui/tool_panels.h"
+#include "app/ui/view_modes.h"
 #include "formats/png_export.h"
 #include "model/colour.h"
 #include "render/preview_nav.h"
@@ -76,15 +77,15 @@ void MainWindow::buildPanels() {
   });
   connect(this, &MainWindow::cellRedrawn, this, [this, preview](CellRect r) {
     const QRect block(2 * r.x, 2 * r.y, 2 * r.width, 2 * r.height);
-    CopyRect(preview->canvas(), block.x(), block.y(), images_.preview, block.x(), block.y(), block.width(),
+    CopyRect(preview->canvas(), block.x(), block.y(), viewModes_->shown().preview, block.x(), block.y(), block.width(),
              block.height());
     preview->update(block);
     // The magnifier follows a pen point even when no move comes after it.
     ShowZoomPreview();
   });
   connect(this, &MainWindow::borderChanged, this, [this] {
-    previewPanel_->borderFrame()->setColour(
-        BorderColor(state_.picture.borderIndex0, state_.picture.borderIndex1));
+    viewModes_->recompose();
+    refreshPreviews();
   });
   // The magnifier records every move, even while the click guard holds the
   // painting back.
@@ -156,8 +157,18 @@ void MainWindow::ToggleZoomPreviewPanel() {
 void MainWindow::ShowPreview() {
   previewStale_ = false;
   CanvasImage* preview = previewPanel_->image();
-  CopyRect(preview->canvas(), 0, 0, images_.preview, 0, 0, kPreviewWidth, kPreviewHeight);
+  CopyRect(preview->canvas(), 0, 0, viewModes_->shown().preview, 0, 0, kPreviewWidth, kPreviewHeight);
   preview->update();
+}
+
+void MainWindow::refreshPreviews() {
+  previewPanel_->borderFrame()->setColour(viewModes_->shownBorder());
+  if (previewPanel_->isHidden() && zoomPreviewPanel_->isHidden()) {
+    previewStale_ = true;
+    return;
+  }
+  ShowPreview();
+  ShowZoomPreview();
 }
 
 void MainWindow::ShowZoomPreview() {
@@ -210,8 +221,8 @@ void MainWindow::showExportPng() { showOnTop(exportPngPanel_, true); }
 void MainWindow::exportPng() {
   const auto name = runSaveDialog("*.png|*.png", ".png");
   // A failed write leaves the panel open with the error shown.
-  if (name && reportFileError(WritePngExport(*name, images_.composite, state_.picture.borderIndex0,
-                                             state_.picture.borderIndex1, exportPngPanel_->checkedMode())))
+  if (name && reportFileError(WritePngExport(*name, viewModes_->paletteMix().composite,
+                                             viewModes_->paletteBorder(), exportPngPanel_->checkedMode())))
     return;
   exportPngPanel_->hide();
 }

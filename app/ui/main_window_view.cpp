@@ -11,6 +11,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/scroll_box.h"
 #include "app/ui/tool_key.h"
+#include "app/ui/view_modes.h"
 #include "colour/ui/corrector_panel.h"
 #include "render/overlays.h"
 #include "render/view_geometry.h"
@@ -18,7 +19,10 @@
 namespace cs {
 
 void MainWindow::RefreshPicture(bool recompose) {
-  if (recompose) ComposePicture(state_.picture, tables_, images_);
+  if (recompose) {
+    ComposePicture(state_.picture, tables_, images_);
+    viewModes_->recompose();
+  }
   // Redrawn from the composite: a rubber band on the screen is gone.
   editorImage_->clearRubberBand();
   editorImage_->update();
@@ -26,8 +30,9 @@ void MainWindow::RefreshPicture(bool recompose) {
 }
 
 void MainWindow::RedrawCell(int column, int cellRow) {
-  const CellRect r = ComposeCell(state_.picture, tables_, images_, column, cellRow);
-  if (r.width == 0) return;
+  const CellRect cell = ComposeCell(state_.picture, tables_, images_, column, cellRow);
+  if (cell.width == 0) return;
+  const CellRect r = viewModes_->redrawCell(column, cellRow, cell);
   const int s = state_.view.pixelScale();
   editorImage_->update(QRect(r.x * s, r.y * s, r.width * s, r.height * s));
   emit cellRedrawn(r);

@@ -43,6 +43,8 @@ class StatusBar : public QWidget {
   // A line of notice right of the position fields, empty unless something
   // needs telling once (a state folder that cannot be written).
   StatusField* notice() const { return notice_; }
+  // The flicker score while the risk map is shown, else empty.
+  StatusField* flickerScore() const { return flicker_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -63,6 +65,7 @@ class StatusBar : public QWidget {
   StatusField* bx_;
   StatusField* by_;
   StatusField* notice_;
+  StatusField* flicker_;
 };
 
 inline constexpr int kStatusBarHeight = 22;

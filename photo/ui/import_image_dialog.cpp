@@ -1,5 +1,6 @@
 #include "photo/ui/import_image_dialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -36,6 +37,8 @@ ImportImageDialog::ImportImageDialog(RgbImage image, const ImportOptions& option
   cover_->setObjectName("ImportCover");
   border_ = new QRadioButton("Fit inside the picture (black border)", this);
   border_->setObjectName("ImportBorder");
+  balance_ = new QCheckBox("Balance flicker", this);
+  balance_->setObjectName("ImportBalanceFlicker");
   preview_ = new QLabel(this);
   preview_->setObjectName("ImportPreview");
   preview_->setFixedSize(2 * kWidth, 2 * kLines);
@@ -50,6 +53,7 @@ ImportImageDialog::ImportImageDialog(RgbImage image, const ImportOptions& option
   form->addRow(strengthLabel_, strengthRow);
   form->addRow("Size:", cover_);
   form->addRow("", border_);
+  form->addRow("", balance_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -62,6 +66,7 @@ ImportImageDialog::ImportImageDialog(RgbImage image, const ImportOptions& option
   connect(dither_, &QComboBox::currentIndexChanged, this, [this] { restart(); });
   connect(strength_, &QSlider::valueChanged, this, [this] { restart(); });
   connect(cover_, &QRadioButton::toggled, this, [this] { restart(); });
+  connect(balance_, &QCheckBox::toggled, this, [this] { restart(); });
 }
 
 ImportImageDialog::~ImportImageDialog() {
@@ -77,6 +82,7 @@ ImportOptions ImportImageDialog::options() const {
   o.dither = static_cast<Dither>(dither_->currentIndex());
   o.strength = strength_->value();
   o.fit = cover_->isChecked() ? FitMode::Cover : FitMode::Border;
+  o.balanceFlicker = balance_->isChecked();
   return o;
 }
 
@@ -85,6 +91,7 @@ void ImportImageDialog::setOptions(const ImportOptions& options) {
   dither_->setCurrentIndex(static_cast<int>(options.dither));
   strength_->setValue(options.strength);
   (options.fit == FitMode::Cover ? cover_ : border_)->setChecked(true);
+  balance_->setChecked(options.balanceFlicker);
   updating_ = false;
   restart();
 }

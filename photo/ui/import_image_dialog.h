@@ -15,6 +15,7 @@
 #include "model/picture.h"
 #include "model/rgb_image.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QRadioButton;
@@ -42,6 +43,7 @@ class ImportImageDialog : public QDialog {
   QSlider* strengthSlider() const { return strength_; }
   QRadioButton* coverButton() const { return cover_; }
   QRadioButton* borderButton() const { return border_; }
+  QCheckBox* balanceBox() const { return balance_; }
   QLabel* preview() const { return preview_; }
 
  signals:
@@ -73,6 +75,7 @@ class ImportImageDialog : public QDialog {
   QLabel* strengthValue_ = nullptr;
   QRadioButton* cover_ = nullptr;
   QRadioButton* border_ = nullptr;
+  QCheckBox* balance_ = nullptr;
   QLabel* preview_ = nullptr;
 };
 

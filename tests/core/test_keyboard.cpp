@@ -76,6 +76,14 @@ TEST(KeyTable, EveryRuleThatMatchesRunsInTableOrder) {
       {'X', kCtrl, hidden, {C::CapKeySteps, C::FlipCorrector}},
       {'X', kAlt, hidden, {C::CapKeySteps}},
       {'K', kNone, hidden, {C::CapKeySteps}},
+      {'M', kShift, hidden, {C::CapKeySteps, C::ViewMix}},
+      {'F', kNone, hidden, {C::CapKeySteps, C::ViewFlicker}},
+      {'I', kNone, hidden, {C::CapKeySteps, C::ViewInterlace}},
+      {'T', kNone, hidden, {C::CapKeySteps, C::ViewScreen0}},
+      {'U', kNone, hidden, {C::CapKeySteps, C::ViewScreen1}},
+      {'R', kNone, hidden, {C::CapKeySteps, C::ViewFlickerRisk}},
+      {'R', kCtrl, hidden, {C::CapKeySteps}},
+      {'F', kAlt, hidden, {C::CapKeySteps}},
   };
   for (const Row& r : rows)
     EXPECT_EQ(DecodeKey(r.key, r.mods, r.context), r.commands)

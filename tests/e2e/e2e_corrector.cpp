@@ -91,8 +91,8 @@ int check() {
   session.tool({"windowfocus", "--sync", wid});
 
   // "Color Corrector" > "Show/Hide": the title, then its one item.
-  const QPoint title = session.poll<QPoint>([](const Screen& s) { return MenuTitle(s, 2); },
-                                            "the menu bar has no third title");
+  const QPoint title = session.poll<QPoint>([](const Screen& s) { return MenuTitle(s, 3); },
+                                            "the menu bar has no fourth title");
   clickAt(session, title);
   act(session, {"key", "Down"});
   act(session, {"key", "Return"});

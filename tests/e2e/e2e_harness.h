@@ -129,7 +129,7 @@ struct Expect {
   uint32_t at(int x, int y) const { return expectedAt(*composite, scale, cellHeight, grid, x, y); }
 };
 
-// The middle of the `index`th title of the menu bar (0 "File", 2 "Color
+// The middle of the `index`th title of the menu bar (0 "File", 3 "Color
 // Corrector"): titles are runs of dark text columns; a gap of more than a
 // space ends a title.
 inline std::optional<QPoint> MenuTitle(const Screen& s, size_t index) {
@@ -149,7 +149,7 @@ inline std::optional<QPoint> MenuTitle(const Screen& s, size_t index) {
     titles.back().second = x;
     gap = 0;
   }
-  if (titles.size() < 4) return std::nullopt;
+  if (titles.size() < 5) return std::nullopt;
   return QPoint((titles[index].first + titles[index].second) / 2, 10);
 }
 

@@ -66,7 +66,9 @@ class EditMenuTest : public QObject {
                                "",
                                "Step Backward (ALT+Z)",
                                "Step Forward (ALT+SHIFT+Z)",
-                               "History (use hotkey 'Y')"};
+                               "History (use hotkey 'Y')",
+                               "",
+                               "Balance flicker"};
     QStringList shown;
     for (QAction* a : s->find<QMenu>("Edit1")->actions()) shown << a->text();
     QCOMPARE(shown, captions);
