@@ -1,0 +1,117 @@
+// The views end to end in a real X server: T, U and I show screen 0, screen
+// 1 and the interlaced frames exactly as their renders; in Flicker mode,
+// screenshots taken over two seconds show nothing but the two screens' renders,
+// each many times; a stroke painted while the screens flicker saves the
+// same file as the same stroke painted in the mixed view.
+#include <QFileInfo>
+
+#include "e2e_harness.h"
+#include "render/screen_views.h"
+
+using namespace cs::e2e;
+
+namespace {
+
+const QString kSample = CHROMASMITH_TESTDATA "/zx-image/example.mg4";
+constexpr int kScale = 4;
+
+// Which of `frames` the editor image at `o` shows (every other pixel of
+// every other line compared), or -1 for none.
+int shownFrame(const Screen& s, QPoint o, const std::vector<const cs::RgbImage*>& frames) {
+  for (std::size_t k = 0; k < frames.size(); ++k) {
+    bool same = true;
+    for (int y = 0; same && y < 192 * kScale; y += 2)
+      for (int x = 0; x < 256 * kScale; x += 2)
+        if (s.at(o.x() + x, o.y() + y) != (frames[k]->at(x / kScale, y / kScale) & 0xFFFFFF)) {
+          same = false;
+          break;
+        }
+    if (same) return int(k);
+  }
+  return -1;
+}
+
+}  // namespace
+
+int check() {
+  const QString sample = QFileInfo(kSample).absoluteFilePath();
+  const cs::Picture pic = LoadSample(sample);
+  cs::ComposedImages images;
+  cs::ComposePicture(pic, cs::ColourTables{}, images);
+  cs::ScreenViews interlaced;
+  interlaced.compose(pic, cs::ViewMode::Interlace, cs::ColourTables{});
+
+  Session session("e2e_views_last.png");
+  session.startXvfb();
+  session.startEditor(CHROMASMITH_EXE, sample);
+  const QString wid = session.waitForWindow("chromaSmith x0.94 - " + sample);
+  const Expect mixed{&images.composite, kScale, pic.vertSize, false};
+  const QPoint o = session.poll<QPoint>(
+      [&](const Screen& s) {
+        return locate(s, mixed, QRect(0, 0, 1920 - 1024 + 1, 1080 - 768 + 1), QRect(0, 0, 1920, 1080));
+      },
+      "the mixed picture is not on the screen");
+  const auto waitFor = [&](const char* key, std::vector<const cs::RgbImage*> frames, const char* what) {
+    session.tool({"key", "--window", wid, key});
+    session.poll<int>(
+        [&](const Screen& s) -> std::optional<int> {
+          const int k = shownFrame(s, o, frames);
+          return k < 0 ? std::nullopt : std::optional<int>(k);
+        },
+        QString("after %1 the screen does not show %2").arg(key, what));
+    std::printf("%s shows %s\n", key, what);
+  };
+  waitFor("t", {&images.screen0}, "screen 0");
+  waitFor("u", {&images.screen1}, "screen 1");
+  waitFor("i", {&interlaced.frame(0).composite, &interlaced.frame(1).composite}, "an interlaced frame");
+
+  // Flicker: every screenshot is one of the two screens. A screenshot takes
+  // about 100 ms, five frames at 50 Hz, so a random wait of up to one frame
+  // keeps the shots from always meeting the same screen; two seconds give
+  // some twenty shots.
+  waitFor("f", {&images.screen0, &images.screen1}, "a screen");
+  int seen[2] = {0, 0};
+  std::mt19937 rng(7);
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < 2000) {
+    QThread::msleep(rng() % 20);
+    const Screen s = session.shot();
+    const int k = shownFrame(s, o, {&images.screen0, &images.screen1});
+    if (k < 0) {
+      keep(s, "e2e_views_last.png");
+      fail("a screenshot in Flicker mode shows neither screen");
+    }
+    ++seen[k];
+  }
+  std::printf("over two seconds: screen 0 %d times, screen 1 %d times\n", seen[0], seen[1]);
+  if (seen[0] < 3 || seen[1] < 3) fail("the two screens do not alternate");
+
+  // The same stroke painted while flickering and in the mixed view.
+  const auto stroke = [&] {
+    const auto at = [&](int x, int y) {
+      return QStringList{QString::number(o.x() + x * kScale + 1), QString::number(o.y() + y * kScale + 1)};
+    };
+    session.tool(QStringList{"mousemove"} + at(40, 40) + QStringList{"mousedown", "1"});
+    for (int i = 1; i <= 20; ++i) session.tool(QStringList{"mousemove"} + at(40 + 3 * i, 40 + 2 * i));
+    session.tool({"mouseup", "1"});
+  };
+  const QTemporaryDir dir;
+  stroke();
+  session.saveAs(dir.filePath("flicker.mgs"));
+  session.tool({"key", "--window", wid, "ctrl+z"});
+  session.tool({"key", "--window", wid, "m"});
+  stroke();
+  session.saveAs(dir.filePath("mix.mgs"));
+  QFile a(dir.filePath("flicker.mgs")), b(dir.filePath("mix.mgs"));
+  if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly)) fail("a painted picture was not saved");
+  const QByteArray flicker = a.readAll(), mix = b.readAll();
+  if (flicker != mix) fail("painting in Flicker mode saved another picture than in the mixed view");
+  cs::Picture painted;
+  if (cs::DecodeMgs(std::vector<uint8_t>(mix.begin(), mix.end()), painted) || painted.planes == pic.planes)
+    fail("the stroke changed nothing");
+  std::printf("the stroke saves the same %lld bytes in both views\nPASS\n", static_cast<long long>(mix.size()));
+  return 0;
+}
+
+int main(int argc, char** argv) { return RunCheck(argc, argv, check); }
