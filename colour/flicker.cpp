@@ -43,34 +43,70 @@ struct Field {
   std::array<int32_t, kPixels> rows;  // the horizontal sums
 };
 
+// Lane j of entry n is all ones when pixel j of the byte n is set.
+struct BitLanes {
+  int32_t lanes[256][8];
+};
+const BitLanes kBitLanes = [] {
+  BitLanes t{};
+  for (int n = 0; n < 256; ++n)
+    for (int j = 0; j < 8; ++j) t.lanes[n][j] = (n >> (7 - j)) & 1 ? -1 : 0;
+  return t;
+}();
+
+// Column by column, so the planes are read in address order; each cell's
+// four lumas are looked up at its first line.
 void computeD(const Picture& pic, int32_t* d) {
   const int h = pic.cellHeight();
   const uint8_t* a0 = pic.attrs(0);
   const uint8_t* a1 = pic.attrs(1);
-  for (int y = 0; y < kLines; ++y) {
-    int32_t* row = d + y * kWidth;
-    for (int c = 0; c < kColumns; ++c) {
-      const int a = attrIndex(c, attributeLine(h, c, y));
-      const int yi0 = kLuma[safeIndex(a0[a])], yp0 = kLuma[safeIndex(a0[a + 1])];
-      const int yi1 = kLuma[safeIndex(a1[a])], yp1 = kLuma[safeIndex(a1[a + 1])];
-      const unsigned b0 = pic.pixels(0)[pixelIndex(c, y)], b1 = pic.pixels(1)[pixelIndex(c, y)];
-      for (int j = 0; j < 8; ++j) {
-        const unsigned m = 0x80u >> j;
-        row[8 * c + j] = ((b0 & m) ? yp0 : yi0) - ((b1 & m) ? yp1 : yi1);
+  for (int c = 0; c < kColumns; ++c) {
+    const int lineMask = h == 1 && isOuterColumn(c) ? ~7 : ~(h - 1);
+    const uint8_t* p0 = pic.pixels(0) + pixelIndex(c, 0);
+    const uint8_t* p1 = pic.pixels(1) + pixelIndex(c, 0);
+    int32_t base = 0, step0 = 0, step1 = 0;
+    for (int y = 0; y < kLines; ++y) {
+      if ((y & lineMask) == y) {
+        const int a = attrIndex(c, y);
+        const int32_t i0 = kLuma[safeIndex(a0[a])], i1 = kLuma[safeIndex(a1[a])];
+        base = i0 - i1;
+        step0 = kLuma[safeIndex(a0[a + 1])] - i0;
+        step1 = kLuma[safeIndex(a1[a + 1])] - i1;
       }
+      const int32_t* m0 = kBitLanes.lanes[p0[y]];
+      const int32_t* m1 = kBitLanes.lanes[p1[y]];
+      int32_t* out = d + y * kWidth + 8 * c;
+      for (int j = 0; j < 8; ++j) out[j] = base + (m0[j] & step0) - (m1[j] & step1);
     }
   }
 }
 
+// One line of box sums from the line above: the entering line's window sums
+// added, the leaving line's taken away (either may be missing at an edge).
+// The lines never overlap, which lets the compiler work on many at once.
+void slideLine(int32_t* __restrict cur, const int32_t* __restrict prev, const int32_t* __restrict gone,
+               const int32_t* __restrict in) {
+  if (!gone)
+    for (int x = 0; x < kWidth; ++x) cur[x] = prev[x] + in[x];
+  else if (!in)
+    for (int x = 0; x < kWidth; ++x) cur[x] = prev[x] - gone[x];
+  else
+    for (int x = 0; x < kWidth; ++x) cur[x] = prev[x] + in[x] - gone[x];
+}
+
 void boxSums(Field& f) {
+  // Along each line: running sums padded with the line's total on the right
+  // and zeros on the left, so every window is one subtraction, clipped or not.
+  int32_t prefix[kWidth + 2 * kRadius + 1];
+  std::fill_n(prefix, kRadius + 1, 0);
   for (int y = 0; y < kLines; ++y) {
     const int32_t* d = f.d.data() + y * kWidth;
-    int32_t prefix[kWidth + 1];
-    prefix[0] = 0;
-    for (int x = 0; x < kWidth; ++x) prefix[x + 1] = prefix[x] + d[x];
+    int32_t* p = prefix + kRadius;
+    int32_t run = 0;
+    for (int x = 0; x < kWidth; ++x) p[x + 1] = run += d[x];
+    std::fill_n(p + kWidth + 1, kRadius, run);
     int32_t* out = f.rows.data() + y * kWidth;
-    for (int x = 0; x < kWidth; ++x)
-      out[x] = prefix[std::min(kWidth, x + kRadius)] - prefix[std::max(0, x - kRadius)];
+    for (int x = 0; x < kWidth; ++x) out[x] = prefix[x + 2 * kRadius] - prefix[x];
   }
   // Down the columns as a sliding window: add the line entering at the
   // bottom, drop the one leaving at the top.
@@ -82,20 +118,26 @@ void boxSums(Field& f) {
   for (int y = 1; y < kLines; ++y) {
     int32_t* cur = b + y * kWidth;
     const int32_t* prev = cur - kWidth;
-    const int32_t* in = y + kRadius - 1 < kLines ? r + (y + kRadius - 1) * kWidth : nullptr;
-    const int32_t* gone = y - kRadius - 1 >= 0 ? r + (y - kRadius - 1) * kWidth : nullptr;
-    for (int x = 0; x < kWidth; ++x) cur[x] = prev[x] + (in ? in[x] : 0) - (gone ? gone[x] : 0);
+    const int entering = y + kRadius - 1, leaving = y - kRadius - 1;
+    const int32_t* in = r + entering * kWidth;
+    const int32_t* gone = r + leaving * kWidth;
+    slideLine(cur, prev, leaving < 0 ? nullptr : gone, entering >= kLines ? nullptr : in);
   }
 }
 
-// The sum of every pixel's flicker, in ten-thousandths of luma.
+// The sum of every pixel's flicker, in ten-thousandths of luma. Away from
+// the edges every box holds 256 pixels, so those lines sum whole numbers.
 double flickerSum(const Field& f) {
   double total = 0;
   for (int y = 0; y < kLines; ++y) {
     const int32_t* b = f.box.data() + y * kWidth;
-    float row = 0;
-    for (int x = 0; x < kWidth; ++x) row += static_cast<float>(std::abs(b[x])) * kInvWidth[static_cast<std::size_t>(x)];
-    total += static_cast<double>(row) * static_cast<double>(kInvHeight[static_cast<std::size_t>(y)]);
+    double edges = 0;
+    for (int x = 0; x < kRadius; ++x)
+      edges += std::abs(b[x]) * static_cast<double>(kInvWidth[static_cast<std::size_t>(x)]) +
+               std::abs(b[kWidth - 1 - x]) * static_cast<double>(kInvWidth[static_cast<std::size_t>(kWidth - 1 - x)]);
+    int64_t middle = 0;
+    for (int x = kRadius; x < kWidth - kRadius; ++x) middle += std::abs(b[x]);
+    total += (edges + static_cast<double>(middle) / 16) * static_cast<double>(kInvHeight[static_cast<std::size_t>(y)]);
   }
   return total;
 }
@@ -108,6 +150,21 @@ std::unique_ptr<Field> fieldOf(const Picture& pic) {
   boxSums(*f);
   return f;
 }
+
+}  // namespace
+
+struct FlickerMeter::Buffers : Field {};
+
+FlickerMeter::FlickerMeter() : buffers_(std::make_unique<Buffers>()) {}
+FlickerMeter::~FlickerMeter() = default;
+
+double FlickerMeter::score(const Picture& pic) {
+  computeD(pic, buffers_->d.data());
+  boxSums(*buffers_);
+  return scoreOf(*buffers_);
+}
+
+namespace {
 
 // One cell: byte column and its lines.
 struct Cell {
@@ -227,7 +284,7 @@ void applySwap(Field& f, const CellReach& reach, const Cell& cell) {
 
 int lumaOf(uint8_t index) { return kLuma[safeIndex(index)]; }
 
-double FlickerScore(const Picture& pic) { return scoreOf(*fieldOf(pic)); }
+double FlickerScore(const Picture& pic) { return FlickerMeter().score(pic); }
 
 void DrawFlickerRisk(const Picture& pic, RgbImage& out) {
   const auto f = fieldOf(pic);
@@ -278,7 +335,7 @@ BalanceResult BalanceFlicker(Picture& pic, const MixTable& mix, const CellBlock&
   forEachCell(striped, block, [&](const Cell& cell) {
     if (cell.column % 2 && mixSymmetric(striped, mix, cell)) swapScreens(striped, cell);
   });
-  constexpr int kPasses = 3;
+  constexpr int kPasses = 2;
   auto f = fieldOf(pic);
   greedyPasses(pic, *f, mix, block, kPasses);
   auto g = fieldOf(striped);

@@ -10,6 +10,8 @@
 // is the mean of that over all pixels.
 #pragma once
 
+#include <memory>
+
 #include "model/colour.h"
 #include "model/picture.h"
 #include "model/rgb_image.h"
@@ -20,6 +22,19 @@ namespace cs {
 int lumaOf(uint8_t index);
 
 double FlickerScore(const Picture& pic);
+
+// The same with buffers kept from one picture to the next, for callers that
+// score often.
+class FlickerMeter {
+ public:
+  FlickerMeter();
+  ~FlickerMeter();
+  double score(const Picture& pic);
+
+ private:
+  struct Buffers;
+  std::unique_ptr<Buffers> buffers_;
+};
 
 // Each pixel's flicker as grey, 0 black ... 254 white, into the top-left
 // 256 x 192 of `out`.
