@@ -141,6 +141,7 @@ TEST(FlickerBalance, PhotographsFlickerAThirdLessAndLookTheSame) {
       Picture pic;
       ImportOptions options;
       options.cellHeight = h;
+      options.dither = Dither::None;
       ASSERT_TRUE(ImportImage(*photo, options, pic));
       const RgbImage shown = mixOf(pic);
       const BalanceResult r = BalanceFlicker(pic, mix, WholePicture(pic));
