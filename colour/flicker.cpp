@@ -151,6 +151,19 @@ std::unique_ptr<Field> fieldOf(const Picture& pic) {
   return f;
 }
 
+void drawRisk(const Field& f, RgbImage& out) {
+  for (int y = 0; y < kLines; ++y) {
+    const int32_t* b = f.box.data() + y * kWidth;
+    Rgb* row = out.row(y);
+    const float hy = kInvHeight[static_cast<std::size_t>(y)] / 10000.0f;
+    for (int x = 0; x < kWidth; ++x) {
+      const float mean = static_cast<float>(std::abs(b[x])) * kInvWidth[static_cast<std::size_t>(x)] * hy;
+      const int g = std::min(254, static_cast<int>(mean + 0.5f));
+      row[x] = rgb(g, g, g);
+    }
+  }
+}
+
 }  // namespace
 
 struct FlickerMeter::Buffers : Field {};
@@ -158,9 +171,10 @@ struct FlickerMeter::Buffers : Field {};
 FlickerMeter::FlickerMeter() : buffers_(std::make_unique<Buffers>()) {}
 FlickerMeter::~FlickerMeter() = default;
 
-double FlickerMeter::score(const Picture& pic) {
+double FlickerMeter::score(const Picture& pic, RgbImage* risk) {
   computeD(pic, buffers_->d.data());
   boxSums(*buffers_);
+  if (risk) drawRisk(*buffers_, *risk);
   return scoreOf(*buffers_);
 }
 
@@ -286,19 +300,8 @@ int lumaOf(uint8_t index) { return kLuma[safeIndex(index)]; }
 
 double FlickerScore(const Picture& pic) { return FlickerMeter().score(pic); }
 
-void DrawFlickerRisk(const Picture& pic, RgbImage& out) {
-  const auto f = fieldOf(pic);
-  for (int y = 0; y < kLines; ++y) {
-    const int32_t* b = f->box.data() + y * kWidth;
-    Rgb* row = out.row(y);
-    const float hy = kInvHeight[static_cast<std::size_t>(y)] / 10000.0f;
-    for (int x = 0; x < kWidth; ++x) {
-      const float mean = static_cast<float>(std::abs(b[x])) * kInvWidth[static_cast<std::size_t>(x)] * hy;
-      const int g = std::min(254, static_cast<int>(mean + 0.5f));
-      row[x] = rgb(g, g, g);
-    }
-  }
-}
+void DrawFlickerRisk(const Picture& pic, RgbImage& out) { FlickerMeter().score(pic, &out); }
+
 
 CellBlock WholePicture(const Picture& pic) { return {0, 0, kColumns, kLines / pic.cellHeight()}; }
 

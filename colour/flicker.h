@@ -24,12 +24,12 @@ int lumaOf(uint8_t index);
 double FlickerScore(const Picture& pic);
 
 // The same with buffers kept from one picture to the next, for callers that
-// score often.
+// score often; with `risk` it also draws the risk map from the same sums.
 class FlickerMeter {
  public:
   FlickerMeter();
   ~FlickerMeter();
-  double score(const Picture& pic);
+  double score(const Picture& pic, RgbImage* risk = nullptr);
 
  private:
   struct Buffers;

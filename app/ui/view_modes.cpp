@@ -12,7 +12,6 @@
 #include "app/ui/main_window.h"
 #include "app/ui/preview_panels.h"
 #include "app/ui/status_bar.h"
-#include "colour/flicker.h"
 #include "render/gallery_palette.h"
 
 namespace cs {
@@ -148,9 +147,8 @@ void ViewModes::recompose() {
   const Picture& pic = w_.state().picture;
   const ViewMode mode = w_.state().viewMode;
   if (mode == ViewMode::FlickerRisk) {
-    RgbImage map(kWidth, kLines);
-    DrawFlickerRisk(pic, map);
-    views_.compose(pic, mode, tables_, &map);
+    score_ = meter_.score(pic, &riskMap_);
+    views_.compose(pic, mode, tables_, &riskMap_);
   } else {
     views_.compose(pic, mode, tables_);
   }
@@ -183,8 +181,7 @@ void ViewModes::showScore() {
   StatusBar* bar = w_.statusBar1();
   if (!bar) return;
   const bool on = w_.state().viewMode == ViewMode::FlickerRisk;
-  bar->flickerScore()->setText(on ? QString("Flicker: %1").arg(FlickerScore(w_.state().picture), 0, 'f', 1)
-                                  : QString());
+  bar->flickerScore()->setText(on ? QString("Flicker: %1").arg(score_, 0, 'f', 1) : QString());
 }
 
 void ViewModes::balanceFlicker() {

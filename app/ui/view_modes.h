@@ -10,6 +10,7 @@
 #include <QObject>
 #include <array>
 
+#include "colour/flicker.h"
 #include "model/view_mode.h"
 #include "render/screen_views.h"
 
@@ -69,6 +70,10 @@ class ViewModes : public QObject {
   ScreenViews views_;
   ColourTables tables_;
   ComposedImages paletteMix_;
+  // The risk map and its score, measured together whenever the planes change.
+  FlickerMeter meter_;
+  RgbImage riskMap_{kWidth, kLines};
+  double score_ = 0;
   int phase_ = 0;
   QTimer* frameTimer_;
   std::array<QAction*, 6> modeActions_{};

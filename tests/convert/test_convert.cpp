@@ -180,12 +180,7 @@ TEST(Convert, InfoPrintsKindCellHeightBorderAndFlickerScore) {
   ScratchDir dir;
   Outcome r = convert(dir, {"--info", TestData("zx-image/example.mg2")});
   EXPECT_EQ(r.status, 0);
-  Picture mg2;
-  ASSERT_FALSE(LoadMgFile(TestData("zx-image/example.mg2"), mg2));
-  char score[32];
-  std::snprintf(score, sizeof score, "%.1f", FlickerScore(mg2));
-  EXPECT_NE(std::string(score), "0.0");
-  EXPECT_EQ(r.out, "kind: MG multicolour picture\ncell height: 2\nborder: 1,1\nflicker score: " + std::string(score) + "\n");
+  EXPECT_EQ(r.out, "kind: MG multicolour picture\ncell height: 2\nborder: 1,1\nflicker score: 24.5\n");
   r = convert(dir, {"--info", TestData("zx-image/monochrome.scr")});
   EXPECT_EQ(r.out, "kind: SCR screen\ncell height: 8\nborder: 0,0\nflicker score: 0.0\n") << "a fresh Picture's border";
   EXPECT_EQ(dir.entries(), std::vector<std::string>{});
@@ -205,11 +200,10 @@ TEST(Convert, BalancesFlickerAndWritesPngInTheGallerysPalette) {
 
   // The balanced picture still shows the gallery's own render, pixel for pixel.
   r = convert(dir, {"--palette", "pulsar", dir.file("a.mgs"), dir.file("a.png")});
-  ASSERT_EQ(r.status, 0) << r.err;
-  const auto png = testing::ReadPng(dir.file("a.png")), gallery =
-      testing::ReadPng(TestData("zx-image/expected/gigascreen-pulsar.png"));
-  ASSERT_TRUE(png && gallery);
-  EXPECT_TRUE(std::equal(gallery->data(), gallery->data() + 256 * 192, png->data()));
+  const auto png = testing::ReadPng(dir.file("a.png"));
+  ASSERT_TRUE(r.status == 0 && png) << r.err;
+  const auto gallery = testing::ReadPng(TestData("zx-image/expected/gigascreen-pulsar.png"));
+  EXPECT_TRUE(gallery && std::equal(gallery->data(), gallery->data() + 256 * 192, png->data()));
 
   r = convert(dir, {"--palette=sepia", img, dir.file("b.png")});
   EXPECT_EQ(r.status, 2);

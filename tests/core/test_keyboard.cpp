@@ -83,7 +83,6 @@ TEST(KeyTable, EveryRuleThatMatchesRunsInTableOrder) {
       {'U', kNone, hidden, {C::CapKeySteps, C::ViewScreen1}},
       {'R', kNone, hidden, {C::CapKeySteps, C::ViewFlickerRisk}},
       {'R', kCtrl, hidden, {C::CapKeySteps}},
-      {'F', kAlt, hidden, {C::CapKeySteps}},
   };
   for (const Row& r : rows)
     EXPECT_EQ(DecodeKey(r.key, r.mods, r.context), r.commands)

@@ -1,8 +1,6 @@
-// The views end to end in a real X server: T, U and I show screen 0, screen
-// 1 and the interlaced frames exactly as their renders; in Flicker mode,
-// screenshots taken over two seconds show nothing but the two screens' renders,
-// each many times; a stroke painted while the screens flicker saves the
-// same file as the same stroke painted in the mixed view.
+// The views in a real X server: T, U and I show their renders exactly; in
+// Flicker mode every screenshot is one of the two screens, each many times;
+// a stroke painted while flickering saves the same file as in the mix.
 #include <QFileInfo>
 
 #include "e2e_harness.h"
@@ -18,16 +16,14 @@ constexpr int kScale = 4;
 // Which of `frames` the editor image at `o` shows (every other pixel of
 // every other line compared), or -1 for none.
 int shownFrame(const Screen& s, QPoint o, const std::vector<const cs::RgbImage*>& frames) {
-  for (std::size_t k = 0; k < frames.size(); ++k) {
-    bool same = true;
-    for (int y = 0; same && y < 192 * kScale; y += 2)
+  const auto same = [&](const cs::RgbImage& f) {
+    for (int y = 0; y < 192 * kScale; y += 2)
       for (int x = 0; x < 256 * kScale; x += 2)
-        if (s.at(o.x() + x, o.y() + y) != (frames[k]->at(x / kScale, y / kScale) & 0xFFFFFF)) {
-          same = false;
-          break;
-        }
-    if (same) return int(k);
-  }
+        if (s.at(o.x() + x, o.y() + y) != (f.at(x / kScale, y / kScale) & 0xFFFFFF)) return false;
+    return true;
+  };
+  for (std::size_t k = 0; k < frames.size(); ++k)
+    if (same(*frames[k])) return int(k);
   return -1;
 }
 
