@@ -55,6 +55,8 @@ zoompreview_x=1010
 zoompreview_y=43
 colorcorrector_x=3
 colorcorrector_y=43
+history_x=930
+history_y=43
 EOF
 readonly top=60
 # The picture's top-left on the screen at zoom level 1 (4 screen pixels to a
@@ -244,7 +246,8 @@ shot_import() {
 # File > Export > "Export to *.PNG" and the image it writes.
 shot_png_export() {
   start_editor "$data/seeds/example.mgs"
-  menu $fileMenu Down Down Down Down Down Down Right Up Return # File > Export > Export to *.PNG
+  # File > Export > Export to *.PNG, the sixth item of Export
+  menu $fileMenu Down Down Down Down Down Down Right Down Down Down Down Down Return
   shot png-export 232x352+239+119
 }
 
@@ -278,7 +281,53 @@ shot_emulator() {
   echo docs/images/emulator-frames.png
 }
 
-shots=(main_window palettes previews gradient instruments selection corrector keyboard import png_export emulator)
+# A few strokes, a flip and a fill, then the History panel (Y) beside the
+# picture: the steps newest first, each with its thumbnail.
+shot_history() {
+  start_editor "$data/seeds/example.mgs"
+  key p
+  drag "$(px 20)" "$(py 20)" "$(px 60)" "$(py 40)" "$(px 100)" "$(py 30)"
+  drag "$(px 30)" "$(py 120)" "$(px 90)" "$(py 150)"
+  key ctrl+a
+  menu $editMenu Down Down Down Down Down Return # Edit > Flip Horizontal
+  key ctrl+d n
+  click "$(px 200)" "$(py 100)"
+  key y
+  pause 1
+  shot history 350x600+926+100
+}
+
+# The views of the View menu on the sample picture: each screen alone, the
+# interlaced frames and the flicker-risk map (the status bar shows its score).
+shot_views() {
+  start_editor "$data/seeds/example.mgs"
+  local view
+  for view in t:view-screen0 u:view-screen1 i:view-interlace r:view-flicker-risk; do
+    key "${view%%:*}"
+    pause 0.5
+    shot "${view#*:}" 1040x790+120+85
+    convert "$images/${view#*:}.png" -resize 50% -strip "$images/${view#*:}.png"
+  done
+  shot flicker-score 600x24+0+876
+  key m
+}
+
+# Other tools' files open through File > Open's "All pictures": a
+# multicolour .mlt file from the gallery's samples, its name typed into the
+# dialog, and the editor with what it holds.
+shot_formats() {
+  start_editor
+  key ctrl+o
+  pause 1
+  x type --delay 20 "$data/zx-image/example.mlt"
+  pause
+  x key Return
+  pause 1
+  shot open-mlt
+}
+
+shots=(main_window palettes previews gradient instruments selection corrector keyboard import png_export emulator
+  history views formats)
 [ $# -eq 0 ] || shots=("$@")
 for s in "${shots[@]}"; do "shot_$s"; done
 stop_editor

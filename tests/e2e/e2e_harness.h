@@ -261,7 +261,17 @@ class Session {
     return wid;
   }
 
-  Screen shot() { return parseXwd(run("xwd", {"-root", "-silent"}, env_)); }
+  // xwd walks the windows for their colour maps: one that closes meanwhile
+  // (a dialog going away) fails the dump, which is then taken again.
+  Screen shot() {
+    for (int attempt = 1;; ++attempt) {
+      try {
+        return parseXwd(run("xwd", {"-root", "-silent"}, env_));
+      } catch (const Failure& f) {
+        if (attempt == 3 || !f.why.contains("BadWindow")) throw;
+      }
+    }
+  }
 
   // Ctrl+S to the focused editor, `name` typed into the save dialog, Enter;
   // returns once the editor's caption names the file.
