@@ -71,6 +71,9 @@ pause() { sleep "${1:-0.3}"; }
 # start_editor [FILE]: a fresh editor, with FILE loaded when given.
 start_editor() {
   stop_editor
+  # The last editor was killed with its changes unsaved: its recovery copy
+  # goes, so this one starts without the question to restore it.
+  rm -rf "$XDG_STATE_HOME"
   "$work/prefix/bin/chromasmith" "$@" >>"$work/editor.log" 2>&1 &
   editor=$!
   wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^chromaSmith x0.94' | head -1)
