@@ -89,6 +89,18 @@ std::vector<Format> formats() {
   };
 }
 
+// The floor of a load: a plain read of the same file's bytes.
+void registerRawRead(const std::string& name, const std::string& file, std::size_t size) {
+  benchmark::RegisterBenchmark(name.c_str(), [file, size](benchmark::State& st) {
+    std::vector<uint8_t> buf(size);
+    for (auto _ : st) {
+      rawRead(file, buf);
+      benchmark::DoNotOptimize(buf.data());
+      benchmark::ClobberMemory();
+    }
+  });
+}
+
 // Registers, per format: its save and load, and the raw floors for a file of
 // the size it writes.
 const bool registered = [] {
@@ -123,14 +135,7 @@ const bool registered = [] {
         benchmark::ClobberMemory();
       }
     });
-    benchmark::RegisterBenchmark(rawR.c_str(), [file, n = bytes.size()](benchmark::State& st) {
-      std::vector<uint8_t> buf(n);
-      for (auto _ : st) {
-        rawRead(file, buf);
-        benchmark::DoNotOptimize(buf.data());
-        benchmark::ClobberMemory();
-      }
-    });
+    registerRawRead(rawR, file, bytes.size());
     cs::bench::RegisterRatio(load, rawR, "load " + label + " / raw read");
   }
   return true;
@@ -168,14 +173,7 @@ const bool kindsRegistered = [] {
         benchmark::ClobberMemory();
       }
     });
-    benchmark::RegisterBenchmark(rawR.c_str(), [file, n = bytes.size()](benchmark::State& st) {
-      std::vector<uint8_t> buf(n);
-      for (auto _ : st) {
-        rawRead(file, buf);
-        benchmark::DoNotOptimize(buf.data());
-        benchmark::ClobberMemory();
-      }
-    });
+    registerRawRead(rawR, file, bytes.size());
     cs::bench::RegisterRatio(load, rawR, "load " + ext + " / raw read");
   }
   return true;
