@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "formats/image_decoders.h"
@@ -26,7 +27,7 @@ void put32(Bytes& b, std::size_t at, uint32_t v) {
 
 // A BMP with a 40-byte header; `extra` (colour table or masks) follows it.
 Bytes bmp(int32_t width, int32_t height, int bits, uint32_t compression, const Bytes& extra, const Bytes& pixels) {
-  Bytes b(54, 0);
+  Bytes b(54 + extra.size() + pixels.size(), 0);
   b[0] = 'B', b[1] = 'M';
   put32(b, 10, uint32_t(54 + extra.size()));
   put32(b, 14, 40);
@@ -34,8 +35,8 @@ Bytes bmp(int32_t width, int32_t height, int bits, uint32_t compression, const B
   put32(b, 22, uint32_t(height));
   b[26] = 1, b[28] = uint8_t(bits);
   put32(b, 30, compression);
-  b.insert(b.end(), extra.begin(), extra.end());
-  b.insert(b.end(), pixels.begin(), pixels.end());
+  std::copy(extra.begin(), extra.end(), b.begin() + 54);
+  std::copy(pixels.begin(), pixels.end(), b.begin() + 54 + std::ptrdiff_t(extra.size()));
   return b;
 }
 
