@@ -155,6 +155,9 @@ void HistoryController::recoveryFailed(const QString& why) {
 
 bool HistoryController::mayClose() {
   if (closed_) return true;
+  // A change whose command has not ended yet (a stroke whose button is still
+  // down) counts as unsaved too.
+  record("Edit");
   if (modified()) {
     const QString file = decode(w_.state().currentFileName);
     const QString text =
