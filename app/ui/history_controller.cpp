@@ -12,6 +12,7 @@
 
 #include "app/ui/history_panel.h"
 #include "app/ui/main_window.h"
+#include "app/ui/menu_item.h"
 #include "app/ui/status_bar.h"
 
 namespace cs {
@@ -106,12 +107,8 @@ void HistoryController::AddMenuItems(QMenu* edit, MainWindow& window) {
       {"StepForward1", "Step Forward (ALT+SHIFT+Z)", &HistoryController::stepForward},
       {"History1", "History (use hotkey 'Y')", &HistoryController::togglePanel},
   };
-  for (const auto& item : items) {
-    QAction* a = edit->addAction(item.caption);
-    a->setObjectName(item.name);
-    const auto run = item.run;
-    connect(a, &QAction::triggered, &window, [&window, run] { (window.history()->*run)(); });
-  }
+  for (const auto& item : items)
+    AddMenuItem(edit, item.name, item.caption, &window, [&window, run = item.run] { (window.history()->*run)(); });
 }
 
 void HistoryController::changed() {

@@ -4,6 +4,7 @@
 
 #include "app/ui/history_controller.h"
 #include "app/ui/main_window.h"
+#include "app/ui/menu_item.h"
 #include "app/ui/view_modes.h"
 #include "formats/picture_kinds.h"
 
@@ -12,11 +13,8 @@ namespace cs {
 void MainWindow::buildMenus() {
   fileMenu_ = menuBar()->addMenu("File");
   fileMenu_->setObjectName("File1");
-  auto add = [this](QMenu* menu, const char* name, const char* caption, auto handler) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(name);
-    connect(a, &QAction::triggered, this, handler);
-    return a;
+  const auto add = [this](QMenu* menu, const QString& name, const char* caption, auto handler) {
+    return AddMenuItem(menu, name, caption, this, std::move(handler));
   };
 
   QMenu* newMenu = fileMenu_->addMenu("New");
@@ -91,11 +89,7 @@ void MainWindow::buildEditMenu() {
       {"Paste1", "Paste (CTRL+V)", &MainWindow::pasteSelection},
       {"Delete1", "Delete (DEL)", &MainWindow::deleteSelection},
   };
-  for (const auto& c : commands) {
-    QAction* a = edit->addAction(c.caption);
-    a->setObjectName(c.name);
-    connect(a, &QAction::triggered, this, c.run);
-  }
+  for (const auto& c : commands) AddMenuItem(edit, c.name, c.caption, this, c.run);
   edit->addSeparator();
   const struct {
     const char* name;
@@ -110,12 +104,8 @@ void MainWindow::buildEditMenu() {
       {"RotatepixelsUp1", "Rotate pixels Up (CTRL+CursorUp)", Transform::RotateUp},
       {"RotatepixelsDown1", "Rotate pixels Down (CTRL+CursorDown)", Transform::RotateDown},
   };
-  for (const auto& c : transforms) {
-    QAction* a = edit->addAction(c.caption);
-    a->setObjectName(c.name);
-    const Transform t = c.t;
-    connect(a, &QAction::triggered, this, [this, t] { transform(t); });
-  }
+  for (const auto& c : transforms)
+    AddMenuItem(edit, c.name, c.caption, this, [this, t = c.t] { transform(t); });
   HistoryController::AddMenuItems(edit, *this);
   viewModes_->addEditItems(edit);
 }

@@ -10,6 +10,7 @@
 
 #include "app/ui/editor_image.h"
 #include "app/ui/main_window.h"
+#include "app/ui/menu_item.h"
 #include "app/ui/preview_panels.h"
 #include "app/ui/status_bar.h"
 #include "render/gallery_palette.h"
@@ -54,13 +55,11 @@ void ViewModes::buildMenu(QMenuBar* bar, QAction* before) {
   bar->insertMenu(before, menu);
   auto* modes = new QActionGroup(menu);
   for (std::size_t i = 0; i < std::size(kModes); ++i) {
-    QAction* a = menu->addAction(kModes[i].caption);
-    a->setObjectName(kModes[i].name);
-    a->setCheckable(true);
-    a->setChecked(kModes[i].mode == w_.state().viewMode);
-    modes->addAction(a);
     const ViewMode m = kModes[i].mode;
-    connect(a, &QAction::triggered, this, [this, m] { setMode(m); });
+    QAction* a = AddMenuItem(menu, kModes[i].name, kModes[i].caption, this, [this, m] { setMode(m); });
+    a->setCheckable(true);
+    a->setChecked(m == w_.state().viewMode);
+    modes->addAction(a);
     modeActions_[i] = a;
   }
   menu->addSeparator();
@@ -69,21 +68,18 @@ void ViewModes::buildMenu(QMenuBar* bar, QAction* before) {
   auto* group = new QActionGroup(palettes);
   for (int i = 0; i < kViewPaletteCount; ++i) {
     const auto p = static_cast<ViewPalette>(i);
-    QAction* a = palettes->addAction(viewPaletteName(p));
-    a->setObjectName(QString("ViewPalette_") + viewPaletteName(p));
+    QAction* a = AddMenuItem(palettes, QString("ViewPalette_") + viewPaletteName(p), viewPaletteName(p), this,
+                             [this, p] { setPalette(p); });
     a->setCheckable(true);
     a->setChecked(p == w_.state().viewPalette);
     group->addAction(a);
-    connect(a, &QAction::triggered, this, [this, p] { setPalette(p); });
     paletteActions_[static_cast<std::size_t>(i)] = a;
   }
 }
 
 void ViewModes::addEditItems(QMenu* edit) {
   edit->addSeparator();
-  QAction* a = edit->addAction("Balance flicker");
-  a->setObjectName("BalanceFlicker1");
-  connect(a, &QAction::triggered, this, &ViewModes::balanceFlicker);
+  AddMenuItem(edit, "BalanceFlicker1", "Balance flicker", this, [this] { balanceFlicker(); });
 }
 
 bool ViewModes::plainMix() const {
