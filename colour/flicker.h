@@ -2,9 +2,9 @@
 // without changing what the mixed view shows.
 //
 // For a pixel, d is the luma of its screen-0 colour minus that of its
-// screen-1 colour (Rec. 709 weights over the ZX palette, 0 ... 254). A flat
-// area whose two screens differ flickers; a fine pattern whose neighbours
-// differ in opposite directions does not. So a pixel's flicker is the
+// screen-1 colour (Rec. 709 weights over the ZX palette, in whole levels
+// 0 ... 254). A flat area whose two screens differ flickers; a fine pattern
+// whose neighbours differ in opposite directions does not. So a pixel's flicker is the
 // magnitude of the mean of d over the 16 x 16 box around it (x - 8 ... x + 7,
 // y - 8 ... y + 7, clipped to the picture), and the picture's flicker score
 // is the mean of that over all pixels.
@@ -17,9 +17,6 @@
 #include "model/rgb_image.h"
 
 namespace cs {
-
-// Luma of a colour index in ten-thousandths (0 ... 2 540 000).
-int lumaOf(uint8_t index);
 
 double FlickerScore(const Picture& pic);
 

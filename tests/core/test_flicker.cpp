@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 
 #include "colour/flicker.h"
+#include "colour/flicker_sums.h"
 #include "formats/formats.h"
 #include "photo/image_import.h"
 #include "render/gallery_palette.h"
@@ -66,6 +68,37 @@ TEST(FlickerScore, FlatPairCheckerboardAndPictureEdge) {
   double columns = 0;  // each pixel column's share of the strip in its box
   for (int x = 0; x < 16; ++x) columns += x < 8 ? 8.0 / (x + 8) : (16.0 - x) / 16;
   EXPECT_NEAR(FlickerScore(edge), 254.0 * columns / 256, 1e-3);
+}
+
+// The vector path must give the plain path's score to the last bit: on
+// random pictures at every cell height, with damaged indices, and on flat
+// pairs either way round, whose boxes reach the largest sums.
+TEST(FlickerScore, VectorPathEqualsThePlainOne) {
+  for (int h : {8, 4, 2, 1}) {
+    Picture pic = testing::RandomPicture(40u + unsigned(h), h);
+    for (int i = 0; i < kAttrPlaneSize; i += 97) pic.attrs(1)[i] = uint8_t(15 + i % 241);
+    EXPECT_EQ(FlickerScore(pic), PlainFlickerScore(pic)) << h;
+    Picture flat = flatPair(h);
+    EXPECT_EQ(FlickerScore(flat), PlainFlickerScore(flat));
+    std::swap_ranges(flat.attrs(0), flat.attrs(0) + kAttrPlaneSize, flat.attrs(1));
+    EXPECT_EQ(FlickerScore(flat), PlainFlickerScore(flat));
+    EXPECT_EQ(FlickerScore(flat), 254.0);
+  }
+}
+
+// Both paths of the choice pick the same cells, whatever the sums and
+// whichever cells may take part.
+TEST(FlickerBalance, BothPathsChooseAlike) {
+  const auto bytes = std::make_unique<ByteSums>();
+  const auto allowed = std::make_unique<LineMasks>();
+  const auto vector = std::make_unique<LineMasks>(), plain = std::make_unique<LineMasks>();
+  for (int h : {8, 4, 2, 1}) {
+    SumFlicker(testing::RandomPicture(60u + unsigned(h), h), bytes.get());
+    for (int c = 0; c < kColumns; ++c)
+      for (int y = 0; y < kLines; ++y) (*allowed)[std::size_t(c)][std::size_t(y)] = (c + y / cellLines(h, c)) % 5 ? -1 : 0;
+    EXPECT_EQ(ChooseExchanges(*bytes, h, *allowed, *vector), ChooseExchangesPlain(*bytes, h, *allowed, *plain));
+    EXPECT_TRUE(*vector == *plain) << h;
+  }
 }
 
 TEST(FlickerBalance, KeepsTheMixLowersTheScoreAndTouchesOnlyTheBlock) {

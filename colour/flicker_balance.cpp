@@ -1,0 +1,85 @@
+// Balancing the flicker: which cells exchange their two screens.
+//
+// Exchanging a cell's screens negates its d, so the question is which signs
+// keep the boxes' sums small. The cells are settled column by column from
+// the left: a cell exchanges when that cancels the column beside it over
+// the lines its boxes reach (see ChooseExchanges). A flat area so becomes
+// stripes of exchanged columns, in which every whole box cancels. The exact
+// scores before and after have the last word: should the new one be
+// higher, every exchange is taken back.
+#include <algorithm>
+#include <memory>
+
+#include "colour/flicker.h"
+#include "colour/flicker_sums.h"
+
+namespace cs {
+
+namespace {
+
+bool wholeTableSymmetric(const MixTable& mix) {
+  for (int a = 0; a < 16; ++a)
+    for (int b = 0; b < a; ++b)
+      if (mix.at(uint8_t(a), uint8_t(b)) != mix.at(uint8_t(b), uint8_t(a))) return false;
+  return true;
+}
+
+// Whether `mix` shows the cell whose first line is `line` the same with its
+// screens exchanged.
+bool cellSymmetric(const Picture& pic, const MixTable& mix, int column, int line) {
+  const int a = attrIndex(column, line);
+  const uint8_t i0 = pic.attrs(0)[a], p0 = pic.attrs(0)[a + 1];
+  const uint8_t i1 = pic.attrs(1)[a], p1 = pic.attrs(1)[a + 1];
+  const auto same = [&](uint8_t x, uint8_t y) { return mix.at(x, y) == mix.at(y, x); };
+  return same(i0, i1) && same(i0, p1) && same(p0, i1) && same(p0, p1);
+}
+
+// The cells of `block` that may exchange: whole cells inside it (at cell
+// height 1 the outer columns' 8-line cells only when all their lines are)
+// whose colours the mix shows alike either way round.
+void markAllowed(const Picture& pic, const MixTable& mix, const CellBlock& block, LineMasks& allowed) {
+  const int h = pic.cellHeight();
+  const int rows = kLines / h;
+  const int left = std::clamp(block.left, 0, kColumns), right = std::clamp(block.left + block.width, left, kColumns);
+  const int top = std::clamp(block.top, 0, rows), bottom = std::clamp(block.top + block.height, top, rows);
+  const bool symmetric = wholeTableSymmetric(mix);
+  for (int c = 0; c < kColumns; ++c) {
+    auto& lines = allowed[std::size_t(c)];
+    std::fill(lines.begin(), lines.end(), int16_t(0));
+    if (c < left || c >= right) continue;
+    const int ch = cellLines(h, c);
+    const int first = (top * h + ch - 1) / ch * ch, last = bottom * h / ch * ch;
+    if (first >= last) continue;
+    std::fill(lines.begin() + first, lines.begin() + last, int16_t(-1));
+    if (!symmetric)
+      for (int y0 = first; y0 < last; y0 += ch)
+        if (!cellSymmetric(pic, mix, c, y0)) std::fill_n(lines.begin() + y0, ch, int16_t(0));
+  }
+}
+
+struct Work {
+  ByteSums bytes;
+  LineMasks allowed, chosen;
+};
+
+}  // namespace
+
+CellBlock WholePicture(const Picture& pic) { return {0, 0, kColumns, kLines / pic.cellHeight()}; }
+
+BalanceResult BalanceFlicker(Picture& pic, const MixTable& mix, const CellBlock& block) {
+  const std::unique_ptr<Work> work(new Work);  // every entry is written before it is read
+  const FlickerSums before = SumFlicker(pic, &work->bytes);
+  markAllowed(pic, mix, block, work->allowed);
+  BalanceResult result;
+  result.scoreBefore = result.scoreAfter = ScoreOfSums(before);
+  if (!ChooseExchanges(work->bytes, pic.cellHeight(), work->allowed, work->chosen)) return result;
+  ExchangeScreens(pic, work->chosen);
+  result.scoreAfter = ScoreOfSums(SumFlicker(pic));
+  if (result.scoreAfter > result.scoreBefore) {
+    ExchangeScreens(pic, work->chosen);
+    result.scoreAfter = result.scoreBefore;
+  }
+  return result;
+}
+
+}  // namespace cs
