@@ -78,6 +78,18 @@ void computeD(const Picture& pic, int32_t* d) {
   }
 }
 
+// One line of box sums from the line above: the entering line's window sums
+// added, the leaving line's taken away (either may be missing at an edge).
+void slideLine(int32_t* __restrict cur, const int32_t* __restrict prev, const int32_t* __restrict gone,
+               const int32_t* __restrict in) {
+  if (!gone)
+    for (int x = 0; x < kWidth; ++x) cur[x] = prev[x] + in[x];
+  else if (!in)
+    for (int x = 0; x < kWidth; ++x) cur[x] = prev[x] - gone[x];
+  else
+    for (int x = 0; x < kWidth; ++x) cur[x] = prev[x] + in[x] - gone[x];
+}
+
 void boxSums(Field& f) {
   // Along each line: running sums padded with the line's total on the right
   // and zeros on the left, so every window is one subtraction, clipped or not.
@@ -92,14 +104,18 @@ void boxSums(Field& f) {
     int32_t* out = f.rows.data() + y * kWidth;
     for (int x = 0; x < kWidth; ++x) out[x] = prefix[x + 2 * kRadius] - prefix[x];
   }
-  // Down the columns: each box adds the window sums of its 16 lines.
-  for (int y = 0; y < kLines; ++y) {
-    int32_t* b = f.box.data() + y * kWidth;
-    std::fill_n(b, kWidth, 0);
-    for (int k = std::max(0, y - kRadius); k < std::min(kLines, y + kRadius); ++k) {
-      const int32_t* r = f.rows.data() + k * kWidth;
-      for (int x = 0; x < kWidth; ++x) b[x] += r[x];
-    }
+  // Down the columns as a sliding window: add the line entering at the
+  // bottom, drop the one leaving at the top.
+  int32_t* b = f.box.data();
+  const int32_t* r = f.rows.data();
+  std::fill_n(b, kWidth, 0);
+  for (int y = 0; y < kRadius; ++y)
+    for (int x = 0; x < kWidth; ++x) b[x] += r[y * kWidth + x];
+  for (int y = 1; y < kLines; ++y) {
+    int32_t* cur = b + y * kWidth;
+    const int32_t* prev = cur - kWidth;
+    const int entering = y + kRadius - 1, leaving = y - kRadius - 1;
+    slideLine(cur, prev, leaving < 0 ? nullptr : r + leaving * kWidth, entering >= kLines ? nullptr : r + entering * kWidth);
   }
 }
 
