@@ -311,7 +311,7 @@ shot_views() {
     shot "${view#*:}" 1040x790+120+85
     convert "$images/${view#*:}.png" -resize 50% -strip "$images/${view#*:}.png"
   done
-  shot flicker-score 600x24+0+876
+  shot flicker-score 720x24+0+876
   key m
 }
 
