@@ -45,9 +45,7 @@ bool ChooseExchangesPlain(const ByteSums& bytes, int h, const LineMasks& allowed
   return any;
 }
 
-namespace {
-
-void exchangePlain(Picture& pic, const LineMasks& chosen) {
+void ExchangeScreensPlain(Picture& pic, const LineMasks& chosen) {
   for (int c = 0; c < kColumns; ++c)
     for (int y = 0; y < kLines; ++y) {
       if (!chosen[std::size_t(c)][std::size_t(y)]) continue;
@@ -58,6 +56,8 @@ void exchangePlain(Picture& pic, const LineMasks& chosen) {
       std::swap(a[1], a[kAttrPlaneSize + 1]);
     }
 }
+
+namespace {
 
 #if defined(__x86_64__)
 
@@ -135,7 +135,7 @@ bool ChooseExchanges(const ByteSums& bytes, int h, const LineMasks& allowed, Lin
 
 void ExchangeScreens(Picture& pic, const LineMasks& chosen) {
   if (hasAvx2()) exchangeWithAvx2(pic, chosen);
-  else exchangePlain(pic, chosen);
+  else ExchangeScreensPlain(pic, chosen);
 }
 
 }  // namespace cs

@@ -67,5 +67,6 @@ bool ChooseExchangesPlain(const ByteSums& bytes, int h, const LineMasks& allowed
 // Exchanges the pixel bytes and attribute entries of screens 0 and 1 on
 // every line `chosen` marks; doing it twice restores the picture.
 void ExchangeScreens(Picture& pic, const LineMasks& chosen);
+void ExchangeScreensPlain(Picture& pic, const LineMasks& chosen);
 
 }  // namespace cs

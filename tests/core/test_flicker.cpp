@@ -87,17 +87,22 @@ TEST(FlickerScore, VectorPathEqualsThePlainOne) {
 }
 
 // Both paths of the choice pick the same cells, whatever the sums and
-// whichever cells may take part.
-TEST(FlickerBalance, BothPathsChooseAlike) {
+// whichever cells may take part, and make the same exchanges.
+TEST(FlickerBalance, BothPathsChooseAndExchangeAlike) {
   const auto bytes = std::make_unique<ByteSums>();
   const auto allowed = std::make_unique<LineMasks>();
   const auto vector = std::make_unique<LineMasks>(), plain = std::make_unique<LineMasks>();
   for (int h : {8, 4, 2, 1}) {
-    SumFlicker(testing::RandomPicture(60u + unsigned(h), h), bytes.get());
+    const Picture pic = testing::RandomPicture(60u + unsigned(h), h);
+    SumFlicker(pic, bytes.get());
     for (int c = 0; c < kColumns; ++c)
       for (int y = 0; y < kLines; ++y) (*allowed)[std::size_t(c)][std::size_t(y)] = (c + y / cellLines(h, c)) % 5 ? -1 : 0;
     EXPECT_EQ(ChooseExchanges(*bytes, h, *allowed, *vector), ChooseExchangesPlain(*bytes, h, *allowed, *plain));
     EXPECT_TRUE(*vector == *plain) << h;
+    Picture a = pic, b = pic;
+    ExchangeScreens(a, *vector);
+    ExchangeScreensPlain(b, *vector);
+    EXPECT_TRUE(testing::SamePicture(a, b) && !testing::SamePicture(a, pic)) << h;
   }
 }
 
