@@ -94,6 +94,15 @@ INSTANTIATE_TEST_SUITE_P(Samples, RealFile,
                            return n;
                          });
 
+// Our .bsp and .ch$ of the GigaScreen sample were seen read by the other
+// tools to its render; the writers must keep giving those bytes.
+TEST(RealFile, WrittenGigaScreenKindsKeepTheBytesTheOtherToolsRead) {
+  Picture pic;
+  ASSERT_FALSE(ImportScreenFile(TestData("zx-image/example.img"), false, false, pic));
+  EXPECT_EQ(EncodeBsp(pic), testing::ReadBytes(TestData("zx-image/written/example.bsp")));
+  EXPECT_EQ(EncodeChr(pic), testing::ReadBytes(TestData("zx-image/written/example.ch$")));
+}
+
 TEST(RealFile, MgTwoSampleCarriesItsBorder) {
   Picture pic;
   ASSERT_FALSE(LoadMgFile(TestData("zx-image/example.mg2"), pic));
