@@ -168,22 +168,31 @@ FileError readRegularFile(const std::string& name, std::size_t maxBytes, bool wh
     ::close(fd);
     return err;
   }
-  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   // A whole read asks for a byte more, to notice a file grown past the limit.
   const std::size_t limit = whole ? maxBytes + 1 : maxBytes;
   // Room for the file as it is now and a byte more; more as the bytes come.
-  out.resize(std::min(limit, static_cast<std::size_t>(st.st_size) + 1));
+  const std::size_t size = static_cast<std::size_t>(st.st_size);
+  out.resize(std::min(limit, size + 1));
   std::size_t got = 0;
   while (got < limit) {
     if (got == out.size()) out.resize(std::min(limit, 2 * out.size()));
     const ssize_t n = ::read(fd, out.data() + got, out.size() - got);
     if (n < 0) {
-      if (errno == EINTR) continue;
-      err = FileError::fromErrno(errno);
+      const int error = errno;
+      if (error == EINTR) continue;
+      // O_NONBLOCK means nothing to a regular file on most file systems;
+      // one that says it would wait is read the blocking way.
+      const int flags = error == EAGAIN ? ::fcntl(fd, F_GETFL) : -1;
+      if (flags >= 0 && (flags & O_NONBLOCK) && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0) continue;
+      err = FileError::fromErrno(error);
       break;
     }
     if (n == 0) break;
     got += static_cast<std::size_t>(n);
+    // As many bytes as the file had when it was opened: the whole file as it
+    // was then, so the read that would only find its end is saved. A size
+    // of 0 (files the system makes as they are read) reads to the end.
+    if (got == size) break;
   }
   ::close(fd);
   if (!err && whole && got > maxBytes) err = {FileErrorKind::Format};

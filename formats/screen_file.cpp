@@ -43,11 +43,12 @@ FileError DecodeScreen(std::span<const uint8_t> bytes, bool withHeader, bool sin
     a.fill(kPlainAttribute);
     return a;
   }();
-  for (int s = 0; s < 2; ++s) {
-    const uint8_t* screen = data.data() + (singleScreen ? 0 : s * screenSize);
+  for (int s = 0; s < (singleScreen ? 1 : 2); ++s) {
+    const uint8_t* screen = data.data() + s * screenSize;
     DisplayFileToPlane(screen, pic.pixels(s));
     AttributeRowsToPlane(pixelsOnly ? plain.data() : screen + kPixelPlaneSize, 8, pic.attrs(s));
   }
+  if (singleScreen) CopyScreen0ToScreen1(pic);
   return {};
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstring>
 
+#include "formats/screen_strips.h"
 #include "model/colour.h"
 
 namespace cs {
@@ -14,24 +15,11 @@ void PlaneToDisplayFile(const uint8_t* plane, uint8_t* displayFile) {
   }
 }
 
-namespace {
-
-// ScreenRowOffset of every line, so the loaders' inner loops only look up.
-constexpr std::array<uint16_t, kLines> kRowOffsets = [] {
-  std::array<uint16_t, kLines> t{};
-  for (int line = 0; line < kLines; ++line) t[static_cast<std::size_t>(line)] = static_cast<uint16_t>(ScreenRowOffset(line));
-  return t;
-}();
-
-}  // namespace
-
-// Column by column, so the plane is written in order.
+// Strip by strip: the 8 lines of a character row lie 256 bytes apart.
 void DisplayFileToPlane(const uint8_t* displayFile, uint8_t* plane) {
-  for (int column = 0; column < kColumns; ++column) {
-    const uint8_t* from = displayFile + column;
-    uint8_t* to = plane + pixelIndex(column, 0);
-    for (int line = 0; line < kLines; ++line) to[line] = from[kRowOffsets[static_cast<std::size_t>(line)]];
-  }
+  for (int line = 0; line < kLines; line += 8)
+    for (int column = 0; column < kColumns; column += 16)
+      PixelStrip(displayFile + ScreenRowOffset(line) + column, 256, plane + pixelIndex(column, line));
 }
 
 uint8_t AttributeAt(const uint8_t* attrPlane, int column, int line) {
@@ -64,32 +52,11 @@ void SetCellAttribute(uint8_t* attrPlane, int column, int firstLine, int count, 
   for (int i = 0; i < count; ++i) std::memcpy(at + 2 * i, entry.data(), 2);
 }
 
-namespace {
-
-// The attribute rows of one screen, each for RowHeight lines, column by
-// column so the plane is written in order; a constant row height lets the
-// compiler unroll the fill.
-template <int RowHeight>
-void rowsToPlane(const uint8_t* rows, const std::array<Entry, 256>& table, uint8_t* attrPlane) {
-  for (int column = 0; column < kColumns; ++column) {
-    uint8_t* at = attrPlane + attrIndex(column, 0);
-    for (int row = 0; row < kLines / RowHeight; ++row) {
-      const Entry entry = table[rows[row * kColumns + column]];
-      for (int k = 0; k < RowHeight; ++k, at += 2) std::memcpy(at, entry.data(), 2);
-    }
-  }
-}
-
-}  // namespace
-
 void AttributeRowsToPlane(const uint8_t* rows, int rowHeight, uint8_t* attrPlane) {
-  const std::array<Entry, 256>& table = entryTable();
-  switch (rowHeight) {
-    case 1: rowsToPlane<1>(rows, table, attrPlane); break;
-    case 2: rowsToPlane<2>(rows, table, attrPlane); break;
-    case 4: rowsToPlane<4>(rows, table, attrPlane); break;
-    default: rowsToPlane<8>(rows, table, attrPlane); break;
-  }
+  if (!isValidCellHeight(rowHeight)) rowHeight = 8;
+  for (int row = 0; row < kLines / rowHeight; row += 8)
+    for (int column = 0; column < kColumns; column += 16)
+      AttributeStrip(rows + row * kColumns + column, kColumns, rowHeight, attrPlane + attrIndex(column, row * rowHeight));
 }
 
 void ScreenToPlanes(const uint8_t* screen, int rowHeight, Picture& pic, int s) {
@@ -102,12 +69,18 @@ void ScreenToPlanes(const uint8_t* screen, int rowHeight, Picture& pic, int s) {
 namespace cs {
 
 bool OuterColumnsHideColours(const uint8_t* attrPlane) {
+  // A character row's 8 entries are 16 bytes: two words that each hold its
+  // first entry four times when the row has one colour.
   for (int column = 0; column < kColumns; ++column) {
     if (!isOuterColumn(column)) continue;
-    const uint8_t* entries = attrPlane + attrIndex(column, 0);
-    for (int line = 0; line < kLines; ++line)
-      if (entries[line * 2] != entries[line / 8 * 16] || entries[line * 2 + 1] != entries[line / 8 * 16 + 1])
-        return true;
+    for (const uint8_t* row = attrPlane + attrIndex(column, 0); row < attrPlane + attrIndex(column + 1, 0); row += 16) {
+      uint16_t first;
+      uint64_t half[2];
+      std::memcpy(&first, row, 2);
+      std::memcpy(half, row, 16);
+      const uint64_t same = first * 0x0001000100010001u;
+      if (half[0] != same || half[1] != same) return true;
+    }
   }
   return false;
 }
