@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "formats/file_io.h"
+#include "formats/screen_strips.h"
 #include "formats/zx_screen.h"
 
 namespace cs {
@@ -56,13 +57,10 @@ FileError DecodeMg(std::span<const uint8_t> bytes, Picture& pic) {
   if (cellHeight == 1) {
     for (int s = 0; s < 2; ++s) {
       const uint8_t* central = attributes + s * kCentralBytes;
-      for (int line = 0, k = 0; line < kLines; ++line)
-        for (int column = 8; column < 24; ++column)
-          SetCellAttribute(loaded.attrs(s), column, line, 1, central[k++]);
+      for (int line = 0; line < kLines; line += 8)
+        AttributeStrip(central + line * 16, 16, 1, loaded.attrs(s) + attrIndex(8, line));
       const uint8_t* outer = attributes + 2 * kCentralBytes + s * kOuterBytes;
-      for (int row = 0, k = 0; row < kLines / 8; ++row)
-        for (int j = 0; j < 16; ++j)
-          SetCellAttribute(loaded.attrs(s), outerColumn(j), row * 8, 8, outer[k++]);
+      for (int j = 0; j < 16; ++j) CellColumnToPlane(outer + j, 16, kLines / 8, loaded.attrs(s) + attrIndex(outerColumn(j), 0));
     }
   } else {
     const int rows = kLines / cellHeight;

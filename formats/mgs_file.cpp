@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "formats/file_io.h"
+#include "formats/screen_strips.h"
 
 namespace cs {
 
@@ -29,21 +30,16 @@ void planesToFile(const Picture& pic, uint8_t* out) {
   }
 }
 
+// The same, the other way, strip by strip.
 void fileToPlanes(const uint8_t* in, Picture& pic) {
-  for (int s = 0; s < 2; ++s) {
-    uint8_t* plane = pic.pixels(s);
-    for (int line = 0; line < kLines; ++line)
-      for (int column = 0; column < kColumns; ++column) plane[pixelIndex(column, line)] = *in++;
-  }
-  for (int s = 0; s < 2; ++s) {
-    uint8_t* plane = pic.attrs(s);
-    for (int line = 0; line < kLines; ++line)
-      for (int column = 0; column < kColumns; ++column) {
-        const int a = attrIndex(column, line);
-        plane[a + 1] = *in++;
-        plane[a] = *in++;
-      }
-  }
+  for (int s = 0; s < 2; ++s, in += kPixelPlaneSize)
+    for (int line = 0; line < kLines; line += 8)
+      for (int column = 0; column < kColumns; column += 16)
+        PixelStrip(in + line * kColumns + column, kColumns, pic.pixels(s) + pixelIndex(column, line));
+  for (int s = 0; s < 2; ++s, in += kAttrPlaneSize)
+    for (int line = 0; line < kLines; line += 8)
+      for (int column = 0; column < kColumns; column += 8)
+        PapFirstEntryStrip(in + line * 2 * kColumns + 2 * column, 2 * kColumns, pic.attrs(s) + attrIndex(column, line));
 }
 
 }  // namespace
@@ -64,16 +60,15 @@ FileError DecodeMgs(std::span<const uint8_t> bytes, Picture& pic) {
   if (bytes.size() < header + kPlanesSize) return shortFile;
   const uint8_t* planes = bytes.data() + header;
   const uint8_t* attrs = planes + kPixelBlockSize;
-  if (std::any_of(attrs, attrs + kAttrBlockSize, [](uint8_t c) { return c > 14; })) return badFormat;
+  if (LargestByte(attrs, kAttrBlockSize) > 14) return badFormat;
 
-  Picture loaded = pic;
-  loaded.vertSize = cellHeight;
+  // Every byte is checked: the file goes straight into the Picture.
+  pic.vertSize = cellHeight;
   if (version != 0) {
-    loaded.borderIndex0 = bytes[5];
-    loaded.borderIndex1 = bytes[6];
+    pic.borderIndex0 = bytes[5];
+    pic.borderIndex1 = bytes[6];
   }
-  fileToPlanes(planes, loaded);
-  pic = loaded;
+  fileToPlanes(planes, pic);
   return {};
 }
 

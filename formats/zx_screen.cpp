@@ -29,27 +29,35 @@ uint8_t AttributeAt(const uint8_t* attrPlane, int column, int line) {
 
 namespace {
 
-// Every ZX attribute byte's INK and PAP entry, split once: loaders set
-// thousands of entries a file.
-using Entry = std::array<uint8_t, 2>;
-const std::array<Entry, 256>& entryTable() {
-  static const std::array<Entry, 256> table = [] {
-    std::array<Entry, 256> t{};
-    for (int a = 0; a < 256; ++a) {
-      const InkPap c = SplitAttribute(static_cast<uint8_t>(a));
-      t[static_cast<std::size_t>(a)] = {c.ink, c.pap};
-    }
-    return t;
-  }();
-  return table;
-}
+// Every ZX attribute byte's INK and PAP entry, split once, as the 2-byte
+// word it is in memory: loaders set thousands of entries a file.
+const std::array<uint16_t, 256> kEntryWords = [] {
+  std::array<uint16_t, 256> t{};
+  for (int a = 0; a < 256; ++a) {
+    const InkPap c = SplitAttribute(static_cast<uint8_t>(a));
+    const uint8_t entry[2] = {c.ink, c.pap};
+    std::memcpy(&t[static_cast<std::size_t>(a)], entry, 2);
+  }
+  return t;
+}();
 
 }  // namespace
 
 void SetCellAttribute(uint8_t* attrPlane, int column, int firstLine, int count, uint8_t attribute) {
-  const Entry entry = entryTable()[attribute];
+  // Four entries a word while whole words fit.
+  const uint64_t four = kEntryWords[attribute] * 0x0001000100010001u;
   uint8_t* at = attrPlane + attrIndex(column, firstLine);
-  for (int i = 0; i < count; ++i) std::memcpy(at + 2 * i, entry.data(), 2);
+  int i = 0;
+  for (; i + 4 <= count; i += 4) std::memcpy(at + 2 * i, &four, 8);
+  for (; i < count; ++i) std::memcpy(at + 2 * i, &four, 2);
+}
+
+void CellColumnToPlane(const uint8_t* attributes, std::ptrdiff_t stride, int count, uint8_t* entries) {
+  for (int i = 0; i < count; ++i, entries += 16) {
+    const uint64_t four = kEntryWords[attributes[i * stride]] * 0x0001000100010001u;
+    std::memcpy(entries, &four, 8);
+    std::memcpy(entries + 8, &four, 8);
+  }
 }
 
 void AttributeRowsToPlane(const uint8_t* rows, int rowHeight, uint8_t* attrPlane) {

@@ -9,6 +9,7 @@
 // (bit 7 leftmost); only their order differs.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -32,6 +33,9 @@ uint8_t AttributeAt(const uint8_t* attrPlane, int column, int line);
 // Writes the INK and PAP of a ZX attribute into the entries of `count` lines
 // from `firstLine` on, so every line of a cell holds the cell's colours.
 void SetCellAttribute(uint8_t* attrPlane, int column, int firstLine, int count, uint8_t attribute);
+// `count` attribute bytes, `stride` apart, each for 8 lines, into one
+// column's entries from `entries` on: a column of 8-line cells.
+void CellColumnToPlane(const uint8_t* attributes, std::ptrdiff_t stride, int count, uint8_t* entries);
 
 // One screen as many kinds hold it, a display file followed by rows of 32
 // attribute bytes, each row for `rowHeight` lines (8: the 768 of a screen;
