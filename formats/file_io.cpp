@@ -11,6 +11,7 @@
 #include <charconv>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <memory>
 #include <optional>
@@ -149,9 +150,11 @@ FileError writeAll(const FileSystemOps& ops, int fd, std::span<const uint8_t> by
 
 // Reads the regular file `name`: its first `maxBytes` bytes, or with `whole`
 // all of it, refusing a file of more than `maxBytes` bytes as not of its kind.
-FileError readRegularFile(const std::string& name, std::size_t maxBytes, bool whole,
-                          std::vector<uint8_t>& out) {
-  out.clear();
+// `out` is a byte buffer: resize(n) keeps its first bytes and gives room for
+// n, data() points at them.
+template <typename Buffer>
+FileError readRegularFile(const std::string& name, std::size_t maxBytes, bool whole, Buffer& out) {
+  out.resize(0);
   // Without O_NONBLOCK, opening a FIFO waits for a writer that may never
   // come; anything but a regular file is refused before it is read.
   const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -172,11 +175,12 @@ FileError readRegularFile(const std::string& name, std::size_t maxBytes, bool wh
   const std::size_t limit = whole ? maxBytes + 1 : maxBytes;
   // Room for the file as it is now and a byte more; more as the bytes come.
   const std::size_t size = static_cast<std::size_t>(st.st_size);
-  out.resize(std::min(limit, size + 1));
+  std::size_t room = std::min(limit, size + 1);
+  out.resize(room);
   std::size_t got = 0;
   while (got < limit) {
-    if (got == out.size()) out.resize(std::min(limit, 2 * out.size()));
-    const ssize_t n = ::read(fd, out.data() + got, out.size() - got);
+    if (got == room) out.resize(room = std::min(limit, 2 * room));
+    const ssize_t n = ::read(fd, out.data() + got, room - got);
     if (n < 0) {
       const int error = errno;
       if (error == EINTR) continue;
@@ -213,6 +217,20 @@ FileError ReadFileHead(const std::string& name, std::size_t maxBytes, std::vecto
 
 FileError ReadWholeFile(const std::string& name, std::size_t maxBytes, std::vector<uint8_t>& out) {
   return readRegularFile(name, maxBytes, true, out);
+}
+
+void FileBytes::resize(std::size_t size) {
+  if (size > capacity_) {
+    auto larger = std::make_unique_for_overwrite<uint8_t[]>(size);
+    if (size_) std::memcpy(larger.get(), data_.get(), size_);
+    data_ = std::move(larger);
+    capacity_ = size;
+  }
+  size_ = size;
+}
+
+FileError ReadFileHead(const std::string& name, std::size_t maxBytes, FileBytes& out) {
+  return readRegularFile(name, maxBytes, false, out);
 }
 
 FileError WriteFileAtomic(const std::string& name, std::span<const uint8_t> bytes, const FileSystemOps& ops) {

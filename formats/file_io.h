@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -20,6 +21,22 @@ namespace cs {
 // Loaders ask for their largest layout, so a huge file of the wrong kind is
 // never read whole; bytes past the layout are ignored anyway.
 FileError ReadFileHead(const std::string& name, std::size_t maxBytes, std::vector<uint8_t>& out);
+
+// A file's bytes in storage that is not cleared before the read fills it,
+// so reading a large file costs no more than the read itself.
+class FileBytes {
+ public:
+  std::span<const uint8_t> bytes() const { return {data_.get(), size_}; }
+  uint8_t* data() { return data_.get(); }
+  // Keeps the first bytes, and room for `size`.
+  void resize(std::size_t size);
+
+ private:
+  std::unique_ptr<uint8_t[]> data_;
+  std::size_t size_ = 0;
+  std::size_t capacity_ = 0;
+};
+FileError ReadFileHead(const std::string& name, std::size_t maxBytes, FileBytes& out);
 
 // Reads the whole file. A file of more than `maxBytes` bytes is refused with
 // Format, never cut short, so whoever rewrites what was read loses nothing.

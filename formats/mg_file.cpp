@@ -94,9 +94,9 @@ std::vector<uint8_t> EncodeMg(const Picture& pic) {
 }
 
 FileError LoadMgFile(const std::string& name, Picture& pic) {
-  std::vector<uint8_t> bytes;
-  if (FileError err = ReadFileHead(name, MgFileSize(1), bytes)) return err;
-  return DecodeMg(bytes, pic);
+  FileBytes file;
+  if (FileError err = ReadFileHead(name, MgFileSize(1), file)) return err;
+  return DecodeMg(file.bytes(), pic);
 }
 
 FileError WriteMgFile(const std::string& name, const Picture& pic) {

@@ -86,9 +86,9 @@ std::vector<uint8_t> EncodeMgs(const Picture& pic) {
 }
 
 FileError LoadMgsFile(const std::string& name, Picture& pic) {
-  std::vector<uint8_t> bytes;
-  if (FileError err = ReadFileHead(name, kMgsFileSize, bytes)) return err;
-  return DecodeMgs(bytes, pic);
+  FileBytes file;
+  if (FileError err = ReadFileHead(name, kMgsFileSize, file)) return err;
+  return DecodeMgs(file.bytes(), pic);
 }
 
 FileError SaveMgsFile(const std::string& name, const Picture& pic) {

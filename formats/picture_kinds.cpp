@@ -109,13 +109,13 @@ std::string AllPicturePatterns() {
 }
 
 FileError LoadPicture(const PictureKind& kind, const std::string& name, Picture& pic, std::string& note) {
-  std::vector<uint8_t> bytes;
+  FileBytes file;
   // One byte past the limit shows a file that is too long.
-  if (FileError err = ReadFileHead(name, kind.maxBytes + (kind.ignoresTail ? 0 : 1), bytes)) return err;
-  if (!kind.ignoresTail && bytes.size() > kind.maxBytes)
+  if (FileError err = ReadFileHead(name, kind.maxBytes + (kind.ignoresTail ? 0 : 1), file)) return err;
+  if (!kind.ignoresTail && file.bytes().size() > kind.maxBytes)
     return FileError::format("a " + std::string(kind.extension) + " file has at most " + std::to_string(kind.maxBytes) +
                        " bytes, this one more");
-  return kind.decode(bytes, pic, note);
+  return kind.decode(file.bytes(), pic, note);
 }
 
 FileError LoadPicture(const std::string& name, Picture& pic, std::string& note) {

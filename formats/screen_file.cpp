@@ -71,9 +71,9 @@ std::vector<uint8_t> EncodeScr(const Picture& pic) {
 }
 
 FileError ImportScreenFile(const std::string& name, bool withHeader, bool singleScreen, Picture& pic) {
-  std::vector<uint8_t> bytes;
-  if (FileError err = ReadFileHead(name, kHobetaHeaderSize + kImgFileSize, bytes)) return err;
-  return DecodeScreen(bytes, withHeader, singleScreen, pic);
+  FileBytes file;
+  if (FileError err = ReadFileHead(name, kHobetaHeaderSize + kImgFileSize, file)) return err;
+  return DecodeScreen(file.bytes(), withHeader, singleScreen, pic);
 }
 
 FileError ExportImgFile(const std::string& name, const Picture& pic) {

@@ -1,11 +1,15 @@
 #include "formats/snapshot_file.h"
 
-#include <libspectrum.h>
+#include <zlib.h>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include <algorithm>
-#include <cstdarg>
+#include <array>
+#include <bit>
+#include <cstdint>
 #include <cstring>
-#include <memory>
 
 #include "formats/screen_file.h"
 #include "formats/zx_screen.h"
@@ -14,100 +18,296 @@ namespace cs {
 
 namespace {
 
+using Bytes = std::span<const uint8_t>;
+constexpr std::size_t kPage = 16384;
 constexpr int kScreenBanks[2] = {5, 7};
+// Room past a screen unpacked from a .z80 page: its copies write whole
+// words, up to a run's length past the screen.
+constexpr std::size_t kUnpackSlack = 264;
 
-libspectrum_id_t idOf(SnapshotKind kind) {
-  switch (kind) {
-    case SnapshotKind::Sna: return LIBSPECTRUM_ID_SNAPSHOT_SNA;
-    case SnapshotKind::Z80: return LIBSPECTRUM_ID_SNAPSHOT_Z80;
-    case SnapshotKind::Szx: return LIBSPECTRUM_ID_SNAPSHOT_SZX;
-  }
-  return LIBSPECTRUM_ID_UNKNOWN;
-}
-
-uint32_t le(std::span<const uint8_t> b, std::size_t at, int n) {
+uint32_t le(Bytes b, std::size_t at, int n) {
   uint32_t v = 0;
   for (int i = n - 1; i >= 0; --i) v = v << 8 | b[at + static_cast<std::size_t>(i)];
   return v;
 }
 
-// The library trusts the lengths a file gives, so the layout of each kind is
-// checked here first: every length must stay inside the file. The empty
-// string means the library may read it.
-std::string layoutError(std::span<const uint8_t> b, SnapshotKind kind) {
-  switch (kind) {
-    case SnapshotKind::Sna:
-      // 48K: 27-byte header and 48 KB; 128K: 4 more bytes and 5 or 6 more banks.
-      if (b.size() == 49179 || b.size() == 131103 || b.size() == 147487) return {};
-      return "an .sna file has 49179, 131103 or 147487 bytes, this one " + std::to_string(b.size());
-    case SnapshotKind::Z80: {
-      if (b.size() < 30) return "a .z80 file has a 30-byte header";
-      if (le(b, 6, 2) != 0) return {};  // version 1: one block to the end
-      if (b.size() < 32) return "the .z80 extra header is cut off";
-      const std::size_t extra = le(b, 30, 2);
-      if (extra != 23 && extra != 54 && extra != 55) return "the .z80 extra header has an unknown length";
-      std::size_t at = 32 + extra;
-      if (at > b.size()) return "the .z80 extra header is cut off";
-      while (at < b.size()) {
-        if (b.size() - at < 3) return "a .z80 memory block's header is cut off";
-        const std::size_t length = le(b, at, 2) == 0xFFFF ? 16384 : le(b, at, 2);
-        at += 3;
-        if (b.size() - at < length) return "a .z80 memory block runs past the end";
-        at += length;
-      }
-      return {};
-    }
-    case SnapshotKind::Szx: {
-      if (b.size() < 8 || std::memcmp(b.data(), "ZXST", 4) != 0) return "an .szx file starts with \"ZXST\"";
-      for (std::size_t at = 8; at < b.size();) {
-        if (b.size() - at < 8) return "an .szx block's header is cut off";
-        const std::size_t length = le(b, at + 4, 4);
-        at += 8;
-        if (b.size() - at < length) return "an .szx block runs past the end";
-        at += length;
-      }
-      return {};
-    }
+// What a snapshot gives the Picture: the screens of RAM banks 5 and 7 (the
+// first 6912 bytes of each), straight from the file where it holds them
+// plainly, else unpacked into `unpacked`; bank 7 only on machines with
+// 128K paging. Only the screens are unpacked: the rest of the memory never
+// reaches the Picture.
+struct Screens {
+  const uint8_t* bank[2] = {nullptr, nullptr};
+  bool banked = false;
+  uint8_t border = 0;
+  std::array<std::array<uint8_t, kScrFileSize + kUnpackSlack>, 2> unpacked;
+};
+
+// .sna: a 27-byte header and the 48K of RAM from 0x4000 on; a 128K one then
+// has 4 more bytes and the banks not yet stored, in ascending order.
+std::string readSna(Bytes b, Screens& out) {
+  if (b.size() != 49179 && b.size() != 131103 && b.size() != 147487)
+    return "an .sna file has 49179, 131103 or 147487 bytes, this one " + std::to_string(b.size());
+  constexpr std::size_t kRam = 27;
+  out.border = b[26] & 7;
+  out.bank[0] = b.data() + kRam;
+  if (b.size() == 49179) {
+    // The program counter is on the stack, which must lie in RAM.
+    const uint32_t sp = le(b, 23, 2);
+    if (sp < 0x4000 || sp == 0xFFFF) return "the .sna stack pointer is outside RAM";
+    return {};
   }
-  return "unknown kind";
+  out.banked = true;
+  // Banks 5, 2 and the one paged at 0xC000 come first; a paged 5 or 2 is
+  // stored twice, and both copies must agree.
+  const unsigned paged = b[kRam + 3 * kPage + 2] & 7;
+  const std::size_t rest = kRam + 3 * kPage + 4;
+  if (paged == 5 || paged == 2) {
+    if (std::memcmp(b.data() + kRam + (paged == 5 ? 0 : kPage), b.data() + kRam + 2 * kPage, kPage) != 0)
+      return "the .sna file's two copies of bank " + std::to_string(paged) + " differ";
+  }
+  std::size_t stored = 0;
+  for (unsigned bank = 0; bank < 8; ++bank) {
+    if (bank == 5 || bank == 2 || bank == paged) continue;
+    if (bank == 7 && rest + (stored + 1) * kPage <= b.size()) out.bank[1] = b.data() + rest + stored * kPage;
+    ++stored;
+  }
+  if (paged == 7) out.bank[1] = b.data() + kRam + 2 * kPage;
+  if (kRam + 3 * kPage + 4 + stored * kPage > b.size())
+    return "an .sna file with bank " + std::to_string(paged) + " paged in has 147487 bytes";
+  return {};
 }
 
-// The library reports its errors through one hook, whose default prints them
-// and stops the process on the ones it calls logic errors, which some broken
-// files reach. Here every error only makes the read fail: the caller says why.
-libspectrum_error quietErrors(libspectrum_error error, const char*, va_list) { return error; }
+// The run-length code of .z80 memory: ED ED n b is n bytes b, any other byte
+// itself. Unpacks into `to` until its `room` bytes are full (`to` has
+// kUnpackSlack bytes more), then only counts the rest when `countAll`.
+// Returns the unpacked length, or SIZE_MAX when a run is cut off.
+std::size_t unpackZ80(Bytes in, uint8_t* to, std::size_t room, bool countAll) {
+  std::size_t done = 0;
+  const uint8_t* at = in.data();
+  const uint8_t* end = at + in.size();
+  constexpr uint64_t kOnes = 0x0101010101010101u;
+  while (at < end && done < room) {
+    if (*at != 0xED) {
+#if defined(__SSE2__)
+      if (end - at >= 16) {
+        // Sixteen plain bytes at once, up to the first ED among them.
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + done), bytes);
+        const unsigned found = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(-0x13))));
+        const std::size_t plain = found ? static_cast<std::size_t>(std::countr_zero(found)) : 16;
+        at += plain;
+        done += plain;
+        continue;
+      }
+#endif
+      if constexpr (std::endian::native == std::endian::little) {
+        if (end - at >= 8) {
+          // Eight plain bytes at once, up to the first ED among them.
+          uint64_t word;
+          std::memcpy(&word, at, 8);
+          std::memcpy(to + done, &word, 8);
+          const uint64_t x = word ^ (0xED * kOnes);
+          const uint64_t found = (x - kOnes) & ~x & (0x80 * kOnes);
+          const std::size_t plain = found ? static_cast<std::size_t>(std::countr_zero(found) / 8) : 8;
+          at += plain;
+          done += plain;
+          continue;
+        }
+      }
+      to[done++] = *at++;
+    } else if (end - at >= 2 && at[1] == 0xED) {
+      if (end - at < 4) return SIZE_MAX;
+      const uint64_t fill = at[3] * kOnes;
+      for (int k = 0; k < at[2]; k += 8) std::memcpy(to + done + static_cast<std::size_t>(k), &fill, 8);
+      done += at[2];
+      at += 4;
+    } else {
+      to[done++] = *at++;
+    }
+  }
+  while (countAll && at < end) {
+    const auto* ed = static_cast<const uint8_t*>(std::memchr(at, 0xED, static_cast<std::size_t>(end - at)));
+    done += static_cast<std::size_t>((ed ? ed : end) - at);
+    at = ed ? ed : end;
+    if (at == end) break;
+    if (end - at >= 2 && at[1] == 0xED) {
+      if (end - at < 4) return SIZE_MAX;
+      done += at[2];
+      at += 4;
+    } else {
+      ++done;
+      ++at;
+    }
+  }
+  return done;
+}
 
-bool libraryReady() {
-  static const bool ready = [] {
-    libspectrum_error_function = quietErrors;
-    return libspectrum_init() == LIBSPECTRUM_ERROR_NONE;
-  }();
-  return ready;
+// Whether a .z80 hardware type pages 128K; false for 48K-like machines, an
+// error for types no machine has. Version 2 numbers the 128K types 3 and 4,
+// version 3 numbers them 4 to 6 (3 is a 48K with an MGT interface).
+std::string z80Machine(unsigned type, int version, bool& banked) {
+  if (type < 7) {
+    const unsigned first128 = version == 2 ? 3 : 4;
+    if (version == 2 && type > 4) return "the .z80 hardware type " + std::to_string(type) + " is unknown";
+    banked = type >= first128;
+    return {};
+  }
+  switch (type) {
+    case 7: case 8: case 9: case 10: case 12: case 13: banked = true; return {};  // +3, Pentagon, Scorpion, +2, +2A
+    case 14: case 15: case 128: banked = false; return {};                        // Timex machines
+    default: return "the .z80 hardware type " + std::to_string(type) + " is unknown";
+  }
+}
+
+// .z80: a 30-byte header, then version 1's 48K in one block; versions 2 and
+// 3 have an extra header and 16K pages, each with its length (0xFFFF: stored
+// plainly) and number (8 is RAM at 0x4000 or bank 5, 10 is bank 7).
+std::string readZ80(Bytes b, Screens& out) {
+  if (b.size() < 30) return "a .z80 file has a 30-byte header";
+  out.border = (b[12] >> 1) & 7;
+  if (le(b, 6, 2) != 0) {
+    // Version 1: 48K of RAM from 0x4000, packed up to the end marker 00 ED ED 00.
+    const Bytes memory = b.subspan(30);
+    if (!(b[12] & 0x20)) {
+      if (memory.size() < 3 * kPage) return "the .z80 memory is cut off";
+      out.bank[0] = memory.data();
+      return {};
+    }
+    static constexpr uint8_t kEnd[4] = {0x00, 0xED, 0xED, 0x00};
+    const uint8_t* end = std::search(memory.data(), memory.data() + memory.size(), kEnd, kEnd + 4);
+    if (end == memory.data() + memory.size()) return "the .z80 memory has no end marker";
+    const std::size_t length = unpackZ80(memory.first(static_cast<std::size_t>(end - memory.data())),
+                                         out.unpacked[0].data(), kScrFileSize, true);
+    if (length != 3 * kPage) return "the .z80 memory does not unpack to 48K";
+    out.bank[0] = out.unpacked[0].data();
+    return {};
+  }
+  if (b.size() < 32) return "the .z80 extra header is cut off";
+  const std::size_t extra = le(b, 30, 2);
+  if (extra != 23 && extra != 54 && extra != 55) return "the .z80 extra header has an unknown length";
+  std::size_t at = 32 + extra;
+  if (at > b.size()) return "the .z80 extra header is cut off";
+  if (std::string error = z80Machine(b[34], extra == 23 ? 2 : 3, out.banked); !error.empty()) return error;
+  static constexpr uint8_t kSlt[6] = {0, 0, 0, 'S', 'L', 'T'};
+  Bytes pages[2];
+  while (at < b.size()) {
+    if (b.size() - at < 3) return "a .z80 memory block's header is cut off";
+    // A level loader's data follows the pages behind its signature.
+    if (b.size() - at >= 8 && std::memcmp(b.data() + at, kSlt, 6) == 0) break;
+    const std::size_t length = le(b, at, 2) == 0xFFFF ? kPage : le(b, at, 2);
+    const unsigned page = b[at + 2];
+    at += 3;
+    if (b.size() - at < length) return "a .z80 memory block runs past the end";
+    if (page == 0 || page > 18) return "a .z80 memory block has the unknown page " + std::to_string(page);
+    for (int s = 0; s < 2; ++s)
+      if (page == 8u + 2 * unsigned(s)) {
+        if (!pages[s].empty()) return "the .z80 file holds page " + std::to_string(page) + " twice";
+        pages[s] = b.subspan(at - 3, length + 3);
+      }
+    at += length;
+  }
+  for (int s = 0; s < (out.banked ? 2 : 1); ++s) {
+    if (pages[s].empty()) continue;
+    const Bytes data = pages[s].subspan(3);
+    if (le(pages[s], 0, 2) == 0xFFFF) {
+      out.bank[s] = data.data();
+      continue;
+    }
+    const std::size_t length = unpackZ80(data, out.unpacked[size_t(s)].data(), kScrFileSize, false);
+    if (length == SIZE_MAX) return "a .z80 page ends inside a run";
+    if (length < kScrFileSize) return "a .z80 page unpacks to less than a screen";
+    out.bank[s] = out.unpacked[size_t(s)].data();
+  }
+  return {};
+}
+
+// The first 6912 bytes of a zlib stream, or false when it is damaged or
+// shorter. The deflate data is inflated raw behind the 2-byte zlib header:
+// its checksum covers all 16K, and only a screen is unpacked.
+bool inflateScreen(Bytes packed, uint8_t* to) {
+  // Deflate (method 8) with a window of at most 32K, no preset dictionary,
+  // the header a multiple of 31.
+  if (packed.size() < 2 || (packed[0] & 0x0F) != 8 || (packed[0] >> 4) > 7 || (packed[1] & 0x20) ||
+      (packed[0] << 8 | packed[1]) % 31 != 0)
+    return false;
+  z_stream z{};
+  if (inflateInit2(&z, -15) != Z_OK) return false;
+  z.next_in = const_cast<Bytef*>(packed.data() + 2);
+  z.avail_in = static_cast<uInt>(packed.size() - 2);
+  z.next_out = to;
+  z.avail_out = kScrFileSize;
+  const int result = inflate(&z, Z_SYNC_FLUSH);
+  inflateEnd(&z);
+  return (result == Z_OK || result == Z_STREAM_END) && z.avail_out == 0;
+}
+
+// .szx: "ZXST", versions, machine and flags, then blocks of a 4-letter name
+// and a length; each RAMP block one 16K RAM page, zlib-packed when its flags
+// say so, and SPCR the ports, the border first.
+std::string readSzx(Bytes b, Screens& out) {
+  if (b.size() < 8 || std::memcmp(b.data(), "ZXST", 4) != 0) return "an .szx file starts with \"ZXST\"";
+  const unsigned machine = b[6];
+  if (machine > 16) return "the .szx machine type " + std::to_string(machine) + " is unknown";
+  // 16K, 48K, the Timex machines and the NTSC 48K have no 128K paging.
+  out.banked = !(machine <= 1 || machine == 8 || machine == 9 || machine == 12 || machine == 15);
+  Bytes pages[2];
+  for (std::size_t at = 8; at < b.size();) {
+    if (b.size() - at < 8) return "an .szx block's header is cut off";
+    const std::size_t length = le(b, at + 4, 4);
+    const Bytes name = b.subspan(at, 4);
+    at += 8;
+    if (b.size() - at < length) return "an .szx block runs past the end";
+    const Bytes data = b.subspan(at, length);
+    at += length;
+    if (std::memcmp(name.data(), "SPCR", 4) == 0) {
+      if (length != 8) return "an .szx SPCR block has " + std::to_string(length) + " bytes, not 8";
+      out.border = data[0] & 7;
+    } else if (std::memcmp(name.data(), "RAMP", 4) == 0) {
+      if (length < 3) return "an .szx RAMP block is cut off";
+      const unsigned page = data[2];
+      if (page > 63) return "an .szx RAMP block has the unknown page " + std::to_string(page);
+      if (!(data[0] & 1) && length - 3 < kPage) return "an .szx RAM page is cut off";
+      for (int s = 0; s < 2; ++s)
+        if (page == unsigned(kScreenBanks[s])) pages[s] = data;
+    }
+  }
+  for (int s = 0; s < (out.banked ? 2 : 1); ++s) {
+    if (pages[s].empty()) continue;
+    if (!(pages[s][0] & 1)) {
+      out.bank[s] = pages[s].data() + 3;
+    } else {
+      if (!inflateScreen(pages[s].subspan(3), out.unpacked[size_t(s)].data()))
+        return "the packed RAM page " + std::to_string(kScreenBanks[s]) + " is damaged";
+      out.bank[s] = out.unpacked[size_t(s)].data();
+    }
+  }
+  return {};
 }
 
 }  // namespace
 
 FileError DecodeSnapshot(std::span<const uint8_t> bytes, SnapshotKind kind, Picture& pic, std::string& note) {
   note.clear();
-  if (const std::string error = layoutError(bytes, kind); !error.empty()) return FileError::format(error);
-  if (!libraryReady()) return FileError::format("the snapshot library could not start");
-  std::unique_ptr<libspectrum_snap, decltype(&libspectrum_snap_free)> snap(libspectrum_snap_alloc(),
-                                                                           libspectrum_snap_free);
-  if (libspectrum_snap_read(snap.get(), bytes.data(), bytes.size(), idOf(kind), nullptr) != LIBSPECTRUM_ERROR_NONE)
-    return FileError::format("the snapshot library cannot read it");
-  const bool banked =
-      libspectrum_machine_capabilities(libspectrum_snap_machine(snap.get())) & LIBSPECTRUM_MACHINE_CAPABILITY_128_MEMORY;
-  const int screens = banked ? 2 : 1;
-  for (int s = 0; s < screens; ++s)
-    if (!libspectrum_snap_pages(snap.get(), kScreenBanks[s]))
-      return FileError::format("the snapshot has no RAM bank " + std::to_string(kScreenBanks[s]));
+  Screens screens;
+  std::string error;
+  switch (kind) {
+    case SnapshotKind::Sna: error = readSna(bytes, screens); break;
+    case SnapshotKind::Z80: error = readZ80(bytes, screens); break;
+    case SnapshotKind::Szx: error = readSzx(bytes, screens); break;
+  }
+  if (!error.empty()) return FileError::format(error);
+  const int count = screens.banked ? 2 : 1;
+  for (int s = 0; s < count; ++s)
+    if (!screens.bank[s]) return FileError::format("the snapshot has no RAM bank " + std::to_string(kScreenBanks[s]));
 
-  // The library has read the whole file: the screens go straight into the
-  // Picture, both from bank 5 for a 48K machine.
-  for (int s = 0; s < 2; ++s) ScreenToPlanes(libspectrum_snap_pages(snap.get(), kScreenBanks[s < screens ? s : 0]), 8, pic, s);
+  // The whole file is checked: the screens go straight into the Picture,
+  // bank 5's into both for a 48K machine.
+  for (int s = 0; s < count; ++s) ScreenToPlanes(screens.bank[s], 8, pic, s);
+  if (count == 1) CopyScreen0ToScreen1(pic);
   pic.vertSize = 8;
-  pic.borderIndex0 = libspectrum_snap_out_ula(snap.get()) & 7;
-  pic.borderIndex1 = pic.borderIndex0;
+  pic.borderIndex0 = screens.border;
+  pic.borderIndex1 = screens.border;
   return {};
 }
 

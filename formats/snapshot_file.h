@@ -1,9 +1,9 @@
-// The screens of an emulator snapshot (.sna, .z80, .szx), read through
-// libspectrum. A 48K snapshot's screen (RAM bank 5) goes into both screens;
-// a 128K or Pentagon snapshot gives screen 0 from bank 5 and screen 1 from
-// bank 7, the two screens the memory port can show, so a running GigaScreen
-// program's two screens open as one 8x8 picture. Both borders take the
-// border colour the snapshot's machine shows.
+// The screens of an emulator snapshot (.sna, .z80, .szx), read from the
+// file itself: only the screens are unpacked. A 48K snapshot's screen (RAM
+// bank 5) goes into both screens; a 128K or Pentagon snapshot gives screen 0
+// from bank 5 and screen 1 from bank 7, the two screens the memory port can
+// show, so a running GigaScreen program's two screens open as one 8x8
+// picture. Both borders take the border colour the snapshot's machine shows.
 #pragma once
 
 #include <cstdint>

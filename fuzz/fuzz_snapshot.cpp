@@ -1,4 +1,4 @@
-// Feeds arbitrary bytes to the readers of the three snapshot kinds, through libspectrum.
+// Feeds arbitrary bytes to the readers of the three snapshot kinds.
 #include "fuzz/fuzz_kind.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
