@@ -38,7 +38,8 @@ FileError DecodeTap(std::span<const uint8_t> bytes, Picture& pic, std::string& n
   if (found == 0) return FileError::format("the tape holds no block of 6912 bytes");
   // The whole tape is checked: the screens go straight into the Picture.
   pic.vertSize = 8;
-  for (int s = 0; s < 2; ++s) ScreenToPlanes(screens[found == 2 ? s : 0], 8, pic, s);
+  for (int s = 0; s < found; ++s) ScreenToPlanes(screens[s], 8, pic, s);
+  if (found == 1) CopyScreen0ToScreen1(pic);
   return {};
 }
 
