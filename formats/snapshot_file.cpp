@@ -91,13 +91,21 @@ std::size_t unpackZ80(Bytes in, uint8_t* to, std::size_t room, bool countAll) {
     if (*at != 0xED) {
 #if defined(__SSE2__)
       if (end - at >= 16) {
-        // Sixteen plain bytes at once, up to the first ED among them.
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + done), bytes);
-        const unsigned found = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(-0x13))));
-        const std::size_t plain = found ? static_cast<std::size_t>(std::countr_zero(found)) : 16;
-        at += plain;
-        done += plain;
+        // Sixteen plain bytes at a time up to the first ED among them; the
+        // branch lets the processor run ahead through plain stretches.
+        while (end - at >= 16 && done < room) {
+          const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+          _mm_storeu_si128(reinterpret_cast<__m128i*>(to + done), bytes);
+          const int found = _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(-0x13)));
+          if (found) {
+            const auto plain = static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(found)));
+            at += plain;
+            done += plain;
+            break;
+          }
+          at += 16;
+          done += 16;
+        }
         continue;
       }
 #endif
@@ -118,8 +126,10 @@ std::size_t unpackZ80(Bytes in, uint8_t* to, std::size_t room, bool countAll) {
       to[done++] = *at++;
     } else if (end - at >= 2 && at[1] == 0xED) {
       if (end - at < 4) return SIZE_MAX;
+      // Most runs are short: 32 bytes are filled at once, longer runs on.
       const uint64_t fill = at[3] * kOnes;
-      for (int k = 0; k < at[2]; k += 8) std::memcpy(to + done + static_cast<std::size_t>(k), &fill, 8);
+      for (int k = 0; k < 32; k += 8) std::memcpy(to + done + static_cast<std::size_t>(k), &fill, 8);
+      for (int k = 32; k < at[2]; k += 8) std::memcpy(to + done + static_cast<std::size_t>(k), &fill, 8);
       done += at[2];
       at += 4;
     } else {
