@@ -232,25 +232,41 @@ std::string readZ80(Bytes b, Screens& out) {
   return {};
 }
 
-// The first 6912 bytes of a zlib stream, or false when it is damaged or
-// shorter. The deflate data is inflated raw behind the 2-byte zlib header:
-// its checksum covers all 16K, and only a screen is unpacked.
-bool inflateScreen(Bytes packed, uint8_t* to) {
-  // Deflate (method 8) with a window of at most 32K, no preset dictionary,
-  // the header a multiple of 31.
-  if (packed.size() < 2 || (packed[0] & 0x0F) != 8 || (packed[0] >> 4) > 7 || (packed[1] & 0x20) ||
-      (packed[0] << 8 | packed[1]) % 31 != 0)
-    return false;
-  z_stream z{};
-  if (inflateInit2(&z, -15) != Z_OK) return false;
-  z.next_in = const_cast<Bytef*>(packed.data() + 2);
-  z.avail_in = static_cast<uInt>(packed.size() - 2);
-  z.next_out = to;
-  z.avail_out = kScrFileSize;
-  const int result = inflate(&z, Z_SYNC_FLUSH);
-  inflateEnd(&z);
-  return (result == Z_OK || result == Z_STREAM_END) && z.avail_out == 0;
-}
+// Inflates the first 6912 bytes of zlib streams, the inflater's state set
+// up once for all of a file's pages. The deflate data is inflated raw
+// behind the 2-byte zlib header: its checksum covers all 16K, and only a
+// screen is unpacked.
+class ScreenInflater {
+ public:
+  ScreenInflater() = default;
+  ScreenInflater(const ScreenInflater&) = delete;
+  ScreenInflater& operator=(const ScreenInflater&) = delete;
+  ~ScreenInflater() {
+    if (ready_) inflateEnd(&z_);
+  }
+
+  // False when the stream is damaged or shorter than a screen.
+  bool screen(Bytes packed, uint8_t* to) {
+    // Deflate (method 8) with a window of at most 32K, no preset
+    // dictionary, the header a multiple of 31.
+    if (packed.size() < 2 || (packed[0] & 0x0F) != 8 || (packed[0] >> 4) > 7 || (packed[1] & 0x20) ||
+        (packed[0] << 8 | packed[1]) % 31 != 0)
+      return false;
+    if (!ready_ && inflateInit2(&z_, -15) != Z_OK) return false;
+    if (ready_ && inflateReset(&z_) != Z_OK) return false;
+    ready_ = true;
+    z_.next_in = const_cast<Bytef*>(packed.data() + 2);
+    z_.avail_in = static_cast<uInt>(packed.size() - 2);
+    z_.next_out = to;
+    z_.avail_out = kScrFileSize;
+    const int result = inflate(&z_, Z_SYNC_FLUSH);
+    return (result == Z_OK || result == Z_STREAM_END) && z_.avail_out == 0;
+  }
+
+ private:
+  z_stream z_{};
+  bool ready_ = false;
+};
 
 // .szx: "ZXST", versions, machine and flags, then blocks of a 4-letter name
 // and a length; each RAMP block one 16K RAM page, zlib-packed when its flags
@@ -282,12 +298,13 @@ std::string readSzx(Bytes b, Screens& out) {
         if (page == unsigned(kScreenBanks[s])) pages[s] = data;
     }
   }
+  ScreenInflater inflater;
   for (int s = 0; s < (out.banked ? 2 : 1); ++s) {
     if (pages[s].empty()) continue;
     if (!(pages[s][0] & 1)) {
       out.bank[s] = pages[s].data() + 3;
     } else {
-      if (!inflateScreen(pages[s].subspan(3), out.unpacked[size_t(s)].data()))
+      if (!inflater.screen(pages[s].subspan(3), out.unpacked[size_t(s)].data()))
         return "the packed RAM page " + std::to_string(kScreenBanks[s]) + " is damaged";
       out.bank[s] = out.unpacked[size_t(s)].data();
     }
