@@ -142,13 +142,19 @@ const bool registered = [] {
 }();
 
 // A file of each kind the editor opens that the formats above leave out: the
-// writers' and the viewer's snapshots, the other tools' samples, and a tape
-// and a text picture of the seeds.
+// writers' and the viewer's snapshots, an .img behind a header, the other
+// tools' samples, and a tape and a text picture of the seeds.
 std::vector<uint8_t> kindFile(const std::string& ext) {
   const cs::Picture pic = samplePicture(8);
   if (const cs::PictureWriter* writer = cs::PictureWriterOf(ext)) return writer->encode(pic);
   if (cs::SnapshotKind kind{}; cs::SnapshotKindOfName(ext, kind)) return cs::EncodeViewerSnapshot(pic, kind);
   std::vector<uint8_t> bytes;
+  if (ext == ".$img") {  // an .img behind a disk-file header
+    const std::vector<uint8_t> img = cs::EncodeImg(pic);
+    bytes.assign(cs::kHobetaHeaderSize, 0);
+    bytes.insert(bytes.end(), img.begin(), img.end());
+    return bytes;
+  }
   const std::string sample = ext == ".53c" ? ".atr" : ext;
   for (const char* dir : {"/zx-image/example", "/seeds/example"})
     if (!cs::ReadWholeFile(CHROMASMITH_TESTDATA + std::string(dir) + sample, 1 << 20, bytes)) return bytes;
