@@ -74,16 +74,18 @@ bool parseAttributes(std::string_view line, uint8_t* out) {
 bool pixelBytes(const char* chars, uint8_t* bytes) {
 #if defined(__SSE2__)
   // Sixteen characters at once: each half of eight reversed (words, then
-  // the bytes in them), so the low bits gathered are two pixel bytes.
+  // the bytes in them), so the low bits gathered are two pixel bytes. The
+  // characters are checked once for the whole line.
+  __m128i valid = _mm_set1_epi8(-1);
   for (int k = 0; k < kWidth / 16; ++k) {
     __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chars + 16 * k));
-    if (_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(v, _mm_set1_epi8(1)), _mm_set1_epi8('1'))) != 0xFFFF)
-      return false;
+    valid = _mm_and_si128(valid, _mm_cmpeq_epi8(_mm_or_si128(v, _mm_set1_epi8(1)), _mm_set1_epi8('1')));
     v = _mm_shufflehi_epi16(_mm_shufflelo_epi16(v, 0x1B), 0x1B);
     v = _mm_or_si128(_mm_slli_epi16(v, 8), _mm_srli_epi16(v, 8));
     const uint16_t pair = static_cast<uint16_t>(_mm_movemask_epi8(_mm_slli_epi16(v, 7)));
     std::memcpy(bytes + 2 * k, &pair, 2);
   }
+  if (_mm_movemask_epi8(valid) != 0xFFFF) return false;
 #else
   for (int column = 0; column < kColumns; ++column) {
     // Eight characters at once: each must be '0' or '1', and their low
