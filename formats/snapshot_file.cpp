@@ -73,7 +73,7 @@ std::string readSna(Bytes b, Screens& out) {
     ++stored;
   }
   if (paged == 7) out.bank[1] = b.data() + kRam + 2 * kPage;
-  if (kRam + 3 * kPage + 4 + stored * kPage > b.size())
+  if (rest + stored * kPage > b.size())
     return "an .sna file with bank " + std::to_string(paged) + " paged in has 147487 bytes";
   return {};
 }
