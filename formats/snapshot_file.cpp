@@ -88,43 +88,45 @@ std::size_t unpackZ80(Bytes in, uint8_t* to, std::size_t room, bool countAll) {
   const uint8_t* end = at + in.size();
   constexpr uint64_t kOnes = 0x0101010101010101u;
   while (at < end && done < room) {
-    if (*at != 0xED) {
+    // Plain bytes up to the next ED, many at a time; the branch on finding
+    // one lets the processor run ahead through plain stretches.
 #if defined(__SSE2__)
-      if (end - at >= 16) {
-        // Sixteen plain bytes at a time up to the first ED among them; the
-        // branch lets the processor run ahead through plain stretches.
-        while (end - at >= 16 && done < room) {
-          const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-          _mm_storeu_si128(reinterpret_cast<__m128i*>(to + done), bytes);
-          const int found = _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(-0x13)));
-          if (found) {
-            const auto plain = static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(found)));
-            at += plain;
-            done += plain;
-            break;
-          }
-          at += 16;
-          done += 16;
-        }
-        continue;
+    while (end - at >= 16 && done < room) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(to + done), bytes);
+      const int found = _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(-0x13)));
+      if (found) {
+        const auto plain = static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(found)));
+        at += plain;
+        done += plain;
+        break;
       }
-#endif
-      if constexpr (std::endian::native == std::endian::little) {
-        if (end - at >= 8) {
-          // Eight plain bytes at once, up to the first ED among them.
-          uint64_t word;
-          std::memcpy(&word, at, 8);
-          std::memcpy(to + done, &word, 8);
-          const uint64_t x = word ^ (0xED * kOnes);
-          const uint64_t found = (x - kOnes) & ~x & (0x80 * kOnes);
-          const std::size_t plain = found ? static_cast<std::size_t>(std::countr_zero(found) / 8) : 8;
+      at += 16;
+      done += 16;
+    }
+#else
+    if constexpr (std::endian::native == std::endian::little) {
+      while (end - at >= 8 && done < room) {
+        uint64_t word;
+        std::memcpy(&word, at, 8);
+        std::memcpy(to + done, &word, 8);
+        const uint64_t x = word ^ (0xED * kOnes);
+        const uint64_t found = (x - kOnes) & ~x & (0x80 * kOnes);
+        if (found) {
+          const auto plain = static_cast<std::size_t>(std::countr_zero(found) / 8);
           at += plain;
           done += plain;
-          continue;
+          break;
         }
+        at += 8;
+        done += 8;
       }
-      to[done++] = *at++;
-    } else if (end - at >= 2 && at[1] == 0xED) {
+    }
+#endif
+    while (at < end && done < room && *at != 0xED) to[done++] = *at++;
+    if (at == end || done >= room) break;
+    // At an ED: a run, or a plain ED when no second one follows.
+    if (end - at >= 2 && at[1] == 0xED) {
       if (end - at < 4) return SIZE_MAX;
       // Most runs are short: 32 bytes are filled at once, longer runs on.
       const uint64_t fill = at[3] * kOnes;
