@@ -115,9 +115,9 @@ CS_AVX2 void sumWithAvx2(const Picture& pic, FlickerSums& sums, ByteSums* bytes)
     acc.inner[k] = acc.first[k][0] = acc.first[k][1] = acc.last[k][0] = acc.last[k][1] = _mm256_setzero_si256();
     acc.innerVectors[k] = 0;
   }
-  __m256i across[kVectors], d[kVectors], byteSum[kVectors];
+  __m256i across[kVectors], d[kVectors], byteSum[kVectors] = {};
   for (__m256i& v : across) v = _mm256_setzero_si256();
-  ByteColumn col;
+  ByteColumn col{};  // set at each byte column; cleared so that the compiler sees it set
   // Pixel column x enters the window of column x - 7 and leaves that of
   // x + 8; seven columns of zeros close the right edge.
   for (int x = 0; x < kWidth + 7; ++x) {
