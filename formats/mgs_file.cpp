@@ -4,6 +4,7 @@
 
 #include "formats/file_io.h"
 #include "formats/screen_strips.h"
+#include "formats/zx_screen.h"
 
 namespace cs {
 
@@ -32,10 +33,7 @@ void planesToFile(const Picture& pic, uint8_t* out) {
 
 // The same, the other way, strip by strip.
 void fileToPlanes(const uint8_t* in, Picture& pic) {
-  for (int s = 0; s < 2; ++s, in += kPixelPlaneSize)
-    for (int line = 0; line < kLines; line += 8)
-      for (int column = 0; column < kColumns; column += 16)
-        PixelStrip(in + line * kColumns + column, kColumns, pic.pixels(s) + pixelIndex(column, line));
+  for (int s = 0; s < 2; ++s, in += kPixelPlaneSize) LinearBitmapToPlane(in, pic.pixels(s));
   for (int s = 0; s < 2; ++s, in += kAttrPlaneSize)
     for (int line = 0; line < kLines; line += 8)
       for (int column = 0; column < kColumns; column += 8)

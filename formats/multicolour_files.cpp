@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "formats/screen_strips.h"
 #include "formats/zx_screen.h"
 
 namespace cs {
@@ -27,13 +26,8 @@ FileError DecodeMlt(std::span<const uint8_t> bytes, bool linearBitmap, Picture& 
   if (bytes.size() != kMltFileSize)
     return FileError::format(SizeMismatch(linearBitmap ? ".mc" : ".mlt", "12288", bytes.size()));
   pic.vertSize = 1;
-  if (linearBitmap) {
-    for (int line = 0; line < kLines; line += 8)
-      for (int column = 0; column < kColumns; column += 16)
-        PixelStrip(bytes.data() + line * kColumns + column, kColumns, pic.pixels(0) + pixelIndex(column, line));
-  } else {
-    DisplayFileToPlane(bytes.data(), pic.pixels(0));
-  }
+  if (linearBitmap) LinearBitmapToPlane(bytes.data(), pic.pixels(0));
+  else DisplayFileToPlane(bytes.data(), pic.pixels(0));
   AttributeRowsToPlane(bytes.data() + kPixelPlaneSize, 1, pic.attrs(0));
   if (OuterColumnsHideColours(pic.attrs(0))) note = kOuterColumnsNote;
   CopyScreen0ToScreen1(pic);

@@ -22,6 +22,12 @@ void DisplayFileToPlane(const uint8_t* displayFile, uint8_t* plane) {
       PixelStrip(displayFile + ScreenRowOffset(line) + column, 256, plane + pixelIndex(column, line));
 }
 
+void LinearBitmapToPlane(const uint8_t* bitmap, uint8_t* plane) {
+  for (int line = 0; line < kLines; line += 8)
+    for (int column = 0; column < kColumns; column += 16)
+      PixelStrip(bitmap + line * kColumns + column, kColumns, plane + pixelIndex(column, line));
+}
+
 uint8_t AttributeAt(const uint8_t* attrPlane, int column, int line) {
   const int a = attrIndex(column, line);
   return AttributeByte(attrPlane[a], attrPlane[a + 1]);

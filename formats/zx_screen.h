@@ -26,6 +26,8 @@ constexpr int DisplayFileLineAt(int row) { return (row & 0xC0) | ((row & 7) << 3
 // plane is one screen's column-major pixel plane (Picture::pixels).
 void PlaneToDisplayFile(const uint8_t* plane, uint8_t* displayFile);
 void DisplayFileToPlane(const uint8_t* displayFile, uint8_t* plane);
+// A linear bitmap (192 lines of 32 bytes, top to bottom) into a pixel plane.
+void LinearBitmapToPlane(const uint8_t* bitmap, uint8_t* plane);
 
 // attrPlane is one screen's attribute plane (Picture::attrs).
 // The ZX attribute byte of the entry at `line` of `column`.

@@ -6,7 +6,6 @@
 #include <emmintrin.h>
 #endif
 
-#include "formats/screen_strips.h"
 #include "formats/zx_screen.h"
 
 namespace cs {
@@ -136,9 +135,7 @@ FileError DecodeZxp(std::span<const uint8_t> bytes, Picture& pic, std::string& n
     return FileError::format("a .zxp file has 24 or 192 lines of attributes, this one " + std::to_string(count));
   const int rowHeight = kLines / count;
   pic.vertSize = static_cast<uint8_t>(rowHeight == 8 ? 8 : 1);
-  for (int y = 0; y < kLines; y += 8)
-    for (int column = 0; column < kColumns; column += 16)
-      PixelStrip(&pixels[y][column], kColumns, pic.pixels(0) + pixelIndex(column, y));
+  LinearBitmapToPlane(&pixels[0][0], pic.pixels(0));
   AttributeRowsToPlane(&rows[0][0], rowHeight, pic.attrs(0));
   if (rowHeight == 1 && OuterColumnsHideColours(pic.attrs(0))) note = kOuterColumnsNote;
   if (!lines.atEnd()) note = note.empty() ? "The palette after the attributes was left out" : note;
