@@ -88,8 +88,9 @@ std::size_t unpackZ80(Bytes in, uint8_t* to, std::size_t room, bool countAll) {
   const uint8_t* end = at + in.size();
   constexpr uint64_t kOnes = 0x0101010101010101u;
   while (at < end && done < room) {
-    // Plain bytes up to the next ED, many at a time; the branch on finding
-    // one lets the processor run ahead through plain stretches.
+    // Plain bytes up to the next ED, sixteen at a time where the processor
+    // allows; the branch on finding one lets it run ahead through plain
+    // stretches. The byte loop below finishes what is left.
 #if defined(__SSE2__)
     while (end - at >= 16 && done < room) {
       const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
@@ -103,24 +104,6 @@ std::size_t unpackZ80(Bytes in, uint8_t* to, std::size_t room, bool countAll) {
       }
       at += 16;
       done += 16;
-    }
-#else
-    if constexpr (std::endian::native == std::endian::little) {
-      while (end - at >= 8 && done < room) {
-        uint64_t word;
-        std::memcpy(&word, at, 8);
-        std::memcpy(to + done, &word, 8);
-        const uint64_t x = word ^ (0xED * kOnes);
-        const uint64_t found = (x - kOnes) & ~x & (0x80 * kOnes);
-        if (found) {
-          const auto plain = static_cast<std::size_t>(std::countr_zero(found) / 8);
-          at += plain;
-          done += plain;
-          break;
-        }
-        at += 8;
-        done += 8;
-      }
     }
 #endif
     while (at < end && done < room && *at != 0xED) to[done++] = *at++;
