@@ -86,6 +86,11 @@ FileError DecodeChr(std::span<const uint8_t> bytes, Picture& pic, std::string& n
   if (bytes.size() > size)
     return FileError::format("a " + std::to_string(width) + " x " + std::to_string(height) + " cell picture has " +
                        std::to_string(size) + " bytes, this one " + std::to_string(bytes.size()));
+  // A picture of no cells has nothing to show: taking it would only blank
+  // the editor's picture.
+  if (width == 0 || height == 0)
+    return FileError::format("the picture is " + std::to_string(width) + " x " + std::to_string(height) +
+                             " cells: it holds no cells");
   if (width > kColumns || height > kCellRows)
     return FileError::format("the picture is " + std::to_string(width) + " x " + std::to_string(height) +
                        " cells, larger than the screen's 32 x 24");

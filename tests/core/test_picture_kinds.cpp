@@ -176,6 +176,8 @@ TEST(PictureKinds, DamagedFilesAreRefusedWhole) {
       {".bsp", concat({EncodeBsp(pic), Bytes{0}}), "13894"}, {".ch$", chrWide, "33 x 24"},
       {".ch$", Bytes{'c', 'h', 'r', '$', 1, 1, 10}, "10"}, {".ch$", Bytes{'c', 'h', 'r', '$', 1, 1, 9, 0}, ""},
       {".ch$", concat({Bytes{'c', 'h', 'r', '$', 1, 1, 8}, Bytes(9)}), "has 15 bytes"},
+      {".ch$", Bytes{'c', 'h', 'r', '$', 0, 0, 18}, "holds no cells"},
+      {".ch$", Bytes{'c', 'h', 'r', '$', 32, 0, 9}, "holds no cells"},
       {".zxp", Bytes(zxpBad.begin(), zxpBad.end()), "line 3"}, {".zxp", Bytes(zxp25.begin(), zxp25.end()), "25"},
       {".zxp", Bytes{'Z', 'X'}, "ZX-Paintbrush"}, {".tap", tapBad, "checksum"}, {".tap", tapCut, ""},
       {".tap", tapBlock(Bytes(100), 0), "no block"}, {".sna", Bytes(5000, 1), "49179"}, {".z80", Bytes(30), "extra"},
