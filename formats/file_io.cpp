@@ -164,7 +164,7 @@ FileError readRegularFile(const std::string& name, std::size_t maxBytes, bool wh
   if (::fstat(fd, &st) != 0)
     err = FileError::fromErrno(errno);
   else if (!S_ISREG(st.st_mode))
-    err = {FileErrorKind::AccessDenied};
+    err = {FileErrorKind::AccessDenied, 0, "It is not a regular file"};
   else if (whole && static_cast<std::uintmax_t>(st.st_size) > maxBytes)
     err = {FileErrorKind::Format};
   if (err) {
@@ -229,6 +229,11 @@ void FileBytes::resize(std::size_t size) {
   size_ = size;
 }
 
+std::string TemporaryFileTarget(std::string_view entry) {
+  if (!temporaryOwner(entry)) return {};
+  return std::string(entry.substr(1, entry.rfind(kTemporaryTag) - 1));
+}
+
 FileError ReadFileHead(const std::string& name, std::size_t maxBytes, FileBytes& out) {
   return readRegularFile(name, maxBytes, false, out);
 }
@@ -256,7 +261,14 @@ FileError WriteFileAtomic(const std::string& name, std::span<const uint8_t> byte
   for (unsigned attempt = 0; fd < 0 && attempt < 16; ++attempt) {
     tmp = temporaryNameFor(path, attempt);
     fd = ops.open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return FileError::fromErrno(errno);
+    if (fd < 0 && errno != EEXIST) {
+      // "File not found" alone reads as if the picture were missing: say
+      // that it is the folder to write into.
+      FileError err = FileError::fromErrno(errno);
+      if (errno == ENOENT) err.reason = "The folder " + folder + " does not exist";
+      if (errno == ENOTDIR) err.reason = folder + " is not a folder";
+      return err;
+    }
   }
   if (fd < 0) return FileError::fromErrno(EEXIST);
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "formats/file_error.h"
@@ -66,6 +67,11 @@ const FileSystemOps& SystemFileOps();
 // the user may not write is refused with AccessDenied and stays as it was.
 FileError WriteFileAtomic(const std::string& name, std::span<const uint8_t> bytes,
                           const FileSystemOps& ops = SystemFileOps());
+
+// The name of the file that a temporary file of WriteFileAtomic was to
+// replace (".pic.mgs.chromasmith-12-ab.tmp" gives "pic.mgs"), or empty when
+// `entry` is not one of ours.
+std::string TemporaryFileTarget(std::string_view entry);
 
 // Many files written in a row (the converter's batch): while a batch is
 // alive, WriteFileAtomic flushes each file before its rename as always, but

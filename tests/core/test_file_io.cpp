@@ -301,11 +301,13 @@ TEST_F(AtomicWrite, ReadOnlyFolderRefusesTheSave) {
 
 TEST_F(AtomicWrite, FolderThatIsAFileRefusesEverySave) {
   const std::string inside = target + "/pic.mgs";
-  EXPECT_EQ(SaveMgsFile(inside, Picture{}).text(), "I/O error 20");
-  EXPECT_EQ(WriteMgFile(inside, Picture{}).text(), "I/O error 20");
-  EXPECT_EQ(ExportImgFile(inside, Picture{}).text(), "I/O error 20");
-  EXPECT_EQ(WritePngFile(inside, RgbImage(4, 4)).text(), "I/O error 20");
-  EXPECT_EQ(SaveMgsFile(dir.file("no/such/folder/pic.mgs"), Picture{}).text(), "File not found");
+  const std::string notAFolder = "I/O error 20\n" + target + " is not a folder";
+  EXPECT_EQ(SaveMgsFile(inside, Picture{}).text(), notAFolder);
+  EXPECT_EQ(WriteMgFile(inside, Picture{}).text(), notAFolder);
+  EXPECT_EQ(ExportImgFile(inside, Picture{}).text(), notAFolder);
+  EXPECT_EQ(WritePngFile(inside, RgbImage(4, 4)).text(), notAFolder);
+  EXPECT_EQ(SaveMgsFile(dir.file("no/such/folder/pic.mgs"), Picture{}).text(),
+            "File not found\nThe folder " + dir.file("no/such/folder") + " does not exist");
   expectEarlierFileAlone();
 }
 

@@ -194,6 +194,7 @@ class FileCommandsTest : public QObject {
     trigger(w, "Save1");
     QCOMPARE(s->messages.size(), size_t(1));
     QCOMPARE(s->messages[0].first, MessageKind::Error);
+    QCOMPARE(s->messages[0].second, "File not found\nThe folder " + s->dir->path() + "/no/such/folder does not exist");
     QCOMPARE(w.windowTitle(), caption(s->dir->path() + "/PIC.MGS.mgs"));
   }
 
@@ -356,7 +357,7 @@ class FileCommandsTest : public QObject {
     writeBytes(dir.path() + "/broken.mg4", "MGH");
     auto s = start({dir.path() + "/broken.mg4"});
     QCOMPARE(s->messages.size(), size_t(1));
-    QCOMPARE(s->messages[0].second, QString("Read beyond end of file"));
+    QCOMPARE(s->messages[0].second, "Read beyond end of file\n" + dir.path() + "/broken.mg4");
     QCOMPARE(s->w().windowTitle(), QString("chromaSmith x0.94"));
     QCOMPARE(s->w().state().picture.vertSize, uint8_t(1));
   }
