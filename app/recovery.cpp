@@ -33,6 +33,16 @@ int takeLock(const std::string& path) {
   return fd;
 }
 
+// Whether the editor that holds (or held) the lock file `path` has ended:
+// its lock is free, or it never took one. The lock is released at once.
+bool lockIsFree(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
+  if (fd < 0) return errno == ENOENT;
+  const bool free = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+  ::close(fd);
+  return free;
+}
+
 }  // namespace
 
 std::string RecoveryFolder(const char* xdgStateHome, const char* home) {
@@ -76,6 +86,19 @@ void RecoveryStore::close() {
   ::unlink((stem_ + ".lock").c_str());
   ::close(lockFd_);
   lockFd_ = -1;
+}
+
+void RecoveryStore::removeTemporariesOfEndedEditors() const {
+  std::error_code ec;
+  for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec)) {
+    // "<id>.mgs" or "<id>.name": the lock beside it tells whether its
+    // editor still runs (and may be writing it right now).
+    const std::string target = TemporaryFileTarget(it->path().filename().string());
+    if (target.empty()) continue;
+    const std::string stem = folder_ + "/" + fs::path(target).stem().string();
+    if (stem == stem_ || !lockIsFree(stem + ".lock")) continue;
+    ::unlink(it->path().c_str());
+  }
 }
 
 std::vector<RecoveryCopy> RecoveryStore::orphans() {

@@ -51,6 +51,10 @@ class RecoveryStore {
   // Removes the copy and the lock: the editor closes cleanly.
   void close();
 
+  // Removes the temporary files that editors killed while writing their
+  // copies left: those of editors no longer running, never a running one's.
+  // Done at start, before `orphans`.
+  void removeTemporariesOfEndedEditors() const;
   // The copies of editors no longer running, newest first. Each is locked by
   // this store from here on, so a second editor starting now does not offer
   // it too.

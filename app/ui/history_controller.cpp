@@ -189,6 +189,7 @@ bool HistoryController::mayClose() {
 void HistoryController::offerRecovery() {
   QStringList damaged;
   bool restored = false;
+  store_->removeTemporariesOfEndedEditors();
   for (const RecoveryCopy& copy : store_->orphans()) {
     RecoveredPicture found;
     if (const FileError err = store_->read(copy, found)) {

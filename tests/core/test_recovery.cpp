@@ -40,6 +40,24 @@ TEST(RecoveryStore, OffersOnlyTheCopiesOfEditorsNoLongerRunningAndRestoresThemWh
   EXPECT_TRUE(std::filesystem::is_empty(folder));
 }
 
+TEST(RecoveryStore, AStartRemovesTheTemporaryFilesOfEndedEditorsOnly) {
+  ScratchDir dir;
+  const std::string folder = dir.file("state");
+  RecoveryStore running(folder, "2-2"), ended(folder, "3-3");
+  ASSERT_TRUE(running.write(RandomPicture(6), "a.mgs").ok() && ended.write(RandomPicture(7), "b.mgs").ok());
+  ended.close();
+  // Writes cut short by a kill: of the running editor, of one that ended
+  // (its lock free), of one that never took a lock; and files not ours.
+  const std::vector<std::string> kept = {".2-2.mgs.chromasmith-77-1a.tmp", ".2-2.name.chromasmith-77-2b.tmp",
+                                         ".3-3.mgs.tmp", "3-3.mgs.chromasmith-88-3c.tmp"};
+  const std::vector<std::string> gone = {".3-3.mgs.chromasmith-88-4d.tmp", ".5-5.name.chromasmith-99-5e.tmp"};
+  for (const auto& names : {kept, gone})
+    for (const std::string& name : names) testing::WriteBytes(folder + "/" + name, {1, 2, 3});
+  RecoveryStore(folder, "1-1").removeTemporariesOfEndedEditors();
+  for (const std::string& name : kept) EXPECT_TRUE(std::filesystem::exists(folder + "/" + name)) << name;
+  for (const std::string& name : gone) EXPECT_FALSE(std::filesystem::exists(folder + "/" + name)) << name;
+}
+
 TEST(RecoveryStore, DamagedCopiesAreRefusedAtOnceAndMovedAsideNeverDeleted) {
   ScratchDir dir;
   std::vector<uint8_t> bytes = EncodeMgs(RandomPicture(8));
