@@ -23,6 +23,12 @@ std::string FileError::plainText() const {
   return {};
 }
 
+FileError FileError::naming(const std::string& name) const {
+  FileError named = *this;
+  named.reason = reason.empty() ? name : name + ": " + reason;
+  return named;
+}
+
 FileError FileError::fromErrno(int err) {
   switch (err) {
     case 0: return {};
@@ -32,6 +38,8 @@ FileError FileError::fromErrno(int err) {
     case EROFS: return {FileErrorKind::AccessDenied};
     case ENOSPC:
     case EDQUOT: return {FileErrorKind::DiskFull};
+    // The number alone tells a user nothing here.
+    case ELOOP: return {FileErrorKind::Io, err, "Too many levels of symbolic links"};
     default: return {FileErrorKind::Io, err};
   }
 }

@@ -31,6 +31,9 @@ struct FileError {
   std::string plainText() const;
   // Both on one line, for a terminal: "Error file format: why".
   std::string line() const { return reason.empty() ? plainText() : plainText() + ": " + reason; }
+  // The same error with the file's name leading its reason line, for a
+  // message that would not otherwise say which file it is about.
+  FileError naming(const std::string& name) const;
   // Maps an errno value to its kind.
   static FileError fromErrno(int err);
   // A file that is not what its kind needs, and why.

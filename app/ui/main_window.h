@@ -219,7 +219,8 @@ class MainWindow : public QMainWindow {
   void ExportImgFile();
   // Any picture kind by its extension (the "All pictures" filter and dropped
   // files); what the picture cannot show of the file goes to the status bar.
-  bool openPictureFile(const std::string& path);
+  // `nameAlways` names the file in any failure's message (the command line).
+  bool openPictureFile(const std::string& path, bool nameAlways = false);
   void ExportPictureKind(const PictureWriter& writer);
   void ExportSnapshot();  // "Export to emulator snapshot": .szx, .z80 or .sna
   // "Make trd/tap and preview in Emul": writes the Picture into the zxview
@@ -275,7 +276,8 @@ class MainWindow : public QMainWindow {
   void readWindowPositions();
   void openCommandLineFile(const QByteArrayList& arguments);
   // Loads the file `path`, its name as the system spells it, with `load`.
-  bool loadPictureFile(const std::string& path, FileError (*load)(const std::string&, Picture&));
+  bool loadPictureFile(const std::string& path, FileError (*load)(const std::string&, Picture&),
+                       bool nameAlways = false);
   void showZoomOnKeys();
   void buildPanels();
   void buildPanelKeys();
@@ -290,6 +292,8 @@ class MainWindow : public QMainWindow {
   bool confirm(const QString& text);
   // Shows the error's text (a format error in an error box); true if failed.
   bool reportFileError(const FileError& error);
+  // The same for opening `path`, naming the file where the message needs it.
+  bool reportOpenError(const FileError& error, const std::string& path, bool nameAlways);
   bool runOpenDialog(const char* filter);
   // The chosen name with its extension ensured, or nothing for cancel.
   std::optional<std::string> runSaveDialog(const char* filter, const char* extension);

@@ -41,6 +41,14 @@ void MainWindow::ConvertPicture(int cellHeight) {
   history_->record(QString("Convert to 8x%1").arg(cellHeight));
 }
 
+bool MainWindow::reportOpenError(const FileError& error, const std::string& path, bool nameAlways) {
+  if (error.ok()) return false;
+  // A reason about the file itself (not a regular file, a loop of links)
+  // says which file it is; a format's reason already names its kind.
+  const bool name = nameAlways || (!error.reason.empty() && error.kind != FileErrorKind::Format);
+  return reportFileError(name ? error.naming(QFile::decodeName(path.c_str()).toStdString()) : error);
+}
+
 bool MainWindow::reportFileError(const FileError& error) {
   if (error.ok()) return false;
   showMessage(error.kind == FileErrorKind::Format ? MessageKind::FormatError : MessageKind::Error,
@@ -89,8 +97,9 @@ void MainWindow::pictureReplaced(const std::string& name) {
   saveDialog_->fileName = name;
 }
 
-bool MainWindow::loadPictureFile(const std::string& path, FileError (*load)(const std::string&, Picture&)) {
-  if (reportFileError(load(path, state_.picture))) return false;
+bool MainWindow::loadPictureFile(const std::string& path, FileError (*load)(const std::string&, Picture&),
+                                 bool nameAlways) {
+  if (reportOpenError(load(path, state_.picture), path, nameAlways)) return false;
   pictureReplaced(path);
   // The picture is what its file holds: nothing to save yet.
   const QString file = QFileInfo(QFile::decodeName(path.c_str())).fileName();
@@ -115,12 +124,12 @@ void MainWindow::openPicture() {
   openPictureFile(openDialog_->fileName);
 }
 
-bool MainWindow::openPictureFile(const std::string& path) {
+bool MainWindow::openPictureFile(const std::string& path, bool nameAlways) {
   const PictureKind* kind = PictureKindOf(path);
-  if (kind && kind->extension == ".mgs") return loadPictureFile(path, cs::LoadMgsFile);
-  if (kind && kind->extension.starts_with(".mg")) return loadPictureFile(path, cs::LoadMgFile);
+  if (kind && kind->extension == ".mgs") return loadPictureFile(path, cs::LoadMgsFile, nameAlways);
+  if (kind && kind->extension.starts_with(".mg")) return loadPictureFile(path, cs::LoadMgFile, nameAlways);
   std::string note;
-  if (reportFileError(LoadPicture(path, state_.picture, note))) return false;
+  if (reportOpenError(LoadPicture(path, state_.picture, note), path, nameAlways)) return false;
   pictureReplaced({});
   history_->record("Import " + QFileInfo(QFile::decodeName(path.c_str())).fileName());
   // What the file holds that the picture cannot show; a file without such a
@@ -191,15 +200,11 @@ void MainWindow::openCommandLineFile(const QByteArrayList& arguments) {
     saveDialog_->initialDir = dir;
     return;
   }
-  // The loader gets the name's own bytes: decoding a name that is not valid
-  // UTF-8 would change it, and the file would not be found.
-  const QByteArray& path = arguments.front();
-  const qsizetype dot = path.lastIndexOf('.');
-  const QByteArray ext = dot < 0 ? QByteArray() : path.mid(dot);
-  if (ext == ".mgs")
-    loadPictureFile(path.toStdString(), cs::LoadMgsFile);
-  else if (ext == ".mg1" || ext == ".mg2" || ext == ".mg4" || ext == ".mg8")
-    loadPictureFile(path.toStdString(), cs::LoadMgFile);
+  // Any kind the editor opens, its extension in any case. The loader gets
+  // the name's own bytes: decoding a name that is not valid UTF-8 would
+  // change it, and the file would not be found. No dialog showed which file
+  // was meant, so a failure names it; the empty picture stays.
+  openPictureFile(arguments.front().toStdString(), true);
 }
 
 }  // namespace cs

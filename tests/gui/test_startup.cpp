@@ -6,6 +6,8 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QStandardPaths>
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <iterator>
 
@@ -14,7 +16,9 @@
 #include "app/ui/icons.h"
 #include "app/ui/tool_key.h"
 #include "formats/mgs_file.h"
+#include "formats/picture_kinds.h"
 #include "gui_helpers.h"
+#include "tests/core/kind_samples.h"
 
 using namespace cs;
 using cs::test::start;
@@ -251,15 +255,50 @@ class StartupTest : public QObject {
     QCOMPARE(w.state().currentFileName, name.toStdString());
   }
 
-  void argumentWithAnUnknownOrUpperCaseExtensionIsIgnored() {
-    for (const char* name : {"picture.MGS", "picture.Mg4", "picture.scr", "picture"}) {
-      auto s = start({}, [](const QString&) {});
-      auto t = start({QString(s->dir->path() + "/" + name)});
+  void anArgumentOfAnyKindInAnyCaseOpensAndOneThatCannotBeOpenedIsNamed() {
+    QTemporaryDir dir;
+    QVERIFY(!testing::FilesOfEveryKind(CHROMASMITH_TESTDATA, dir.path().toStdString()).empty());
+    Picture saved;
+    saved.vertSize = 2;
+    saved.planes[7] = 0x3C;
+    QVERIFY(SaveMgsFile(dir.filePath("NIGHT.MGS").toStdString(), saved).ok());
+    // Each kind as its own file and, copied, with its name in upper case.
+    QStringList paths{dir.filePath("NIGHT.MGS")};
+    for (const char* ext : {".scr", ".sna", ".mg4"}) {
+      const QString file = dir.filePath(QString("example") + ext);
+      paths << file << dir.filePath(QString("EXAMPLE") + QString(ext).toUpper());
+      QVERIFY(QFile::copy(file, paths.back()));
+    }
+    for (const QString& path : paths) {
+      auto t = start({path});
+      QVERIFY2(t->messages.empty(), qPrintable(path));
+      Picture want;
+      std::string note;
+      QVERIFY(!LoadPicture(path.toStdString(), want, note));
+      QVERIFY2(t->w().state().picture.planes == want.planes, qPrintable(path));
+      QVERIFY(t->w().openDialog().initialDir.isEmpty());
+    }
+    // A kind the editor does not open, a missing file, a folder, a FIFO and
+    // a loop of links: the message names the file, the picture stays empty.
+    std::filesystem::create_directory(dir.filePath("folder.mgs").toStdString());
+    QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("fifo.img")).constData(), 0600) == 0);
+    std::filesystem::copy_file(CHROMASMITH_TESTDATA "/zx-image/README.md", dir.filePath("notes.txt").toStdString());
+    std::filesystem::create_symlink("loop.scr", dir.filePath("loop.scr").toStdString());
+    const struct {
+      const char* name;
+      QString message;
+    } refused[] = {{"notes.txt", "Error file format\n%1: no picture kind has the extension \".txt\""},
+                   {"missing.mgs", "File not found\n%1"},
+                   {"folder.mgs", "File access denied\n%1: It is not a regular file"},
+                   {"fifo.img", "File access denied\n%1: It is not a regular file"},
+                   {"loop.scr", "I/O error 40\n%1: Too many levels of symbolic links"}};
+    for (const auto& r : refused) {
+      const QString path = dir.filePath(r.name);
+      auto t = start({path});
+      QCOMPARE(t->messages.size(), size_t(1));
+      QCOMPARE(t->messages[0].second, r.message.arg(path));
       QCOMPARE(t->w().windowTitle(), QString("chromaSmith x0.94"));
       QVERIFY(pictureIsEmpty(t->w()));
-      QVERIFY(t->messages.empty());
-      // One argument: the dialogs keep their own starting folder.
-      QVERIFY(t->w().openDialog().initialDir.isEmpty());
     }
   }
 };
