@@ -17,7 +17,7 @@ void MainWindow::ImportImage() {
 
 void MainWindow::importImageFile(const std::string& name) {
   RgbImage image;
-  if (reportFileError(ReadImageFile(name, image))) return;
+  if (reportOpenError(ReadImageFile(name, image), name, false)) return;
   ImportOptions options = importOptions_;
   options.cellHeight = state_.picture.cellHeight();
   ImportImageDialog dialog(image, options, this);
