@@ -173,7 +173,8 @@ void MainWindow::ImportMgFile() {
 void MainWindow::ImportScreenFile(bool withHeader, bool singleScreen, const char* filter) {
   if (!runOpenDialog(filter)) return;
   const std::string& name = openDialog_->fileName;
-  if (reportOpenError(cs::ImportScreenFile(name, withHeader, singleScreen, state_.picture), name, false)) return;
+  if (reportOpenError(cs::ImportScreenFile(name, withHeader, singleScreen, state_.picture), name, false))
+    return;
   pictureReplaced({});
   history_->record("Import " + QFileInfo(QFile::decodeName(name.c_str())).fileName());
 }

@@ -236,7 +236,8 @@ TEST(Convert, FileErrorsExitWithOneAndLeaveNoOutput) {
 
   r = convert(dir, {TestData("zx-image/example.img"), dir.file("bad.mg4/out.png")});
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.err.find(": I/O error 20: " + dir.file("bad.mg4") + " is not a folder\n"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find(": I/O error 20: " + dir.file("bad.mg4") + " is not a folder\n"), std::string::npos)
+      << r.err;
   // The output's missing folder is named, not taken for a missing input.
   r = convert(dir, {TestData("zx-image/example.img"), dir.file("nonexistent/dir/x.mgs")});
   EXPECT_EQ(r.status, 1);
