@@ -47,7 +47,13 @@ ImportImageDialog::ImportImageDialog(RgbImage image, const ImportOptions& option
   auto* strengthRow = new QHBoxLayout;
   strengthRow->addWidget(strength_);
   strengthRow->addWidget(strengthValue_);
+  // The import converts at the picture's cell height; saying which, and
+  // where it is changed, spares a surprise after OK.
+  auto* cellHeight = new QLabel(
+      tr("8x%1, the picture's (File > New or \"Change char size\" chooses another)").arg(cellHeight_), this);
+  cellHeight->setObjectName("ImportCellHeight");
   auto* form = new QFormLayout;
+  form->addRow(tr("Cell height:"), cellHeight);
   form->addRow("Dithering:", dither_);
   strengthLabel_ = new QLabel("Diffusion strength:", this);
   form->addRow(strengthLabel_, strengthRow);

@@ -74,7 +74,8 @@ class ImportImageTest : public QObject {
       d.borderButton()->click();
       const ImportOptions o = d.options();
       return waitForPreview(d) && o.dither == Dither::Diffusion && o.strength == 60 &&
-             o.fit == FitMode::Border && o.cellHeight == 4 && !d.preview()->pixmap().isNull();
+             o.fit == FitMode::Border && o.cellHeight == 4 && !d.preview()->pixmap().isNull() &&
+             d.findChild<QLabel*>("ImportCellHeight")->text().startsWith("8x4, the picture's");
     });
     QVERIFY(s->messages.empty());
     QVERIFY(w.state().picture.planes != before.planes);
