@@ -186,6 +186,7 @@ void MainWindow::buildPictureWindow() {
   const int level = state_.view.zoomLevel;
   editorImage_->setFixedSize(EditorImageWidth(level), EditorImageHeight(level));
   scrollBox_->setPanel(editPanel_);
+  scrollBox_->panWithMiddleButton(editorImage_);
   scrollBox_->setPanelSize(EditPanelWidth(level), EditPanelHeight(level));
 
   connect(scrollBox_, &ScrollBox::resized, this, &MainWindow::CenterEditorPicture);
