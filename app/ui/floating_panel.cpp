@@ -1,6 +1,7 @@
 #include "app/ui/floating_panel.h"
 
 #include <QPainter>
+#include <QShowEvent>
 #include <QPushButton>
 
 #include "app/ui/free_panel.h"
@@ -44,7 +45,10 @@ QPushButton* FloatingPanel::addButton(const QString& name, const QString& captio
 
 void FloatingPanel::resizeEvent(QResizeEvent*) { strip_->setGeometry(0, 0, width(), kCaptionStripHeight); }
 
-void FloatingPanel::showEvent(QShowEvent*) { move(KeepCaptionInParent(this, pos())); }
+void FloatingPanel::showEvent(QShowEvent* e) {
+  move(KeepCaptionInParent(this, pos()));
+  if (!e->spontaneous()) emit shown();
+}
 
 void FloatingPanel::paintEvent(QPaintEvent*) {
   // A raised one-pixel bevel around the face.

@@ -33,10 +33,16 @@ class FloatingPanel : public QWidget {
   // which hides the panel that holds it.
   QPushButton* addButton(const QString& name, const QString& caption, QRect geometry, bool closes = false);
 
+ signals:
+  // The panel has become visible, by whatever command (a window restored
+  // from the task bar does not count): content that is not kept up while
+  // hidden is drawn now.
+  void shown();
+
  protected:
   void paintEvent(QPaintEvent*) override;
   void resizeEvent(QResizeEvent*) override;
-  void showEvent(QShowEvent*) override;
+  void showEvent(QShowEvent* e) override;
 
  private:
   PanelCaptionStrip* strip_;

@@ -25,6 +25,7 @@
 #include "app/ui/status_bar.h"
 #include "app/ui/tool_key.h"
 #include "app/ui/view_modes.h"
+#include "app/ui/window_manager.h"
 #include "edit/painting.h"
 #include "render/view_geometry.h"
 
@@ -79,7 +80,13 @@ MainWindow::MainWindow(StartupOptions options)
 
   readWindowPositions();
   buildPanels();
-  if (QScreen* s = screen()) setGeometry(s->availableGeometry());
+  // A window manager maximizes the window with its frame within the screen;
+  // a bare X server maximizes nothing, so there the window covers the
+  // screen's available area itself.
+  if (WindowManagerRunning())
+    setWindowState(Qt::WindowMaximized);
+  else if (QScreen* s = screen())
+    setGeometry(s->availableGeometry());
 
   tables_.mix = BuildMixTable(MakeFullPaletteImage());
   buildInstrumentKeys();
@@ -179,6 +186,7 @@ void MainWindow::buildPictureWindow() {
   const int level = state_.view.zoomLevel;
   editorImage_->setFixedSize(EditorImageWidth(level), EditorImageHeight(level));
   scrollBox_->setPanel(editPanel_);
+  scrollBox_->panWithMiddleButton(editorImage_);
   scrollBox_->setPanelSize(EditPanelWidth(level), EditPanelHeight(level));
 
   connect(scrollBox_, &ScrollBox::resized, this, &MainWindow::CenterEditorPicture);

@@ -141,11 +141,10 @@ class MainWindow : public QMainWindow {
   void saveSelectionOk();
 
   // --- the colour corrector (main_window_corrector.cpp) ---
-  // Menu "Color Corrector" > "Show/Hide": flips the corrector; showing it
-  // fits its neighbourhood boxes to the cell height and redraws it whole.
+  // Menu "Color Corrector" > "Show/Hide" and the key X: flip the corrector.
+  // Whenever it becomes visible it fits its neighbourhood boxes to the cell
+  // height and redraws itself whole from the Picture.
   void ToggleCorrector();
-  // The key X: flips the corrector's visibility and nothing else.
-  void FlipCorrector();
   // Recomposes when asked and shows both screens in the corrector's views.
   void RefreshCorrectorViews(bool recompose);
 

@@ -17,22 +17,17 @@ void MainWindow::buildCorrector() {
     history_->record("Corrector: " + caption);
   });
   connect(this, &MainWindow::pictureRefreshed, corrector_, &CorrectorPanel::followCellHeight);
+  // Whatever shows the corrector (the menu, the key X), it shows the Picture
+  // as it is now: nothing draws its views while it is hidden, and pen strokes
+  // leave the single-screen images behind until the next composition.
+  connect(correctorPanel_, &FloatingPanel::shown, this, [this] {
+    corrector_->FitCellHeight();
+    RefreshCorrectorViews(true);
+    corrector_->RedrawCorrector();
+  });
 }
 
-void MainWindow::ToggleCorrector() {
-  showOnTop(correctorPanel_, correctorPanel_->isHidden());
-  if (correctorPanel_->isHidden()) return;
-  corrector_->FitCellHeight();
-  RefreshCorrectorViews(true);
-  corrector_->RedrawCorrector();
-}
-
-void MainWindow::FlipCorrector() {
-  showOnTop(correctorPanel_, correctorPanel_->isHidden());
-  // The key does not redraw, but the neighbourhood boxes must not show the
-  // height of a picture loaded while the panel was hidden.
-  corrector_->followCellHeight();
-}
+void MainWindow::ToggleCorrector() { showOnTop(correctorPanel_, correctorPanel_->isHidden()); }
 
 void MainWindow::RefreshCorrectorViews(bool recompose) {
   if (recompose) ComposePicture(state_.picture, tables_, images_);

@@ -99,9 +99,8 @@ void MainWindow::runKeyCommand(KeyCommand c) {
     case KeyCommand::TogglePixelGrid: TogglePixelGrid(); break;
     case KeyCommand::TogglePixMode: TogglePixMode(); break;
     case KeyCommand::ToggleRgbMode: ToggleRgbMode(); break;
-    // The key flips the corrector alone; the menu command also sizes and
-    // redraws it.
-    case KeyCommand::FlipCorrector: FlipCorrector(); break;
+    // As the menu command: the corrector draws itself when it shows.
+    case KeyCommand::FlipCorrector: ToggleCorrector(); break;
     case KeyCommand::RefreshView: RefreshPicture(false); break;
     case KeyCommand::Save: SaveMgsFile(); break;
     case KeyCommand::Open: openPicture(); break;

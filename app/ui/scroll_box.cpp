@@ -1,5 +1,7 @@
 #include "app/ui/scroll_box.h"
 
+#include <QGuiApplication>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -88,5 +90,60 @@ void ScrollBox::resizeEvent(QResizeEvent* e) {
 }
 
 void ScrollBox::wheelEvent(QWheelEvent* e) { e->ignore(); }
+
+void ScrollBox::panWithMiddleButton(QWidget* surface) {
+  panSurface_ = surface;
+  surface->installEventFilter(this);
+}
+
+bool ScrollBox::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != panSurface_) return false;
+  const QEvent::Type type = event->type();
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseMove &&
+      type != QEvent::MouseButtonRelease)
+    return false;
+  const auto* e = static_cast<QMouseEvent*>(event);
+  // The screen position: the surface itself moves under the pointer.
+  const QPoint pointer = e->globalPosition().toPoint();
+  switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      if (panning_) {
+        swallowed_ |= e->button();
+        return true;
+      }
+      if (e->button() != Qt::MiddleButton) return false;
+      // Pressed during a stroke of another button, it neither pans nor
+      // reaches the stroke.
+      if (e->buttons() != Qt::MiddleButton) return true;
+      panning_ = true;
+      panFrom_ = pointer;
+      panScroll_ = {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+      QGuiApplication::setOverrideCursor(Qt::ClosedHandCursor);
+      return true;
+    case QEvent::MouseMove:
+      if (!panning_) return false;
+      // A release lost to another window ends the pan at the next move.
+      if (!(e->buttons() & Qt::MiddleButton)) {
+        endPan();
+        return false;
+      }
+      scrollTo(panScroll_.x() - (pointer.x() - panFrom_.x()), panScroll_.y() - (pointer.y() - panFrom_.y()));
+      return true;
+    default:  // release
+      if (swallowed_ & e->button()) {
+        swallowed_ &= ~e->button();
+        return true;
+      }
+      if (e->button() != Qt::MiddleButton) return false;
+      if (panning_) endPan();
+      return true;
+  }
+}
+
+void ScrollBox::endPan() {
+  panning_ = false;
+  QGuiApplication::restoreOverrideCursor();
+}
 
 }  // namespace cs

@@ -3,6 +3,7 @@
 // and moves that panel when scrolled. Its content is exactly the panel, so
 // the scroll ranges follow the panel's size. It never takes the keyboard
 // focus and leaves wheel events to the main window, which zooms with them.
+// A drag with the middle button on the panel's surface pans the view.
 #pragma once
 
 #include <QAbstractScrollArea>
@@ -31,6 +32,13 @@ class ScrollBox : public QAbstractScrollArea {
 
   QSize viewportSize() const;
 
+  // A middle-button press on `surface` (the editor image) and the drag that
+  // follows scroll the view by the pointer's travel, under the closed hand;
+  // the surface sees none of the middle button's events, so a pan paints
+  // nothing and leaves an open shape as it was. Presses of other buttons
+  // during a pan are swallowed with their releases.
+  void panWithMiddleButton(QWidget* surface);
+
  signals:
   // The box itself changed size (not merely its viewport, when scroll bars
   // come and go).
@@ -40,16 +48,24 @@ class ScrollBox : public QAbstractScrollArea {
   void scrollContentsBy(int dx, int dy) override;
   void resizeEvent(QResizeEvent*) override;
   void wheelEvent(QWheelEvent*) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void updateRanges();
   void movePanel();
+  void endPan();
 
   QWidget* panel_ = nullptr;
   int offsetX_ = 0;
   int offsetY_ = 0;
   QSize boxSize_;
   bool updating_ = false;
+
+  QWidget* panSurface_ = nullptr;
+  bool panning_ = false;
+  QPoint panFrom_;              // the pointer on the screen at the press
+  QPoint panScroll_;            // the scroll positions at the press
+  Qt::MouseButtons swallowed_;  // pressed during the pan, released unseen
 };
 
 }  // namespace cs

@@ -192,7 +192,8 @@ class Session {
   // `shotPath`: where the last screenshot goes when a wait fails.
   explicit Session(const char* shotPath = "e2e_window_last.png") : shotPath_(shotPath) {}
   ~Session() {
-    for (auto& editor : editors_) stop(*editor);
+    // The last started first: the editors before the window manager they run under.
+    for (auto p = programs_.rbegin(); p != programs_.rend(); ++p) stop(**p);
     stop(xvfb_);
   }
 
@@ -219,13 +220,16 @@ class Session {
     std::printf("Xvfb on display :%s (pid %lld)\n", qPrintable(number), xvfb_.processId());
   }
 
-  void startEditor(const QString& exe, const QString& picture) {
-    // Each call starts one more editor on the same display.
-    auto& editor = *editors_.emplace_back(std::make_unique<QProcess>());
-    editor.setProcessEnvironment(env_);
-    editor.setProcessChannelMode(QProcess::ForwardedChannels);
-    editor.start(exe, {picture});
-    if (!editor.waitForStarted(5000)) fail("the editor could not be started");
+  void startEditor(const QString& exe, const QString& picture) { startProgram(exe, {picture}); }
+
+  // Each call starts one more program on the same display (an editor, a
+  // window manager), stopped with the session.
+  void startProgram(const QString& exe, const QStringList& args) {
+    auto& program = *programs_.emplace_back(std::make_unique<QProcess>());
+    program.setProcessEnvironment(env_);
+    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    program.start(exe, args);
+    if (!program.waitForStarted(5000)) fail(exe + " could not be started");
   }
 
   // The display the editors run on, as ":N".
@@ -233,8 +237,8 @@ class Session {
   // The editors' state folder, where their recovery copies go.
   QString stateHome() const { return runtime_.path() + "/state"; }
 
-  // The process id of the `i`th program started by startEditor.
-  qint64 editorPid(size_t i) const { return editors_.at(i)->processId(); }
+  // The process id of the `i`th program started by startEditor or startProgram.
+  qint64 editorPid(size_t i) const { return programs_.at(i)->processId(); }
 
   QString waitForWindow(const QString& title) {
     return findWindow("^" + QRegularExpression::escape(title) + "$");
@@ -300,8 +304,9 @@ class Session {
   }
 
   void tool(const QStringList& args) { run("xdotool", args, env_); }
-  // Another X client (xset and the like) on the session's display.
-  void command(const QString& program, const QStringList& args) { run(program, args, env_); }
+  // Another X client (xset, xprop and the like) on the session's display;
+  // its standard output.
+  QByteArray command(const QString& program, const QStringList& args) { return run(program, args, env_); }
   QByteArray toolOutput(const QStringList& args) { return run("xdotool", args, env_, 30000); }
 
  private:
@@ -316,7 +321,7 @@ class Session {
   const char* shotPath_;
   QTemporaryDir runtime_;
   QProcess xvfb_;
-  std::vector<std::unique_ptr<QProcess>> editors_;
+  std::vector<std::unique_ptr<QProcess>> programs_;
   QProcessEnvironment env_;
 };
 

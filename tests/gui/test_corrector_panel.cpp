@@ -30,6 +30,16 @@ bool sameImage(const RgbImage& a, const RgbImage& b) {
          std::equal(a.data(), a.data() + a.width() * a.height(), b.data());
 }
 
+// What the widget shows on the screen is `image`, pixel for pixel.
+bool shows(QWidget* widget, const RgbImage& image) {
+  const QImage shown = widget->grab().toImage();
+  if (shown.size() != QSize(image.width(), image.height())) return false;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if ((shown.pixel(x, y) & 0xFFFFFF) != (image.at(x, y) & 0xFFFFFF)) return false;
+  return true;
+}
+
 RgbImage stretched(const RgbImage& screen) {
   RgbImage view(kCorrectorViewWidth, kCorrectorViewHeight);
   StretchScreen(screen, view);
@@ -99,10 +109,10 @@ class CorrectorPanelTest : public QObject {
     QCOMPARE(qobject_cast<QMenu*>(show->parent())->title(), QString("Color Corrector"));
   }
 
-  // The menu sizes and draws; X flips and only fits the boxes to a cell
-  // height that changed while hidden; the boxes follow a new cell height
-  // while the window shows.
-  void menuSizesAndRedrawsTheXKeyOnlyFlips() {
+  // The menu and X show the corrector with its boxes fitted to the cell
+  // height, also one that changed while it was hidden; the boxes follow a
+  // new cell height while the window shows.
+  void menuAndXKeyShowTheCorrectorFittedToTheCellHeight() {
     auto s = start({kSample8});
     MainWindow& w = s->w();
     QVERIFY(cs::test::showAndWait(w));
@@ -130,6 +140,33 @@ class CorrectorPanelTest : public QObject {
     w.ConvertPicture(1);
     QCOMPARE(s->find("PanelCorrChar0")->height(), 16);
     QCOMPARE(s->find("PanelCorrChar1")->height(), 16);
+  }
+
+  // X as the first showing, after pen strokes the last composition's
+  // single-screen images do not hold yet: views, strips and neighbourhoods
+  // show the Picture as it is.
+  void theXKeyShowsTheCurrentPictureTheFirstTime() {
+    auto s = start({kSample8});
+    MainWindow& w = s->w();
+    QVERIFY(cs::test::showAndWait(w));
+    w.state().corrector = {{1, 1}, {2, 2}, false};
+    w.SelectMix(3);
+    for (QPoint p : {QPoint(40, 40), QPoint(41, 60), QPoint(500, 300)}) {
+      w.editorMousePress(Qt::LeftButton, {}, p);
+      w.editorMouseRelease();
+    }
+    ComposedImages now;
+    ComposePicture(w.state().picture, w.tables(), now);
+    QVERIFY(!sameImage(now.screen0, w.images().screen0) || !sameImage(now.screen1, w.images().screen1));
+    w.keyPressed(Qt::Key_X, {});
+    QVERIFY(w.correctorPanel()->isVisible());
+    CorrectorImages want;
+    RedrawCorrectorImages(w.state().picture, now, w.state().corrector, MakeOverlayPatterns(), want);
+    const std::pair<const char*, const RgbImage&> kShown[] = {
+        {"IMGCorrector0", want.screens[0]}, {"IMGCorrector1", want.screens[1]}, {"ImgCorrPAP0", want.strips[0]},
+        {"ImgCorrINK0", want.strips[1]},    {"ImgCorrPAP1", want.strips[2]},    {"ImgCorrINK1", want.strips[3]},
+        {"IMGCorrChar0", want.chars[0]},    {"IMGCorrChar1", want.chars[1]}};
+    for (const auto& [name, image] : kShown) QVERIFY2(shows(s->find(name), image), name);
   }
 
   void aDragChoosesTheBlockAndAButtonRewritesItWithoutUndo() {

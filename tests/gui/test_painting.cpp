@@ -5,9 +5,11 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QSignalSpy>
 
 #include "app/ui/editor_image.h"
+#include "app/ui/history_controller.h"
 #include "app/ui/preview_panels.h"
 #include "app/ui/rubber_band.h"
 #include "app/ui/scroll_box.h"
@@ -314,6 +316,46 @@ class PaintingTest : public QObject {
       const QRect box = RubberBandBounds(band, pen);
       if (box.width() > 200 && box.height() > 200) QVERIFY(area * 4 < qint64(box.width()) * box.height());
     }
+  }
+
+  // At zoom 4 a middle-button drag scrolls by the pointer's travel under the
+  // closed hand and edits nothing: no pixel with the pen's mix, no undo
+  // snapshot, no history step, the open line keeps its start point.
+  void aMiddleDragPansTheViewAndEditsNothing() {
+    auto s = start();
+    MainWindow& w = s->w();
+    w.resize(900, 700);
+    QVERIFY(test::showAndWait(w));
+    w.SetZoom(4);
+    w.SelectMix(3);
+    w.SetInstrument(Instrument::Line);
+    w.scrollBox()->scrollTo(1000, 800);
+    QWidget* image = w.editorImage();
+    press(w, at(w, 150, 110));
+    QVERIFY(w.state().shapeStarted);
+    const EditorState before = w.state();
+    const std::size_t steps = w.history()->history().size();
+
+    const QPoint grab = image->mapToGlobal(at(w, 140, 100));
+    QTest::mousePress(image, Qt::MiddleButton, {}, image->mapFromGlobal(grab));
+    const QCursor* hand = QGuiApplication::overrideCursor();
+    QVERIFY(hand && hand->shape() == Qt::ClosedHandCursor);
+    for (const QPoint travel : {QPoint(-40, 25), QPoint(-120, 70)}) {
+      // The image moves under the pointer: its events come in its own, moved, pixels.
+      QMouseEvent e(QEvent::MouseMove, image->mapFromGlobal(grab + travel), grab + travel, Qt::NoButton,
+                    Qt::MiddleButton, {});
+      QCoreApplication::sendEvent(image, &e);
+    }
+    QCOMPARE(w.scrollBox()->horizontalScrollBar()->value(), 1120);
+    QCOMPARE(w.scrollBox()->verticalScrollBar()->value(), 730);
+    QTest::mouseRelease(image, Qt::MiddleButton, {}, image->mapFromGlobal(grab + QPoint(-120, 70)));
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QCOMPARE(w.state().picture.planes, before.picture.planes);
+    QCOMPARE(w.state().undo.planes, before.undo.planes);
+    QCOMPARE(w.history()->history().size(), steps);
+    QVERIFY(w.state().shapeStarted);
+    QCOMPARE(w.state().lastPoint.x, before.lastPoint.x);
+    QCOMPARE(w.state().lastPoint.y, before.lastPoint.y);
   }
 
   void theBorderPaletteAndALoadBothMoveTheBorderMarker() {
