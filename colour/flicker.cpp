@@ -51,9 +51,11 @@ const BitLanes kBitLanes = [] {
   return t;
 }();
 
+}  // namespace
+
 // Column by column, so the planes are read in address order; each cell's
 // four levels are looked up at its first line.
-void computeD(const Picture& pic, int32_t* d) {
+void FlickerD(const Picture& pic, int32_t* d) {
   const int h = pic.cellHeight();
   const uint8_t* a0 = pic.attrs(0);
   const uint8_t* a1 = pic.attrs(1);
@@ -77,6 +79,8 @@ void computeD(const Picture& pic, int32_t* d) {
     }
   }
 }
+
+namespace {
 
 // One line of box sums from the line above: the entering line's window sums
 // added, the leaving line's taken away (either may be missing at an edge).
@@ -163,7 +167,7 @@ FlickerSums SumFlicker(const Picture& pic, ByteSums* bytes) {
   FlickerSums sums;
   if (SumFlickerVector(pic, sums, bytes)) return sums;
   const auto f = std::make_unique<Field>();
-  computeD(pic, f->d.data());
+  FlickerD(pic, f->d.data());
   boxSums(*f);
   if (bytes) byteSumsOf(*f, *bytes);
   return sumsOf(*f);
@@ -173,7 +177,7 @@ double FlickerMeter::score(const Picture& pic, RgbImage* risk) {
   FlickerSums sums;
   if (!risk && SumFlickerVector(pic, sums, nullptr)) return ScoreOfSums(sums);
   if (!buffers_) buffers_ = std::make_unique<Buffers>();
-  computeD(pic, buffers_->d.data());
+  FlickerD(pic, buffers_->d.data());
   boxSums(*buffers_);
   if (risk) drawRisk(*buffers_, *risk);
   return ScoreOfSums(sumsOf(*buffers_));

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "colour/flicker.h"
+#include "colour/flicker_search.h"
 #include "colour/flicker_sums.h"
 
 namespace cs {
@@ -59,8 +60,14 @@ void markAllowed(const Picture& pic, const MixTable& mix, const CellBlock& block
 
 struct Work {
   ByteSums bytes;
-  LineMasks allowed, chosen;
+  LineMasks allowed, chosen, searched;
 };
+
+// How many cells the exact search looks at, at most: to reach a local
+// optimum, enough on every picture tried (some 30,000 at 8x1), a bound on
+// pathological ones; then to leave it for lower ones, some 100 ms.
+constexpr long kSearchBudget = 1000000;
+constexpr long kKickBudget = 150000;
 
 }  // namespace
 
@@ -72,11 +79,25 @@ BalanceResult BalanceFlicker(Picture& pic, const MixTable& mix, const CellBlock&
   markAllowed(pic, mix, block, work->allowed);
   BalanceResult result;
   result.scoreBefore = result.scoreAfter = ScoreOfSums(before);
-  if (!ChooseExchanges(work->bytes, pic.cellHeight(), work->allowed, work->chosen)) return result;
-  ExchangeScreens(pic, work->chosen);
+  const bool chose = ChooseExchanges(work->bytes, pic.cellHeight(), work->allowed, work->chosen);
+  if (chose) ExchangeScreens(pic, work->chosen);
+  const std::vector<SearchCell> cells = CellsToSearch(pic.cellHeight(), work->allowed);
+  FlickerSearch search(pic);
+  const SearchResult found = SearchExchanges(search, cells, kSearchBudget, kKickBudget);
+  bool searched = false;
+  for (auto& column : work->searched) column.fill(0);
+  for (std::size_t i = 0; i < cells.size(); ++i)
+    if (found.exchanged[i]) {
+      const SearchCell& c = cells[i];
+      std::fill_n(work->searched[std::size_t(c.column)].begin() + c.top, c.lines, int16_t(-1));
+      searched = true;
+    }
+  if (!chose && !searched) return result;
+  if (searched) ExchangeScreens(pic, work->searched);
   result.scoreAfter = ScoreOfSums(SumFlicker(pic));
   if (result.scoreAfter > result.scoreBefore) {
-    ExchangeScreens(pic, work->chosen);
+    if (searched) ExchangeScreens(pic, work->searched);
+    if (chose) ExchangeScreens(pic, work->chosen);
     result.scoreAfter = result.scoreBefore;
   }
   return result;

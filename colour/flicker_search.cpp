@@ -1,0 +1,345 @@
+// The exact search that finishes balancing: single cells exchange their
+// screens while that lowers the exact score, until no single exchange does.
+//
+// Exchanging a cell negates d on its pixels, which changes the box sum of
+// every pixel whose box overlaps the cell (23 pixels across, the cell's
+// lines and 15 more down) by twice the part of the cell inside that box.
+// The search keeps every pixel's box sum, so the change of the score for an
+// exchange is summed over that region alone, and an exchange made updates
+// just that region. Only cells near an exchange made are looked at again.
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "colour/flicker_search.h"
+#include "colour/flicker_sums.h"
+
+#if defined(__x86_64__) || defined(__i386__)
+#include "colour/avx2_lines.h"
+#define CS_HAVE_AVX2_PATH 1
+#endif
+
+namespace cs {
+
+namespace {
+
+constexpr int kRadius = kFlickerRadius;
+// A cell reaches the boxes of the pixels from 7 left of it to 8 right of
+// it: 23 across, kept as 24 with a last part that is always 0.
+constexpr int kBefore = kRadius - 1;
+constexpr int kLanes = 24;
+// Box sums are kept with margins, so every cell's 24 reach inside a row.
+constexpr int kStride = kBefore + kWidth + kLanes;
+
+using Parts = std::array<int32_t, kLanes>;
+
+}  // namespace
+
+
+namespace {
+
+// The box sums of `d` into `box` (margins zero): the box of pixel (x, y) is
+// x - 8 ... x + 7 and y - 8 ... y + 7, clipped.
+void boxSumsOf(const int32_t* d, int32_t* box) {
+  std::vector<int32_t> area((kWidth + 1) * (kLines + 1), 0);  // summed-area table
+  const auto at = [&](int x, int y) -> int32_t& { return area[std::size_t(y * (kWidth + 1) + x)]; };
+  for (int y = 0; y < kLines; ++y)
+    for (int x = 0; x < kWidth; ++x) at(x + 1, y + 1) = d[y * kWidth + x] + at(x, y + 1) + at(x + 1, y) - at(x, y);
+  std::fill_n(box, kStride * kLines, 0);
+  for (int y = 0; y < kLines; ++y) {
+    const int y0 = std::max(0, y - kRadius), y1 = std::min(kLines, y + kRadius);
+    for (int x = 0; x < kWidth; ++x) {
+      const int x0 = std::max(0, x - kRadius), x1 = std::min(kWidth, x + kRadius);
+      box[y * kStride + kBefore + x] = at(x1, y1) - at(x0, y1) - at(x1, y0) + at(x0, y0);
+    }
+  }
+}
+
+// The lines a cell reaches, and for each the cell's part of the box sums
+// of the 24 pixels from its left edge - 7 on.
+struct Reach {
+  int firstLine = 0, lines = 0;
+  std::array<Parts, 8 + 2 * kRadius - 1> parts;
+};
+
+void reachOf(const int32_t* d, const SearchCell& c, Reach& reach) {
+  // rows[j][i]: the sum of the first i pixels of the cell's line j.
+  std::array<std::array<int32_t, 9>, 8> rows;
+  for (int j = 0; j < c.lines; ++j) {
+    const int32_t* p = d + (c.top + j) * kWidth + 8 * c.column;
+    auto& row = rows[std::size_t(j)];
+    row[0] = 0;
+    for (std::size_t i = 0; i < 8; ++i) row[i + 1] = row[i] + p[i];
+  }
+  reach.firstLine = std::max(0, c.top - kBefore);
+  const int last = std::min(kLines - 1, c.top + c.lines - 1 + kRadius);
+  reach.lines = last - reach.firstLine + 1;
+  std::array<int32_t, 9> r{};
+  int ja = 0, jb = -1;  // the cell's lines in the running sum r
+  for (int y = reach.firstLine; y <= last; ++y) {
+    // The cell's lines inside the box of line y, y - 8 ... y + 7.
+    const int na = std::max(0, y - kRadius - c.top), nb = std::min(c.lines - 1, y + kBefore - c.top);
+    for (; jb < nb; ++jb)
+      for (std::size_t i = 0; i < 9; ++i) r[i] += rows[std::size_t(jb + 1)][i];
+    for (; ja < na; ++ja)
+      for (std::size_t i = 0; i < 9; ++i) r[i] -= rows[std::size_t(ja)][i];
+    // Boxes of the 7 pixels left of the cell hold its first 1 ... 7
+    // pixels, the next 9 all 8, the 7 after those its last 7 ... 1.
+    Parts& part = reach.parts[std::size_t(y - reach.firstLine)];
+    for (std::size_t i = 0; i < 7; ++i) part[i] = r[i + 1];
+    for (std::size_t i = 7; i < 16; ++i) part[i] = r[8];
+    for (std::size_t i = 16; i < 23; ++i) part[i] = r[8] - r[i - 15];
+    part[23] = 0;
+  }
+}
+
+// |b - 2 part| - |b| of a line's 24 pixels: how much each |box sum| grows.
+void growthOf(const int32_t* box, const Parts& part, Parts& out) {
+  for (std::size_t i = 0; i < kLanes; ++i) out[i] = std::abs(box[i] - 2 * part[i]) - std::abs(box[i]);
+}
+
+// The growths of all lines summed; `box` at the first line's first pixel.
+int64_t wholeGrowthPlain(const int32_t* box, const Reach& reach) {
+  Parts sum{}, growth;
+  for (int k = 0; k < reach.lines; ++k) {
+    growthOf(box + k * kStride, reach.parts[std::size_t(k)], growth);
+    for (std::size_t i = 0; i < kLanes; ++i) sum[i] += growth[i];
+  }
+  int64_t whole = 0;
+  for (int32_t g : sum) whole += g;
+  return whole;
+}
+
+#ifdef CS_HAVE_AVX2_PATH
+CS_AVX2 int64_t wholeGrowthAvx2(const int32_t* box, const Reach& reach) {
+  __m256i sum[3] = {_mm256_setzero_si256(), _mm256_setzero_si256(), _mm256_setzero_si256()};
+  for (int k = 0; k < reach.lines; ++k) {
+    const int32_t* b = box + k * kStride;
+    const int32_t* p = reach.parts[std::size_t(k)].data();
+    for (int v = 0; v < 3; ++v) {
+      const __m256i bv = avx2::load(b + 8 * v), pv = avx2::load(p + 8 * v);
+      const __m256i moved = _mm256_sub_epi32(bv, _mm256_add_epi32(pv, pv));
+      sum[v] = _mm256_add_epi32(sum[v], _mm256_sub_epi32(_mm256_abs_epi32(moved), _mm256_abs_epi32(bv)));
+    }
+  }
+  alignas(32) int32_t lanes[8];
+  avx2::store(lanes, _mm256_add_epi32(_mm256_add_epi32(sum[0], sum[1]), sum[2]));
+  int64_t whole = 0;
+  for (int32_t g : lanes) whole += g;
+  return whole;
+}
+#endif
+
+}  // namespace
+
+struct FlickerSearch::State {
+  std::array<int32_t, kWidth * kLines> d;
+  std::array<int32_t, kStride * kLines> box;  // pixel (x, y) at y * kStride + kBefore + x
+  std::array<double, kWidth> weightX;
+  std::array<double, kLines> weightY;
+  bool avx2 = false;
+  Reach reach;  // scratch of `change` and `exchange`
+};
+
+FlickerSearch::FlickerSearch(const Picture& pic) : s_(std::make_unique<State>()) {
+  FlickerD(pic, s_->d.data());
+  boxSumsOf(s_->d.data(), s_->box.data());
+  for (int x = 0; x < kWidth; ++x) s_->weightX[std::size_t(x)] = 1.0 / flickerSpan(x, kWidth);
+  for (int y = 0; y < kLines; ++y) s_->weightY[std::size_t(y)] = 1.0 / flickerSpan(y, kLines);
+#ifdef CS_HAVE_AVX2_PATH
+  s_->avx2 = __builtin_cpu_supports("avx2");
+#endif
+}
+
+FlickerSearch::~FlickerSearch() = default;
+
+void FlickerSearch::usePlainPath() { s_->avx2 = false; }
+
+double FlickerSearch::change(const SearchCell& c) const {
+  State& s = *s_;
+  const int left = 8 * c.column - kBefore;
+  Reach& reach = s.reach;
+  reachOf(s.d.data(), c, reach);
+  const int32_t* box = s.box.data() + reach.firstLine * kStride + kBefore + left;
+  // Whole boxes all have the same weight: for a cell whose reach keeps off
+  // the picture's edges the growths are summed as whole numbers and
+  // weighted once.
+  if (left >= kRadius && left + kLanes - 1 <= kWidth - kRadius && reach.firstLine >= kRadius &&
+      reach.firstLine + reach.lines <= kLines - kRadius) {
+#ifdef CS_HAVE_AVX2_PATH
+    if (s.avx2) return double(wholeGrowthAvx2(box, reach)) / (4 * kRadius * kRadius);
+#endif
+    return double(wholeGrowthPlain(box, reach)) / (4 * kRadius * kRadius);
+  }
+  double total = 0;
+  Parts growth;
+  for (int k = 0; k < reach.lines; ++k) {
+    growthOf(box + k * kStride, reach.parts[std::size_t(k)], growth);
+    double line = 0;
+    for (int i = 0; i < kLanes; ++i) {
+      const int x = left + i;
+      if (x >= 0 && x < kWidth) line += double(growth[std::size_t(i)]) * s.weightX[std::size_t(x)];
+    }
+    total += line * s.weightY[std::size_t(reach.firstLine + k)];
+  }
+  return total;
+}
+
+void FlickerSearch::exchange(const SearchCell& c) {
+  State& s = *s_;
+  Reach& reach = s.reach;
+  reachOf(s.d.data(), c, reach);
+  int32_t* box = s.box.data() + reach.firstLine * kStride + kBefore + 8 * c.column - kBefore;
+  for (int k = 0; k < reach.lines; ++k)
+    for (std::size_t i = 0; i < kLanes; ++i) box[k * kStride + int(i)] -= 2 * reach.parts[std::size_t(k)][i];
+  for (int j = 0; j < c.lines; ++j) {
+    int32_t* d = s.d.data() + (c.top + j) * kWidth + 8 * c.column;
+    for (int i = 0; i < 8; ++i) d[i] = -d[i];
+  }
+}
+
+std::vector<SearchCell> CellsToSearch(int h, const LineMasks& allowed) {
+  std::vector<SearchCell> cells;
+  for (int c = 0; c < kColumns; ++c) {
+    const int n = cellLines(h, c);
+    for (int y = 0; y < kLines; y += n)
+      if (allowed[std::size_t(c)][std::size_t(y)]) cells.push_back({int16_t(c), int16_t(y), int16_t(n)});
+  }
+  return cells;
+}
+
+namespace {
+
+// Single exchanges while they lower the sum, looking again only at the cells
+// near an exchange made.
+class Descent {
+ public:
+  Descent(FlickerSearch& search, const std::vector<SearchCell>& cells, SearchResult& result)
+      : search_(search), cells_(cells), result_(result), cellAt_(kColumns * kLines, -1),
+        ring_(cells.size() + 1), queued_(cells.size(), 0) {
+    for (std::size_t i = 0; i < cells.size(); ++i)
+      cellAt_[std::size_t(cells[i].column * kLines + cells[i].top)] = int(i);
+    result_.exchanged.assign(cells.size(), 0);
+  }
+
+  void queueAll() {
+    for (std::size_t i = 0; i < cells_.size(); ++i) queue(int(i));
+  }
+
+  // Exchanges cell i whatever it costs; its change.
+  double force(int i, std::vector<int>* log) {
+    const double change = search_.change(cells_[std::size_t(i)]);
+    exchange(i, change, log);
+    return change;
+  }
+
+  // Runs until no queued cell lowers the sum or the budget is spent; the
+  // change of the sum.
+  double run(long& budget, std::vector<int>* log) {
+    double total = 0;
+    while (waiting_ > 0) {
+      if (budget-- <= 0) {
+        result_.finished = false;
+        break;
+      }
+      const int i = ring_[head_];
+      head_ = (head_ + 1) % ring_.size();
+      --waiting_;
+      queued_[std::size_t(i)] = 0;
+      const double change = search_.change(cells_[std::size_t(i)]);
+      if (change >= -kSearchGain) continue;
+      exchange(i, change, log);
+      total += change;
+    }
+    return total;
+  }
+
+  // Takes back the exchanges of `log`, newest first.
+  void undo(const std::vector<int>& log) {
+    for (auto i = log.rbegin(); i != log.rend(); ++i) {
+      search_.exchange(cells_[std::size_t(*i)]);
+      result_.exchanged[std::size_t(*i)] ^= 1;
+    }
+  }
+
+  std::size_t size() const { return cells_.size(); }
+  // The cell of `column` that holds `line`, or -1.
+  int cellOver(int column, int line) const {
+    if (column < 0 || column >= kColumns) return -1;
+    for (int y = line; y >= 0 && y > line - 8; --y)
+      if (const int k = cellAt_[std::size_t(column * kLines + y)]; k >= 0) return k;
+    return -1;
+  }
+
+ private:
+  void queue(int k) {
+    if (queued_[std::size_t(k)]) return;
+    queued_[std::size_t(k)] = 1;
+    ring_[tail_] = k;
+    tail_ = (tail_ + 1) % ring_.size();
+    ++waiting_;
+  }
+
+  void exchange(int i, double change, std::vector<int>* log) {
+    const SearchCell& c = cells_[std::size_t(i)];
+    search_.exchange(c);
+    result_.exchanged[std::size_t(i)] ^= 1;
+    result_.change += change;
+    if (log) log->push_back(i);
+    // The cells whose reach overlaps this one's: two columns either side,
+    // and cells starting from 22 lines above to 14 below this one's end.
+    const int yFirst = std::max(0, c.top - 2 * kBefore - 8), yLast = std::min(kLines - 1, c.top + c.lines + 2 * kBefore);
+    for (int col = std::max(0, c.column - 2); col <= std::min(kColumns - 1, c.column + 2); ++col)
+      for (int y = yFirst; y <= yLast; ++y)
+        if (const int k = cellAt_[std::size_t(col * kLines + y)]; k >= 0) queue(k);
+  }
+
+  FlickerSearch& search_;
+  const std::vector<SearchCell>& cells_;
+  SearchResult& result_;
+  std::vector<int> cellAt_;  // by column and first line: the cell's index, or -1
+  std::vector<int> ring_;    // the cells to look at, each at most once
+  std::vector<char> queued_;
+  std::size_t head_ = 0, tail_ = 0, waiting_ = 0;
+};
+
+}  // namespace
+
+SearchResult SearchExchanges(FlickerSearch& search, const std::vector<SearchCell>& cells, long budget,
+                             long kickBudget) {
+  SearchResult result;
+  Descent descent(search, cells, result);
+  if (cells.empty()) return result;
+  descent.queueAll();
+  descent.run(budget, nullptr);
+  if (!result.finished) return result;
+  // Out of the local optimum: a block of 2 x 2 cells (or what of it lies
+  // in the list) is exchanged whatever it costs, and the descent goes on
+  // from there. The round is kept when the sum ends lower, else taken back,
+  // so every round ends in a local optimum again; the blocks are chosen
+  // by a fixed sequence, so a picture always balances alike.
+  uint32_t rng = 2463534242u;
+  std::vector<int> log;
+  while (kickBudget > 0) {
+    rng ^= rng << 13, rng ^= rng >> 17, rng ^= rng << 5;
+    const SearchCell& at = cells[rng % cells.size()];
+    log.clear();
+    const double before = result.change;
+    for (int column = at.column; column < at.column + 2; ++column) {
+      const int first = descent.cellOver(column, at.top);
+      for (int k = first; k >= 0 && k < first + 2 && std::size_t(k) < cells.size() && cells[std::size_t(k)].column == column;
+           ++k)
+        descent.force(k, &log);
+    }
+    descent.run(kickBudget, &log);
+    if (result.finished && result.change - before < -kSearchGain) continue;
+    descent.undo(log);
+    result.change = before;
+    result.finished = true;
+  }
+  return result;
+}
+
+}  // namespace cs
