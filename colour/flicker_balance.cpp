@@ -4,7 +4,10 @@
 // keep the boxes' sums small. The cells are settled column by column from
 // the left: a cell exchanges when that cancels the column beside it over
 // the lines its boxes reach (see ChooseExchanges). A flat area so becomes
-// stripes of exchanged columns, in which every whole box cancels. The exact
+// stripes of exchanged columns, in which every whole box cancels. From
+// there the exact search (flicker_search.cpp) exchanges single cells while
+// that lowers the exact score, which mends what stripes leave: the boxes
+// clipped at the picture's edges and areas that are not flat. The exact
 // scores before and after have the last word: should the new one be
 // higher, every exchange is taken back.
 #include <algorithm>
