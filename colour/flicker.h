@@ -11,6 +11,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "model/colour.h"
 #include "model/picture.h"
@@ -56,5 +57,16 @@ struct BalanceResult {
 // height 1 the outer columns' 8-line cells take part only when all their
 // lines lie in the block. The score after is never higher than before.
 BalanceResult BalanceFlicker(Picture& pic, const MixTable& mix, const CellBlock& block);
+
+// A cell exchanged: its byte column, first line and number of lines.
+struct ExchangedCell {
+  int column, top, lines;
+};
+
+// After a painting action: the cells in which `pic` differs from `before`
+// (the picture as it was before the action), and no others, exchange their
+// screens where that lowers the score given their neighbours, as far as
+// `mix` shows them alike either way round. Returns the cells exchanged.
+std::vector<ExchangedCell> BalanceTouchedCells(Picture& pic, const Picture& before, const MixTable& mix);
 
 }  // namespace cs

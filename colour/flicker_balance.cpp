@@ -11,6 +11,7 @@
 // scores before and after have the last word: should the new one be
 // higher, every exchange is taken back.
 #include <algorithm>
+#include <cstring>
 #include <memory>
 
 #include "colour/flicker.h"
@@ -104,6 +105,51 @@ BalanceResult BalanceFlicker(Picture& pic, const MixTable& mix, const CellBlock&
     result.scoreAfter = result.scoreBefore;
   }
   return result;
+}
+
+namespace {
+
+// Whether any byte of the cell differs between the pictures: its pixels and
+// the attribute entries of all its lines, on both screens.
+bool cellDiffers(const Picture& a, const Picture& b, int column, int top, int lines) {
+  for (int s = 0; s < 2; ++s) {
+    const int p = pixelIndex(column, top), at = attrIndex(column, top);
+    if (std::memcmp(a.pixels(s) + p, b.pixels(s) + p, std::size_t(lines)) != 0 ||
+        std::memcmp(a.attrs(s) + at, b.attrs(s) + at, std::size_t(2 * lines)) != 0)
+      return true;
+  }
+  return false;
+}
+
+// How many cells the search over touched cells looks at, at most: a stroke
+// across the picture touches a few hundred.
+constexpr long kTouchedBudget = 200000;
+
+}  // namespace
+
+std::vector<ExchangedCell> BalanceTouchedCells(Picture& pic, const Picture& before, const MixTable& mix) {
+  const int h = pic.cellHeight();
+  const bool symmetric = wholeTableSymmetric(mix);
+  std::vector<SearchCell> cells;
+  for (int c = 0; c < kColumns; ++c) {
+    const int n = cellLines(h, c);
+    for (int y = 0; y < kLines; y += n)
+      if (cellDiffers(pic, before, c, y, n) && (symmetric || cellSymmetric(pic, mix, c, y)))
+        cells.push_back({int16_t(c), int16_t(y), int16_t(n)});
+  }
+  std::vector<ExchangedCell> exchanged;
+  if (cells.empty()) return exchanged;
+  FlickerSearch search(pic);
+  const SearchResult found = SearchExchanges(search, cells, kTouchedBudget);
+  const std::unique_ptr<LineMasks> chosen(new LineMasks{});
+  for (std::size_t i = 0; i < cells.size(); ++i)
+    if (found.exchanged[i]) {
+      const SearchCell& c = cells[i];
+      std::fill_n((*chosen)[std::size_t(c.column)].begin() + c.top, c.lines, int16_t(-1));
+      exchanged.push_back({c.column, c.top, c.lines});
+    }
+  if (!exchanged.empty()) ExchangeScreens(pic, *chosen);
+  return exchanged;
 }
 
 }  // namespace cs

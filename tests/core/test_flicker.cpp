@@ -8,6 +8,7 @@
 #include "colour/flicker.h"
 #include "colour/flicker_search.h"
 #include "colour/flicker_sums.h"
+#include "edit/painting.h"
 #include "formats/formats.h"
 #include "photo/image_import.h"
 #include "render/gallery_palette.h"
@@ -188,6 +189,48 @@ TEST(FlickerBalance, EndsWhereNoSingleExchangeLowersTheExactScore) {
     }
     EXPECT_EQ(lower, 0) << "cell height " << h;
   }
+}
+
+// Low-flicker painting: after a stroke or a shape only cells it touched
+// exchange, the mix stays pixel for pixel and the score goes down.
+TEST(FlickerBalance, AfterPaintingOnlyTheTouchedCellsExchange) {
+  const MixTable mix = ComputeMixTable();
+  struct : PaintSink {
+    void redrawCell(int, int, int) override {}
+    void showPaintedPoint(const PointInfo&) override {}
+  } sink;
+  const auto differs = [](const Picture& a, const Picture& b, int column, int top, int lines) {
+    for (int y = top; y < top + lines; ++y)
+      for (int s = 0; s < 2; ++s)
+        if (a.pixels(s)[pixelIndex(column, y)] != b.pixels(s)[pixelIndex(column, y)] ||
+            a.attrs(s)[attrIndex(column, y)] != b.attrs(s)[attrIndex(column, y)])
+          return true;
+    return false;
+  };
+  for (int h : {8, 1})
+    for (bool shape : {false, true}) {
+      SCOPED_TRACE(std::to_string(h) + (shape ? " rectangle" : " stroke"));
+      EditorState s;
+      s.picture.vertSize = uint8_t(h);
+      s.colours = {14, 0, 0, 14, 0, 0, 0};  // mix 0: white on screen 0, black on screen 1
+      const Picture before = s.picture;
+      const int k = s.view.pixelScale();
+      if (shape)
+        DrawPenRect(s, sink, 10 * k, 20 * k, 200 * k, 150 * k);
+      else
+        DrawPenLine(s, sink, 3 * k, 100 * k, 250 * k, 110 * k);
+      const Picture painted = s.picture;
+      const std::vector<ExchangedCell> exchanged = BalanceTouchedCells(s.picture, before, mix);
+      ASSERT_FALSE(exchanged.empty());
+      EXPECT_TRUE(sameImage(mixOf(s.picture), mixOf(painted)));
+      EXPECT_LT(FlickerScore(s.picture), FlickerScore(painted));
+      int changed = 0;
+      for (int c = 0; c < kColumns; ++c)
+        for (int y = 0; y < kLines; y += cellLines(h, c))
+          changed += differs(s.picture, painted, c, y, cellLines(h, c));
+      EXPECT_EQ(changed, int(exchanged.size()));
+      for (const ExchangedCell& c : exchanged) EXPECT_TRUE(differs(painted, before, c.column, c.top, c.lines));
+    }
 }
 
 TEST(FlickerBalance, PhotographsFlickerEightyEightPercentLessAndLookTheSame) {
