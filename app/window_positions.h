@@ -33,6 +33,8 @@ struct WindowPositions {
   int correctorY = 43;
   int historyX = 780;
   int historyY = 43;
+  // Not a position: whether "Low-flicker painting" is on, kept with them.
+  int lowFlicker = 0;
   friend bool operator==(const WindowPositions&, const WindowPositions&) = default;
 };
 
@@ -69,6 +71,7 @@ inline constexpr WindowPositionKey kWindowPositionKeys[] = {
     {"colorcorrector_y", &WindowPositions::correctorY},
     {"history_x", &WindowPositions::historyX},
     {"history_y", &WindowPositions::historyY},
+    {"low_flicker", &WindowPositions::lowFlicker, 0, 1},
 };
 
 // A missing key, or one whose value is not an integer in its range, takes

@@ -113,6 +113,9 @@ struct EditorState {
   int antsPhase = 0;  // 0, 4, 8 or 12
   ViewMode viewMode = ViewMode::Mix;
   ViewPalette viewPalette = ViewPalette::ChromaSmith;
+  // After each stroke, shape and paste, the cells painted take the screen
+  // exchange that flickers least ("Low-flicker painting").
+  bool lowFlickerPainting = false;
   int keyStepCount = 0;  // cursor steps of the current key-repeat run
 
   std::string currentFileName;

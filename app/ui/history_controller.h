@@ -41,6 +41,8 @@ class HistoryController : public QObject {
 
   // After a command: the Picture, if it changed, becomes a step named `name`.
   void record(const QString& name);
+  // The picture as the last step recorded it: before the command running.
+  const Picture& recordedPicture() const { return history_.currentPicture(); }
   // After an open or a save: the current step is what the file holds.
   void markSaved();
   // Alt+Z, Alt+Shift+Z and a click in the panel. Each takes the undo

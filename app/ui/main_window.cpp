@@ -201,6 +201,7 @@ void MainWindow::readWindowPositions() {
   picturePanel_->setBounds({p.pictureX, p.pictureY, p.pictureWidth, p.pictureHeight});
   if (p.pictureAlign == 0) picturePanel_->setAlign(PanelAlign::Client);
   image6_->setImage(picturePanel_->align() == PanelAlign::Client ? MakeResizeMinIcon() : MakeResizeMaxIcon());
+  viewModes_->setLowFlickerPainting(p.lowFlicker == 1);
 }
 
 void MainWindow::registerPanel(QWidget* panel, int WindowPositions::*left, int WindowPositions::*top) {
@@ -220,6 +221,7 @@ void MainWindow::SaveWindowsPositions() {
   positions_.pictureWidth = b.width;
   positions_.pictureHeight = b.height;
   positions_.pictureAlign = picturePanel_->align() == PanelAlign::None ? 1 : 0;
+  positions_.lowFlicker = state_.lowFlickerPainting ? 1 : 0;
   const std::string path = WindowPositionsPath(folders_.iniDir);
   // The user's configuration folder may not exist yet; the program's own does.
   const FileError err = folders_.installed ? MakeFolder(folders_.iniDir) : FileError{};

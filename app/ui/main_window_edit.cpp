@@ -12,6 +12,7 @@
 #include "app/ui/history_controller.h"
 #include "app/ui/main_window.h"
 #include "app/ui/tool_panels.h"
+#include "app/ui/view_modes.h"
 #include "edit/selection.h"
 #include "formats/file_name.h"
 #include "formats/selection_dump.h"
@@ -66,6 +67,7 @@ void MainWindow::pasteSelection() {
   const std::span bytes(reinterpret_cast<const uint8_t*>(held.constData()), size_t(held.size()));
   if (!PasteSelection(state_, bytes, mouseOverPicture())) return;
   RefreshPicture(true);
+  viewModes_->keepFlickerLow(history_->recordedPicture());
   history_->record("Paste");
 }
 

@@ -9,6 +9,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/status_bar.h"
 #include "app/ui/tool_key.h"
+#include "app/ui/view_modes.h"
 #include "colour/ui/current_colours_panel.h"
 #include "edit/instruments.h"
 #include "edit/selection.h"
@@ -124,7 +125,9 @@ void MainWindow::editorMouseRelease() {
   // A stroke, a fill, a line segment or a rectangle ends with the release.
   static constexpr const char* kNames[] = {"Pen", "Fill char", "Line", "Rectangle", "Ellipse"};
   const auto i = static_cast<size_t>(state_.curInstrument);
-  if (i < std::size(kNames)) history_->record(kNames[i]);
+  if (i >= std::size(kNames)) return;
+  viewModes_->keepFlickerLow(history_->recordedPicture());
+  history_->record(kNames[i]);
 }
 
 void MainWindow::ShowCellColours(int X, int Y) {

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "app/ui/editor_image.h"
+#include "app/ui/history_controller.h"
 #include "app/ui/main_window.h"
 #include "app/ui/menu_item.h"
 #include "app/ui/preview_panels.h"
@@ -80,6 +81,15 @@ void ViewModes::buildMenu(QMenuBar* bar, QAction* before) {
 void ViewModes::addEditItems(QMenu* edit) {
   edit->addSeparator();
   AddMenuItem(edit, "BalanceFlicker1", "Balance flicker", this, [this] { balanceFlicker(); });
+  lowFlickerAction_ = AddMenuItem(edit, "LowFlickerPainting1", tr("Low-flicker painting"), this,
+                                  [this](bool on) { w_.state().lowFlickerPainting = on; });
+  lowFlickerAction_->setCheckable(true);
+  lowFlickerAction_->setChecked(w_.state().lowFlickerPainting);
+}
+
+void ViewModes::setLowFlickerPainting(bool on) {
+  w_.state().lowFlickerPainting = on;
+  if (lowFlickerAction_) lowFlickerAction_->setChecked(on);
 }
 
 bool ViewModes::plainMix() const {
@@ -188,6 +198,19 @@ void ViewModes::balanceFlicker() {
   TakeUndoSnapshot(s);
   BalanceFlicker(s.picture, w_.tables().mix, block);
   w_.RefreshPicture(true);
+  w_.history()->record(tr("Balance flicker"));
+}
+
+void ViewModes::keepFlickerLow(const Picture& before) {
+  EditorState& s = w_.state();
+  if (!s.lowFlickerPainting) return;
+  const std::vector<ExchangedCell> cells = BalanceTouchedCells(s.picture, before, w_.tables().mix);
+  if (cells.empty()) return;
+  // The mix stays as it was: the mixed picture needs no redraw, the views
+  // of single screens and the risk map are made again once.
+  if (plainMix()) return;
+  recompose();
+  showFrame();
 }
 
 }  // namespace cs

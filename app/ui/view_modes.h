@@ -30,8 +30,9 @@ class ViewModes : public QObject {
 
   // "View" goes in front of `before` in the menu bar.
   void buildMenu(QMenuBar* bar, QAction* before);
-  // "Balance flicker" at the end of the Edit menu.
+  // "Balance flicker" and "Low-flicker painting" at the end of the Edit menu.
   void addEditItems(QMenu* edit);
+  void setLowFlickerPainting(bool on);
 
   void setMode(ViewMode mode);
   void setPalette(ViewPalette palette);
@@ -54,6 +55,10 @@ class ViewModes : public QObject {
   // Exchanges screens cell by cell in the selection (or the whole picture)
   // where the picture flickers less that way; one undo step.
   void balanceFlicker();
+  // With low-flicker painting on, after a stroke, shape or paste: the cells
+  // that differ from `before` (the picture before it) take the screen
+  // exchange that flickers least given their neighbours.
+  void keepFlickerLow(const Picture& before);
 
   // The frame now shown of an alternating view (0 or 1).
   int phase() const { return phase_; }
@@ -77,6 +82,7 @@ class ViewModes : public QObject {
   int phase_ = 0;
   QTimer* frameTimer_;
   std::array<QAction*, 6> modeActions_{};
+  QAction* lowFlickerAction_ = nullptr;
   std::array<QAction*, kViewPaletteCount> paletteActions_{};
 };
 
