@@ -10,6 +10,7 @@
 #include <utility>
 
 #include <jpeglib.h>
+#include <jerror.h>
 #include <libexif/exif-data.h>
 
 #include "formats/image_decoders.h"
@@ -28,9 +29,13 @@ struct ErrorManager {
 [[noreturn]] void quitOnError(j_common_ptr info) {
   std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
 }
-// Warnings of slightly damaged files (extra bytes, a missing end) are no
-// reason to refuse a picture that decodes; nothing goes to stderr.
-void ignoreMessage(j_common_ptr, int) {}
+// Warnings of slightly damaged files (extra bytes between markers) are no
+// reason to refuse a picture that decodes; nothing goes to stderr. A file
+// that ends too soon only draws a warning too, and libjpeg would give the
+// rest of the image as grey: that file has lost its data and is refused.
+void onMessage(j_common_ptr info, int level) {
+  if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) quitOnError(info);
+}
 
 // EXIF orientation 1..8; 1 (as stored) when the tag is missing or unreadable.
 int exifOrientation(jpeg_decompress_struct& info) {
@@ -113,7 +118,7 @@ FileError DecodeJpegPixels(std::span<const uint8_t> bytes, RgbaPixels& out) {
   ErrorManager errors{};
   info.err = jpeg_std_error(&errors.base);
   errors.base.error_exit = quitOnError;
-  errors.base.emit_message = ignoreMessage;
+  errors.base.emit_message = onMessage;
   int orientation = 1;
   if (setjmp(errors.jump)) {
     jpeg_destroy_decompress(&info);

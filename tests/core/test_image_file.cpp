@@ -9,6 +9,7 @@
 #include "formats/image_decoders.h"
 #include "formats/image_file.h"
 #include "tests/core/format_test_util.h"
+#include "tests/core/jpeg_writer.h"
 
 namespace cs {
 namespace {
@@ -72,6 +73,20 @@ TEST(ImageFile, EveryKindIsToldByItsContents) {
   EXPECT_EQ(DecodeImage(Bytes{'G', 'I', 'F', '8', '9', 'a', 0, 0, 0}, image).reason, "The GIF image is damaged.");
   EXPECT_EQ(DecodeImage(Bytes(100, 'x'), image).text(),
             "Error file format\nThe file is not a PNG, JPEG, GIF or BMP image.");
+}
+
+TEST(ImageFile, JpegCutShortIsDamaged) {
+  // libjpeg itself only warns and gives the lost part grey.
+  RgbImage photo, image;
+  ASSERT_FALSE(ReadImageFile(testing::TestData("photos/chelsea.png"), photo));
+  for (const bool progressive : {false, true}) {
+    const Bytes jpeg = testing::EncodeJpeg(photo, progressive);
+    ASSERT_FALSE(DecodeImage(jpeg, image)) << progressive;
+    for (const std::size_t tenths : {3, 5})
+      EXPECT_EQ(DecodeImage(std::span(jpeg).first(jpeg.size() * tenths / 10), image).reason,
+                "The JPEG image is damaged.")
+          << progressive << tenths;
+  }
 }
 
 TEST(ImageFile, OrientationTagTurnsTheImage) {
