@@ -66,6 +66,11 @@ FileError DecodePngPixels(std::span<const uint8_t> bytes, RgbaPixels& out) {
     png_destroy_read_struct(&png, nullptr, nullptr);
     return kDamaged;
   }
+  // libpng refuses more than a million rows or columns unless told otherwise;
+  // the size limit is CheckImageSize's, so libpng keeps only the format's own
+  // bound. Its limit on an ancillary chunk's memory stays: a chunk beyond it
+  // is skipped, never the image refused.
+  png_set_user_limits(png, PNG_UINT_31_MAX, PNG_UINT_31_MAX);
   std::vector<png_bytep> rows;
   png_uint_32 width = 0, height = 0;
   Reader reader{bytes};
