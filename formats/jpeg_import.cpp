@@ -55,10 +55,10 @@ int exifOrientation(jpeg_decompress_struct& info) {
 
 // Kept apart from the function that calls setjmp, so nothing it changes can
 // be lost when the library jumps back on an error.
-FileError decode(jpeg_decompress_struct& info, RgbaPixels& out, int& orientation) {
+FileError decode(jpeg_decompress_struct& info, std::size_t maxPixels, RgbaPixels& out, int& orientation) {
   jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);
   jpeg_read_header(&info, TRUE);
-  if (FileError err = CheckImageSize(info.image_width, info.image_height)) return err;
+  if (FileError err = CheckImageSize(info.image_width, info.image_height, maxPixels)) return err;
   orientation = exifOrientation(info);
   const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
   info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_RGBA;
@@ -113,7 +113,7 @@ void orient(RgbaPixels& img, int orientation) {
 
 }  // namespace
 
-FileError DecodeJpegPixels(std::span<const uint8_t> bytes, RgbaPixels& out) {
+FileError DecodeJpegPixels(std::span<const uint8_t> bytes, RgbaPixels& out, std::size_t maxPixels) {
   jpeg_decompress_struct info{};
   ErrorManager errors{};
   info.err = jpeg_std_error(&errors.base);
@@ -126,7 +126,7 @@ FileError DecodeJpegPixels(std::span<const uint8_t> bytes, RgbaPixels& out) {
   }
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
-  const FileError err = decode(info, out, orientation);
+  const FileError err = decode(info, maxPixels, out, orientation);
   jpeg_destroy_decompress(&info);
   if (err) return err;
   orient(out, orientation);

@@ -144,6 +144,12 @@ TEST(ImageFile, SizeLimitIsTheSameForEveryKind) {
   EXPECT_EQ(err.kind, FileErrorKind::Format);
   EXPECT_NE(err.reason.find("9000 x 9000"), std::string::npos) << err.reason;
   EXPECT_NE(err.reason.find("8192 x 8192"), std::string::npos) << err.reason;
+  EXPECT_EQ(err.reason, "The image is 9000 x 9000 pixels; images of up to 8192 x 8192 pixels (67,108,864 pixels in "
+                        "any shape) are read.");
+  // A caller's own limit (the fuzzer's) is kept and said the same way.
+  EXPECT_FALSE(DecodeImage(bmp(256, 256, 24, 0, {}, Bytes(256 * 256 * 3)), image, 256 * 256));
+  EXPECT_EQ(DecodeImage(bmp(256, 257, 24, 0, {}, {}), image, 256 * 256).reason,
+            "The image is 256 x 257 pixels; images of up to 256 x 256 pixels (65,536 pixels in any shape) are read.");
   // An 8000 x 8000 PNG is within it.
   png_image big{};
   big.version = PNG_IMAGE_VERSION;
