@@ -70,13 +70,13 @@ FileError readHeader(std::span<const uint8_t> b, Header& h) {
 
 }  // namespace
 
-FileError DecodeBmpPixels(std::span<const uint8_t> b, RgbaPixels& out) {
+FileError DecodeBmpPixels(std::span<const uint8_t> b, RgbaPixels& out, std::size_t maxPixels) {
   Header h;
   if (FileError err = readHeader(b, h)) return err;
   const bool topDown = h.height < 0;
   const int64_t height = topDown ? -h.height : h.height;
   if (h.width < 0) return damaged();
-  if (FileError err = CheckImageSize(std::size_t(h.width), std::size_t(height))) return err;
+  if (FileError err = CheckImageSize(std::size_t(h.width), std::size_t(height), maxPixels)) return err;
   const int bits = h.bits;
   if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return damaged();
   if ((bits == 24 || bits < 16) && h.compression != 0) return damaged();

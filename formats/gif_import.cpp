@@ -27,8 +27,9 @@ int readFromSpan(GifFileType* gif, GifByteType* data, int size) {
 
 // Reads up to and including the first image's pixels, skipping extensions
 // but for the graphics control block that names the transparent colour.
-FileError firstFrame(GifFileType* gif, RgbaPixels& out) {
-  if (FileError err = CheckImageSize(static_cast<std::size_t>(gif->SWidth), static_cast<std::size_t>(gif->SHeight)))
+FileError firstFrame(GifFileType* gif, std::size_t maxPixels, RgbaPixels& out) {
+  if (FileError err = CheckImageSize(static_cast<std::size_t>(gif->SWidth), static_cast<std::size_t>(gif->SHeight),
+                                     maxPixels))
     return err;
   int transparent = NO_TRANSPARENT_COLOR;
   for (;;) {
@@ -78,12 +79,12 @@ FileError firstFrame(GifFileType* gif, RgbaPixels& out) {
 
 }  // namespace
 
-FileError DecodeGifPixels(std::span<const uint8_t> bytes, RgbaPixels& out) {
+FileError DecodeGifPixels(std::span<const uint8_t> bytes, RgbaPixels& out, std::size_t maxPixels) {
   Source source{bytes};
   int error = 0;
   GifFileType* gif = DGifOpen(&source, readFromSpan, &error);
   if (!gif) return damaged();
-  const FileError err = firstFrame(gif, out);
+  const FileError err = firstFrame(gif, maxPixels, out);
   DGifCloseFile(gif, &error);
   return err;
 }

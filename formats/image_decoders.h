@@ -1,6 +1,7 @@
 // The decoders behind ReadImageFile, one per kind of image. Each takes the
 // file's bytes and gives 8-bit RGBA rows, or a Format error with the reason.
-// They share the size limit, checked before any pixel memory is taken.
+// They share the size limit (the most pixels in any shape), checked before
+// any pixel memory is taken.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "formats/file_error.h"
+#include "formats/image_file.h"
 
 namespace cs {
 
@@ -18,11 +20,11 @@ struct RgbaPixels {
 };
 
 // The error for an image of this size, or none when it may be decoded.
-FileError CheckImageSize(std::size_t width, std::size_t height);
+FileError CheckImageSize(std::size_t width, std::size_t height, std::size_t maxPixels = kMaxImagePixels);
 
-FileError DecodePngPixels(std::span<const uint8_t> bytes, RgbaPixels& out);
-FileError DecodeJpegPixels(std::span<const uint8_t> bytes, RgbaPixels& out);
-FileError DecodeGifPixels(std::span<const uint8_t> bytes, RgbaPixels& out);
-FileError DecodeBmpPixels(std::span<const uint8_t> bytes, RgbaPixels& out);
+FileError DecodePngPixels(std::span<const uint8_t> bytes, RgbaPixels& out, std::size_t maxPixels);
+FileError DecodeJpegPixels(std::span<const uint8_t> bytes, RgbaPixels& out, std::size_t maxPixels);
+FileError DecodeGifPixels(std::span<const uint8_t> bytes, RgbaPixels& out, std::size_t maxPixels);
+FileError DecodeBmpPixels(std::span<const uint8_t> bytes, RgbaPixels& out, std::size_t maxPixels);
 
 }  // namespace cs

@@ -1,5 +1,6 @@
 #include "formats/image_file.h"
 
+#include <cmath>
 #include <cstring>
 
 #include "formats/file_io.h"
@@ -13,28 +14,37 @@ bool startsWith(std::span<const uint8_t> bytes, const char* magic, std::size_t s
   return bytes.size() >= size && std::memcmp(bytes.data(), magic, size) == 0;
 }
 
+// "8192 x 8192 pixels (67,108,864 pixels in any shape)"; a limit that is no
+// square gives its count alone.
+std::string limitText(std::size_t maxPixels) {
+  std::string count = std::to_string(maxPixels);
+  for (std::size_t i = count.size(); i > 3; i -= 3) count.insert(i - 3, ",");
+  const auto side = static_cast<std::size_t>(std::llround(std::sqrt(static_cast<double>(maxPixels))));
+  if (side * side != maxPixels) return count + " pixels";
+  return std::to_string(side) + " x " + std::to_string(side) + " pixels (" + count + " pixels in any shape)";
+}
+
 }  // namespace
 
-FileError CheckImageSize(std::size_t width, std::size_t height) {
+FileError CheckImageSize(std::size_t width, std::size_t height, std::size_t maxPixels) {
   if (width == 0 || height == 0) return FileError::format("The image has no pixels.");
-  if (width > kMaxImagePixels || height > kMaxImagePixels || width * height > kMaxImagePixels)
+  if (width > maxPixels || height > maxPixels || width * height > maxPixels)
     return FileError::format("The image is " + std::to_string(width) + " x " + std::to_string(height) +
-                             " pixels; images of up to 8192 x 8192 pixels (67,108,864 pixels in any shape) "
-                             "are read.");
+                             " pixels; images of up to " + limitText(maxPixels) + " are read.");
   return {};
 }
 
-FileError DecodeImage(std::span<const uint8_t> bytes, RgbImage& out) {
+FileError DecodeImage(std::span<const uint8_t> bytes, RgbImage& out, std::size_t maxPixels) {
   RgbaPixels pixels;
   FileError err;
   if (startsWith(bytes, "\x89PNG\r\n\x1a\n", 8))
-    err = DecodePngPixels(bytes, pixels);
+    err = DecodePngPixels(bytes, pixels, maxPixels);
   else if (startsWith(bytes, "\xff\xd8\xff", 3))
-    err = DecodeJpegPixels(bytes, pixels);
+    err = DecodeJpegPixels(bytes, pixels, maxPixels);
   else if (startsWith(bytes, "GIF87a", 6) || startsWith(bytes, "GIF89a", 6))
-    err = DecodeGifPixels(bytes, pixels);
+    err = DecodeGifPixels(bytes, pixels, maxPixels);
   else if (startsWith(bytes, "BM", 2))
-    err = DecodeBmpPixels(bytes, pixels);
+    err = DecodeBmpPixels(bytes, pixels, maxPixels);
   else
     err = FileError::format("The file is not a PNG, JPEG, GIF or BMP image.");
   if (err) return err;

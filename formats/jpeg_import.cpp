@@ -10,6 +10,7 @@
 #include <utility>
 
 #include <jpeglib.h>
+#include <jerror.h>
 #include <libexif/exif-data.h>
 
 #include "formats/image_decoders.h"
@@ -28,9 +29,13 @@ struct ErrorManager {
 [[noreturn]] void quitOnError(j_common_ptr info) {
   std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
 }
-// Warnings of slightly damaged files (extra bytes, a missing end) are no
-// reason to refuse a picture that decodes; nothing goes to stderr.
-void ignoreMessage(j_common_ptr, int) {}
+// Warnings of slightly damaged files (extra bytes between markers) are no
+// reason to refuse a picture that decodes; nothing goes to stderr. A file
+// that ends too soon only draws a warning too, and libjpeg would give the
+// rest of the image as grey: that file has lost its data and is refused.
+void onMessage(j_common_ptr info, int level) {
+  if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) quitOnError(info);
+}
 
 // EXIF orientation 1..8; 1 (as stored) when the tag is missing or unreadable.
 int exifOrientation(jpeg_decompress_struct& info) {
@@ -50,10 +55,10 @@ int exifOrientation(jpeg_decompress_struct& info) {
 
 // Kept apart from the function that calls setjmp, so nothing it changes can
 // be lost when the library jumps back on an error.
-FileError decode(jpeg_decompress_struct& info, RgbaPixels& out, int& orientation) {
+FileError decode(jpeg_decompress_struct& info, std::size_t maxPixels, RgbaPixels& out, int& orientation) {
   jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);
   jpeg_read_header(&info, TRUE);
-  if (FileError err = CheckImageSize(info.image_width, info.image_height)) return err;
+  if (FileError err = CheckImageSize(info.image_width, info.image_height, maxPixels)) return err;
   orientation = exifOrientation(info);
   const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
   info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_RGBA;
@@ -108,12 +113,12 @@ void orient(RgbaPixels& img, int orientation) {
 
 }  // namespace
 
-FileError DecodeJpegPixels(std::span<const uint8_t> bytes, RgbaPixels& out) {
+FileError DecodeJpegPixels(std::span<const uint8_t> bytes, RgbaPixels& out, std::size_t maxPixels) {
   jpeg_decompress_struct info{};
   ErrorManager errors{};
   info.err = jpeg_std_error(&errors.base);
   errors.base.error_exit = quitOnError;
-  errors.base.emit_message = ignoreMessage;
+  errors.base.emit_message = onMessage;
   int orientation = 1;
   if (setjmp(errors.jump)) {
     jpeg_destroy_decompress(&info);
@@ -121,7 +126,7 @@ FileError DecodeJpegPixels(std::span<const uint8_t> bytes, RgbaPixels& out) {
   }
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
-  const FileError err = decode(info, out, orientation);
+  const FileError err = decode(info, maxPixels, out, orientation);
   jpeg_destroy_decompress(&info);
   if (err) return err;
   orient(out, orientation);

@@ -32,12 +32,12 @@ void ignoreWarning(png_structp, png_const_charp) {}
 
 // Kept apart from the function that calls setjmp, so nothing it changes can
 // be lost when the library jumps back on an error.
-FileError readImage(png_structp png, png_infop info, std::vector<uint8_t>& rgba, std::vector<png_bytep>& rows,
-                    png_uint_32& width, png_uint_32& height) {
+FileError readImage(png_structp png, png_infop info, std::size_t maxPixels, std::vector<uint8_t>& rgba,
+                    std::vector<png_bytep>& rows, png_uint_32& width, png_uint_32& height) {
   png_read_info(png, info);
   width = png_get_image_width(png, info);
   height = png_get_image_height(png, info);
-  if (FileError err = CheckImageSize(width, height)) return err;
+  if (FileError err = CheckImageSize(width, height, maxPixels)) return err;
   const int colourType = png_get_color_type(png, info);
   if (png_get_bit_depth(png, info) == 16) png_set_scale_16(png);
   if (colourType == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
@@ -57,7 +57,7 @@ FileError readImage(png_structp png, png_infop info, std::vector<uint8_t>& rgba,
 
 }  // namespace
 
-FileError DecodePngPixels(std::span<const uint8_t> bytes, RgbaPixels& out) {
+FileError DecodePngPixels(std::span<const uint8_t> bytes, RgbaPixels& out, std::size_t maxPixels) {
   if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0) return kDamaged;
   png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, quietError, ignoreWarning);
   if (!png) return kDamaged;
@@ -66,6 +66,11 @@ FileError DecodePngPixels(std::span<const uint8_t> bytes, RgbaPixels& out) {
     png_destroy_read_struct(&png, nullptr, nullptr);
     return kDamaged;
   }
+  // libpng refuses more than a million rows or columns unless told otherwise;
+  // the size limit is CheckImageSize's, so libpng keeps only the format's own
+  // bound. Its limit on an ancillary chunk's memory stays: a chunk beyond it
+  // is skipped, never the image refused.
+  png_set_user_limits(png, PNG_UINT_31_MAX, PNG_UINT_31_MAX);
   std::vector<png_bytep> rows;
   png_uint_32 width = 0, height = 0;
   Reader reader{bytes};
@@ -74,7 +79,7 @@ FileError DecodePngPixels(std::span<const uint8_t> bytes, RgbaPixels& out) {
     return kDamaged;
   }
   png_set_read_fn(png, &reader, readFromSpan);
-  const FileError err = readImage(png, info, out.rgba, rows, width, height);
+  const FileError err = readImage(png, info, maxPixels, out.rgba, rows, width, height);
   png_destroy_read_struct(&png, &info, nullptr);
   if (err) return err;
   out.width = static_cast<int>(width);

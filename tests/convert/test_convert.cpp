@@ -14,6 +14,7 @@
 #include "formats/image_file.h"
 #include "render/compose.h"
 #include "tests/core/format_test_util.h"
+#include "tests/core/jpeg_writer.h"
 #include "tests/core/png_reader.h"
 
 extern char** environ;
@@ -174,6 +175,12 @@ TEST(Convert, PngInputIsConvertedAsTheLibraryImportsIt) {
   r = convert(dir, {dir.file("bad.png"), dir.file("d.mgs")});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find(": Error file format: The file is not a PNG, JPEG, GIF or BMP image.\n"), std::string::npos) << r.err;
+  std::vector<uint8_t> cut = testing::EncodeJpeg(image);
+  cut.resize(cut.size() * 3 / 10);
+  testing::WriteBytes(dir.file("cut.jpg"), cut);
+  r = convert(dir, {dir.file("cut.jpg"), dir.file("e.mgs")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find(": Error file format: The JPEG image is damaged.\n"), std::string::npos) << r.err;
 }
 
 TEST(Convert, InfoPrintsKindCellHeightBorderAndFlickerScore) {

@@ -9,6 +9,7 @@
 #include "formats/image_decoders.h"
 #include "formats/image_file.h"
 #include "tests/core/format_test_util.h"
+#include "tests/core/jpeg_writer.h"
 
 namespace cs {
 namespace {
@@ -38,6 +39,30 @@ Bytes bmp(int32_t width, int32_t height, int bits, uint32_t compression, const B
   std::copy(extra.begin(), extra.end(), b.begin() + 54);
   std::copy(pixels.begin(), pixels.end(), b.begin() + 54 + std::ptrdiff_t(extra.size()));
   return b;
+}
+
+// A black PNG of one bit per pixel, written with libpng's limit of a million
+// rows or columns lifted.
+Bytes blackPng(png_uint_32 width, png_uint_32 height) {
+  Bytes out;
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  png_set_user_limits(png, PNG_UINT_31_MAX, PNG_UINT_31_MAX);
+  png_set_write_fn(
+      png, &out,
+      [](png_structp p, png_bytep data, png_size_t size) {
+        auto* bytes = static_cast<Bytes*>(png_get_io_ptr(p));
+        bytes->insert(bytes->end(), data, data + size);
+      },
+      [](png_structp) {});
+  png_set_IHDR(png, info, width, height, 1, PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+               PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(png, info);
+  const Bytes row((width + 7) / 8, 0);
+  for (png_uint_32 y = 0; y < height; ++y) png_write_row(png, row.data());
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  return out;
 }
 
 TEST(ImageFile, EveryKindIsToldByItsContents) {
@@ -74,6 +99,20 @@ TEST(ImageFile, EveryKindIsToldByItsContents) {
             "Error file format\nThe file is not a PNG, JPEG, GIF or BMP image.");
 }
 
+TEST(ImageFile, JpegCutShortIsDamaged) {
+  // libjpeg itself only warns and gives the lost part grey.
+  RgbImage photo, image;
+  ASSERT_FALSE(ReadImageFile(testing::TestData("photos/chelsea.png"), photo));
+  for (const bool progressive : {false, true}) {
+    const Bytes jpeg = testing::EncodeJpeg(photo, progressive);
+    ASSERT_FALSE(DecodeImage(jpeg, image)) << progressive;
+    for (const std::size_t tenths : {3, 5})
+      EXPECT_EQ(DecodeImage(std::span(jpeg).first(jpeg.size() * tenths / 10), image).reason,
+                "The JPEG image is damaged.")
+          << progressive << tenths;
+  }
+}
+
 TEST(ImageFile, OrientationTagTurnsTheImage) {
   // Orientation 6 is turned a quarter clockwise for viewing: the left half
   // comes on top; 8 turns it the other way; 3 half way; 2 mirrors.
@@ -105,6 +144,12 @@ TEST(ImageFile, SizeLimitIsTheSameForEveryKind) {
   EXPECT_EQ(err.kind, FileErrorKind::Format);
   EXPECT_NE(err.reason.find("9000 x 9000"), std::string::npos) << err.reason;
   EXPECT_NE(err.reason.find("8192 x 8192"), std::string::npos) << err.reason;
+  EXPECT_EQ(err.reason, "The image is 9000 x 9000 pixels; images of up to 8192 x 8192 pixels (67,108,864 pixels in "
+                        "any shape) are read.");
+  // A caller's own limit (the fuzzer's) is kept and said the same way.
+  EXPECT_FALSE(DecodeImage(bmp(256, 256, 24, 0, {}, Bytes(256 * 256 * 3)), image, 256 * 256));
+  EXPECT_EQ(DecodeImage(bmp(256, 257, 24, 0, {}, {}), image, 256 * 256).reason,
+            "The image is 256 x 257 pixels; images of up to 256 x 256 pixels (65,536 pixels in any shape) are read.");
   // An 8000 x 8000 PNG is within it.
   png_image big{};
   big.version = PNG_IMAGE_VERSION;
@@ -118,6 +163,12 @@ TEST(ImageFile, SizeLimitIsTheSameForEveryKind) {
   ASSERT_FALSE(DecodeImage(png, image));
   EXPECT_EQ(image.width(), 8000);
   EXPECT_EQ(image.at(7999, 7999), rgb(0x80, 0x80, 0x80));
+  // libpng's own limit of a million rows is not in the way, and past ours
+  // the refusal is ours.
+  ASSERT_FALSE(DecodeImage(blackPng(8, 1000001), image));
+  EXPECT_EQ(image.height(), 1000001);
+  EXPECT_EQ(image.at(7, 1000000), rgb(0, 0, 0));
+  EXPECT_EQ(DecodeImage(blackPng(8192, 8193), image).reason, CheckImageSize(8192, 8193).reason);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "formats/formats.h"
 #include "formats/image_file.h"
 #include "gui_helpers.h"
+#include "tests/core/jpeg_writer.h"
 
 using namespace cs;
 using cs::test::start;
@@ -148,6 +149,15 @@ class ImportImageTest : public QObject {
     QVERIFY(!asked);
     QCOMPARE(s->messages.size(), size_t(1));
     QVERIFY(s->messages[0].second.startsWith("Error file format\n"));
+    // A JPEG cut short is damaged too, not a picture with a grey lower part.
+    const std::vector<uint8_t> cut = testing::EncodeJpeg(image);
+    QFile cutJpeg(dir.path() + "/cut.jpg");
+    QVERIFY(cutJpeg.open(QIODevice::WriteOnly));
+    cutJpeg.write(reinterpret_cast<const char*>(cut.data()), qint64(cut.size() * 3 / 10));
+    cutJpeg.close();
+    importThroughMenu(w, cutJpeg.fileName(), [&asked](ImportImageDialog&) { return asked = true; });
+    QVERIFY(!asked);
+    QCOMPARE(s->messages.back().second, QString("Error file format\nThe JPEG image is damaged."));
     // A FIFO is refused at once instead of waiting for a writer for good.
     const QString fifo = dir.path() + "/fifo.png";
     QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0644) == 0);
