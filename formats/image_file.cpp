@@ -17,8 +17,13 @@ bool startsWith(std::span<const uint8_t> bytes, const char* magic, std::size_t s
 // "8192 x 8192 pixels (67,108,864 pixels in any shape)"; a limit that is no
 // square gives its count alone.
 std::string limitText(std::size_t maxPixels) {
-  std::string count = std::to_string(maxPixels);
-  for (std::size_t i = count.size(); i > 3; i -= 3) count.insert(i - 3, ",");
+  // Digits copied one by one, a comma before each group of three.
+  const std::string digits = std::to_string(maxPixels);
+  std::string count;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) count += ',';
+    count += digits[i];
+  }
   const auto side = static_cast<std::size_t>(std::llround(std::sqrt(static_cast<double>(maxPixels))));
   if (side * side != maxPixels) return count + " pixels";
   return std::to_string(side) + " x " + std::to_string(side) + " pixels (" + count + " pixels in any shape)";
