@@ -55,7 +55,7 @@ const BitLanes kBitLanes = [] {
 
 // Column by column, so the planes are read in address order; each cell's
 // four levels are looked up at its first line.
-void FlickerD(const Picture& pic, int32_t* d) {
+void FlickerD(const Picture& pic, int32_t* d, int from, int to) {
   const int h = pic.cellHeight();
   const uint8_t* a0 = pic.attrs(0);
   const uint8_t* a1 = pic.attrs(1);
@@ -64,9 +64,10 @@ void FlickerD(const Picture& pic, int32_t* d) {
     const uint8_t* p0 = pic.pixels(0) + pixelIndex(c, 0);
     const uint8_t* p1 = pic.pixels(1) + pixelIndex(c, 0);
     int32_t base = 0, step0 = 0, step1 = 0;
-    for (int y = 0; y < kLines; ++y) {
-      if ((y & lineMask) == y) {
-        const int a = attrIndex(c, y);
+    for (int y = from; y < to; ++y) {
+      // The first line looked at takes its colours from its cell's first line.
+      if ((y & lineMask) == y || y == from) {
+        const int a = attrIndex(c, y & lineMask);
         const int32_t i0 = levelOf(a0[a]), i1 = levelOf(a1[a]);
         base = i0 - i1;
         step0 = levelOf(a0[a + 1]) - i0;

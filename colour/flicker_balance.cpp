@@ -11,7 +11,7 @@
 // scores before and after have the last word: should the new one be
 // higher, every exchange is taken back.
 #include <algorithm>
-#include <cstring>
+#include <array>
 #include <memory>
 
 #include "colour/flicker.h"
@@ -109,16 +109,18 @@ BalanceResult BalanceFlicker(Picture& pic, const MixTable& mix, const CellBlock&
 
 namespace {
 
-// Whether any byte of the cell differs between the pictures: its pixels and
-// the attribute entries of all its lines, on both screens.
-bool cellDiffers(const Picture& a, const Picture& b, int column, int top, int lines) {
+// For each line of `column`, whether any of its bytes differs between the
+// pictures: the pixels and the attribute entry, on both screens.
+void linesDiffering(const Picture& a, const Picture& b, int column, std::array<uint8_t, kLines>& out) {
+  std::fill(out.begin(), out.end(), uint8_t{0});
   for (int s = 0; s < 2; ++s) {
-    const int p = pixelIndex(column, top), at = attrIndex(column, top);
-    if (std::memcmp(a.pixels(s) + p, b.pixels(s) + p, std::size_t(lines)) != 0 ||
-        std::memcmp(a.attrs(s) + at, b.attrs(s) + at, std::size_t(2 * lines)) != 0)
-      return true;
+    const uint8_t* pa = a.pixels(s) + pixelIndex(column, 0);
+    const uint8_t* pb = b.pixels(s) + pixelIndex(column, 0);
+    const uint8_t* aa = a.attrs(s) + attrIndex(column, 0);
+    const uint8_t* ab = b.attrs(s) + attrIndex(column, 0);
+    for (int y = 0; y < kLines; ++y)
+      out[std::size_t(y)] |= uint8_t((pa[y] ^ pb[y]) | (aa[2 * y] ^ ab[2 * y]) | (aa[2 * y + 1] ^ ab[2 * y + 1]));
   }
-  return false;
 }
 
 // How many cells the search over touched cells looks at, at most: a stroke
@@ -131,15 +133,21 @@ std::vector<ExchangedCell> BalanceTouchedCells(Picture& pic, const Picture& befo
   const int h = pic.cellHeight();
   const bool symmetric = wholeTableSymmetric(mix);
   std::vector<SearchCell> cells;
+  std::array<uint8_t, kLines> differs;
   for (int c = 0; c < kColumns; ++c) {
+    linesDiffering(pic, before, c, differs);
     const int n = cellLines(h, c);
     for (int y = 0; y < kLines; y += n)
-      if (cellDiffers(pic, before, c, y, n) && (symmetric || cellSymmetric(pic, mix, c, y)))
+      if (std::any_of(differs.begin() + y, differs.begin() + y + n, [](uint8_t d) { return d != 0; }) &&
+          (symmetric || cellSymmetric(pic, mix, c, y)))
         cells.push_back({int16_t(c), int16_t(y), int16_t(n)});
   }
   std::vector<ExchangedCell> exchanged;
   if (cells.empty()) return exchanged;
-  FlickerSearch search(pic);
+  // The sums are needed only where the touched cells reach.
+  int first = kLines, last = 0;
+  for (const SearchCell& c : cells) first = std::min<int>(first, c.top), last = std::max(last, c.top + c.lines - 1);
+  FlickerSearch search(pic, first, last);
   const SearchResult found = SearchExchanges(search, cells, kTouchedBudget);
   const std::unique_ptr<LineMasks> chosen(new LineMasks{});
   for (std::size_t i = 0; i < cells.size(); ++i)

@@ -40,20 +40,40 @@ using Parts = std::array<int32_t, kLanes>;
 
 namespace {
 
-// The box sums of `d` into `box` (margins zero): the box of pixel (x, y) is
-// x - 8 ... x + 7 and y - 8 ... y + 7, clipped.
-void boxSumsOf(const int32_t* d, int32_t* box) {
-  std::vector<int32_t> area((kWidth + 1) * (kLines + 1), 0);  // summed-area table
-  const auto at = [&](int x, int y) -> int32_t& { return area[std::size_t(y * (kWidth + 1) + x)]; };
-  for (int y = 0; y < kLines; ++y)
-    for (int x = 0; x < kWidth; ++x) at(x + 1, y + 1) = d[y * kWidth + x] + at(x, y + 1) + at(x + 1, y) - at(x, y);
-  std::fill_n(box, kStride * kLines, 0);
-  for (int y = 0; y < kLines; ++y) {
-    const int y0 = std::max(0, y - kRadius), y1 = std::min(kLines, y + kRadius);
-    for (int x = 0; x < kWidth; ++x) {
-      const int x0 = std::max(0, x - kRadius), x1 = std::min(kWidth, x + kRadius);
-      box[y * kStride + kBefore + x] = at(x1, y1) - at(x0, y1) - at(x1, y0) + at(x0, y0);
+// The box sums of lines `from` ... `to` - 1 into `box` (margins zero): the
+// box of pixel (x, y) is x - 8 ... x + 7 and y - 8 ... y + 7, clipped. `d`
+// holds the lines those boxes take, `rows` is room for their window sums.
+void boxSumsOf(const int32_t* d, int32_t* rows, int32_t* box, int from, int to) {
+  const int dFrom = std::max(0, from - kRadius), dTo = std::min(kLines, to + kRadius - 1);
+  // Along each line: running sums padded with zeros on the left and the
+  // line's total on the right, so every window is one subtraction.
+  int32_t prefix[kWidth + 2 * kRadius + 1] = {};
+  for (int y = dFrom; y < dTo; ++y) {
+    const int32_t* line = d + y * kWidth;
+    int32_t* p = prefix + kRadius;
+    int32_t run = 0;
+    for (int x = 0; x < kWidth; ++x) p[x + 1] = run += line[x];
+    std::fill_n(p + kWidth + 1, kRadius, run);
+    int32_t* out = rows + y * kWidth;
+    for (int x = 0; x < kWidth; ++x) out[x] = prefix[x + 2 * kRadius] - prefix[x];
+  }
+  // Down the columns: the first line's window summed, then each next line
+  // adds the line entering at the bottom and drops the one leaving at the top.
+  int32_t sum[kWidth] = {};
+  for (int y = std::max(0, from - kRadius); y < std::min(kLines, from + kRadius); ++y)
+    for (int x = 0; x < kWidth; ++x) sum[x] += rows[y * kWidth + x];
+  for (int y = from; y < to; ++y) {
+    if (y > from) {
+      const int entering = y + kRadius - 1, leaving = y - kRadius - 1;
+      if (entering < kLines)
+        for (int x = 0; x < kWidth; ++x) sum[x] += rows[entering * kWidth + x];
+      if (leaving >= 0)
+        for (int x = 0; x < kWidth; ++x) sum[x] -= rows[leaving * kWidth + x];
     }
+    int32_t* out = box + y * kStride;
+    std::fill_n(out, kBefore, 0);
+    std::copy_n(sum, kWidth, out + kBefore);
+    std::fill_n(out + kBefore + kWidth, kStride - kBefore - kWidth, 0);
   }
 }
 
@@ -136,6 +156,7 @@ CS_AVX2 int64_t wholeGrowthAvx2(const int32_t* box, const Reach& reach) {
 
 struct FlickerSearch::State {
   std::array<int32_t, kWidth * kLines> d;
+  std::array<int32_t, kWidth * kLines> rows;   // window sums across, for the box sums
   std::array<int32_t, kStride * kLines> box;  // pixel (x, y) at y * kStride + kBefore + x
   std::array<double, kWidth> weightX;
   std::array<double, kLines> weightY;
@@ -143,9 +164,13 @@ struct FlickerSearch::State {
   Reach reach;  // scratch of `change` and `exchange`
 };
 
-FlickerSearch::FlickerSearch(const Picture& pic) : s_(std::make_unique<State>()) {
-  FlickerD(pic, s_->d.data());
-  boxSumsOf(s_->d.data(), s_->box.data());
+FlickerSearch::FlickerSearch(const Picture& pic) : FlickerSearch(pic, 0, kLines - 1) {}
+
+FlickerSearch::FlickerSearch(const Picture& pic, int firstLine, int lastLine) : s_(new State) {
+  // The lines whose box sums the cells reach, and the lines those boxes take.
+  const int from = std::max(0, firstLine - kBefore), to = std::min(kLines, lastLine + kRadius + 1);
+  FlickerD(pic, s_->d.data(), std::max(0, from - kRadius), std::min(kLines, to + kRadius - 1));
+  boxSumsOf(s_->d.data(), s_->rows.data(), s_->box.data(), from, to);
   for (int x = 0; x < kWidth; ++x) s_->weightX[std::size_t(x)] = 1.0 / flickerSpan(x, kWidth);
   for (int y = 0; y < kLines; ++y) s_->weightY[std::size_t(y)] = 1.0 / flickerSpan(y, kLines);
 #ifdef CS_HAVE_AVX2_PATH

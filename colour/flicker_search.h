@@ -24,6 +24,9 @@ inline constexpr double kSearchGain = 1e-7;
 class FlickerSearch {
  public:
   explicit FlickerSearch(const Picture& pic);
+  // Only for cells within lines `firstLine` ... `lastLine`: the sums are
+  // made for the lines those cells reach alone.
+  FlickerSearch(const Picture& pic, int firstLine, int lastLine);
   ~FlickerSearch();
   FlickerSearch(const FlickerSearch&) = delete;
   FlickerSearch& operator=(const FlickerSearch&) = delete;

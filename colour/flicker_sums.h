@@ -42,9 +42,9 @@ FlickerSums SumFlicker(const Picture& pic, ByteSums* bytes = nullptr);
 // The vector path; false (and nothing written) where the processor lacks it.
 bool SumFlickerVector(const Picture& pic, FlickerSums& sums, ByteSums* bytes);
 
-// d of every pixel, line by line: the luma level of its screen-0 colour
-// minus that of its screen-1 colour.
-void FlickerD(const Picture& pic, int32_t* d);
+// d of every pixel of lines `from` ... `to` - 1, line by line: the luma
+// level of its screen-0 colour minus that of its screen-1 colour.
+void FlickerD(const Picture& pic, int32_t* d, int from = 0, int to = kLines);
 
 // The score by the plain path alone, which the vector path must equal.
 double PlainFlickerScore(const Picture& pic);
