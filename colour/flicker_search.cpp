@@ -81,7 +81,11 @@ void boxSumsOf(const int32_t* d, int32_t* rows, int32_t* box, int from, int to) 
 // of the 24 pixels from its left edge - 7 on.
 struct Reach {
   int firstLine = 0, lines = 0;
-  std::array<Parts, 8 + 2 * kRadius - 1> parts;
+  // Lines whose boxes hold the same lines of the cell share their parts:
+  // part(k) is distinct[which[k]].
+  std::array<uint8_t, 8 + 2 * kRadius - 1> which;
+  std::array<Parts, 8 + 2 * kRadius - 1> distinct;
+  const Parts& part(int k) const { return distinct[which[std::size_t(k)]]; }
 };
 
 void reachOf(const int32_t* d, const SearchCell& c, Reach& reach) {
@@ -98,16 +102,22 @@ void reachOf(const int32_t* d, const SearchCell& c, Reach& reach) {
   reach.lines = last - reach.firstLine + 1;
   std::array<int32_t, 9> r{};
   int ja = 0, jb = -1;  // the cell's lines in the running sum r
+  int count = 0;
   for (int y = reach.firstLine; y <= last; ++y) {
     // The cell's lines inside the box of line y, y - 8 ... y + 7.
     const int na = std::max(0, y - kRadius - c.top), nb = std::min(c.lines - 1, y + kBefore - c.top);
+    if (count > 0 && na == ja && nb == jb) {
+      reach.which[std::size_t(y - reach.firstLine)] = uint8_t(count - 1);
+      continue;
+    }
     for (; jb < nb; ++jb)
       for (std::size_t i = 0; i < 9; ++i) r[i] += rows[std::size_t(jb + 1)][i];
     for (; ja < na; ++ja)
       for (std::size_t i = 0; i < 9; ++i) r[i] -= rows[std::size_t(ja)][i];
     // Boxes of the 7 pixels left of the cell hold its first 1 ... 7
     // pixels, the next 9 all 8, the 7 after those its last 7 ... 1.
-    Parts& part = reach.parts[std::size_t(y - reach.firstLine)];
+    reach.which[std::size_t(y - reach.firstLine)] = uint8_t(count);
+    Parts& part = reach.distinct[std::size_t(count++)];
     for (std::size_t i = 0; i < 7; ++i) part[i] = r[i + 1];
     for (std::size_t i = 7; i < 16; ++i) part[i] = r[8];
     for (std::size_t i = 16; i < 23; ++i) part[i] = r[8] - r[i - 15];
@@ -124,7 +134,7 @@ void growthOf(const int32_t* box, const Parts& part, Parts& out) {
 int64_t wholeGrowthPlain(const int32_t* box, const Reach& reach) {
   Parts sum{}, growth;
   for (int k = 0; k < reach.lines; ++k) {
-    growthOf(box + k * kStride, reach.parts[std::size_t(k)], growth);
+    growthOf(box + k * kStride, reach.part(k), growth);
     for (std::size_t i = 0; i < kLanes; ++i) sum[i] += growth[i];
   }
   int64_t whole = 0;
@@ -137,7 +147,7 @@ CS_AVX2 int64_t wholeGrowthAvx2(const int32_t* box, const Reach& reach) {
   __m256i sum[3] = {_mm256_setzero_si256(), _mm256_setzero_si256(), _mm256_setzero_si256()};
   for (int k = 0; k < reach.lines; ++k) {
     const int32_t* b = box + k * kStride;
-    const int32_t* p = reach.parts[std::size_t(k)].data();
+    const int32_t* p = reach.part(k).data();
     for (int v = 0; v < 3; ++v) {
       const __m256i bv = avx2::load(b + 8 * v), pv = avx2::load(p + 8 * v);
       const __m256i moved = _mm256_sub_epi32(bv, _mm256_add_epi32(pv, pv));
@@ -201,7 +211,7 @@ double FlickerSearch::change(const SearchCell& c) const {
   double total = 0;
   Parts growth;
   for (int k = 0; k < reach.lines; ++k) {
-    growthOf(box + k * kStride, reach.parts[std::size_t(k)], growth);
+    growthOf(box + k * kStride, reach.part(k), growth);
     double line = 0;
     for (int i = 0; i < kLanes; ++i) {
       const int x = left + i;
@@ -218,7 +228,7 @@ void FlickerSearch::exchange(const SearchCell& c) {
   reachOf(s.d.data(), c, reach);
   int32_t* box = s.box.data() + reach.firstLine * kStride + kBefore + 8 * c.column - kBefore;
   for (int k = 0; k < reach.lines; ++k)
-    for (std::size_t i = 0; i < kLanes; ++i) box[k * kStride + int(i)] -= 2 * reach.parts[std::size_t(k)][i];
+    for (std::size_t i = 0; i < kLanes; ++i) box[k * kStride + int(i)] -= 2 * reach.part(k)[i];
   for (int j = 0; j < c.lines; ++j) {
     int32_t* d = s.d.data() + (c.top + j) * kWidth + 8 * c.column;
     for (int i = 0; i < 8; ++i) d[i] = -d[i];
