@@ -67,17 +67,16 @@ struct Work {
   LineMasks allowed, chosen, searched;
 };
 
-// How many cells the exact search looks at, at most: to reach a local
-// optimum, enough on every picture tried (some 30,000 at 8x1), a bound on
-// pathological ones; then to leave it for lower ones, some 100 ms.
+// How many cells the exact search looks at, at most, to reach a local
+// optimum: enough on every picture tried (some 30,000 at 8x1), a bound on
+// pathological ones.
 constexpr long kSearchBudget = 1000000;
-constexpr long kKickBudget = 150000;
 
 }  // namespace
 
 CellBlock WholePicture(const Picture& pic) { return {0, 0, kColumns, kLines / pic.cellHeight()}; }
 
-BalanceResult BalanceFlicker(Picture& pic, const MixTable& mix, const CellBlock& block) {
+BalanceResult BalanceFlicker(Picture& pic, const MixTable& mix, const CellBlock& block, long kickBudget) {
   const std::unique_ptr<Work> work(new Work);  // every entry is written before it is read
   const FlickerSums before = SumFlicker(pic, &work->bytes);
   markAllowed(pic, mix, block, work->allowed);
@@ -87,7 +86,7 @@ BalanceResult BalanceFlicker(Picture& pic, const MixTable& mix, const CellBlock&
   if (chose) ExchangeScreens(pic, work->chosen);
   const std::vector<SearchCell> cells = CellsToSearch(pic.cellHeight(), work->allowed);
   FlickerSearch search(pic);
-  const SearchResult found = SearchExchanges(search, cells, kSearchBudget, kKickBudget);
+  const SearchResult found = SearchExchanges(search, cells, kSearchBudget, kickBudget);
   bool searched = false;
   for (auto& column : work->searched) column.fill(0);
   for (std::size_t i = 0; i < cells.size(); ++i)

