@@ -68,7 +68,8 @@ class EditMenuTest : public QObject {
                                "Step Forward (ALT+SHIFT+Z)",
                                "History (use hotkey 'Y')",
                                "",
-                               "Balance flicker"};
+                               "Balance flicker",
+                               "Low-flicker painting"};
     QStringList shown;
     for (QAction* a : s->find<QMenu>("Edit1")->actions()) shown << a->text();
     QCOMPARE(shown, captions);
