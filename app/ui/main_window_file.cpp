@@ -205,7 +205,8 @@ void MainWindow::openCommandLineFile(const QByteArrayList& arguments) {
   // the name's own bytes: decoding a name that is not valid UTF-8 would
   // change it, and the file would not be found. No dialog showed which file
   // was meant, so a failure names it; the empty picture stays.
-  openPictureFile(arguments.front().toStdString(), true);
+  // An empty argument (a launcher's blank field) names no file.
+  if (!arguments.front().isEmpty()) openPictureFile(arguments.front().toStdString(), true);
 }
 
 }  // namespace cs

@@ -300,6 +300,8 @@ class StartupTest : public QObject {
       QCOMPARE(t->w().windowTitle(), QString("chromaSmith x0.94"));
       QVERIFY(pictureIsEmpty(t->w()));
     }
+    // An empty argument names no file.
+    QVERIFY(start({""})->messages.empty());
   }
 };
 
