@@ -16,7 +16,6 @@
 #include "formats/formats.h"
 #include "formats/image_file.h"
 #include "gui_helpers.h"
-#include "tests/core/jpeg_writer.h"
 
 using namespace cs;
 using cs::test::start;
@@ -150,12 +149,11 @@ class ImportImageTest : public QObject {
     QCOMPARE(s->messages.size(), size_t(1));
     QVERIFY(s->messages[0].second.startsWith("Error file format\n"));
     // A JPEG cut short is damaged too, not a picture with a grey lower part.
-    const std::vector<uint8_t> cut = testing::EncodeJpeg(image);
-    QFile cutJpeg(dir.path() + "/cut.jpg");
-    QVERIFY(cutJpeg.open(QIODevice::WriteOnly));
-    cutJpeg.write(reinterpret_cast<const char*>(cut.data()), qint64(cut.size() * 3 / 10));
-    cutJpeg.close();
-    importThroughMenu(w, cutJpeg.fileName(), [&asked](ImportImageDialog&) { return asked = true; });
+    QFile jpeg(CHROMASMITH_TESTDATA "/images/small.jpg"), cut(dir.path() + "/cut.jpg");
+    QVERIFY(jpeg.open(QIODevice::ReadOnly) && cut.open(QIODevice::WriteOnly));
+    cut.write(jpeg.readAll().first(450));  // its scan begins at 303 of 750 bytes
+    cut.close();
+    importThroughMenu(w, cut.fileName(), [&asked](ImportImageDialog&) { return asked = true; });
     QVERIFY(!asked);
     QCOMPARE(s->messages.back().second, QString("Error file format\nThe JPEG image is damaged."));
     // A FIFO is refused at once instead of waiting for a writer for good.
