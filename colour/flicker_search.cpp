@@ -79,13 +79,31 @@ void boxSumsOf(const int32_t* d, int32_t* rows, int32_t* box, int from, int to) 
 
 // The lines a cell reaches, and for each the cell's part of the box sums
 // of the 24 pixels from its left edge - 7 on.
+constexpr int kMaxReach = 8 + 2 * kRadius - 1;  // lines
+
 struct Reach {
-  int firstLine = 0, lines = 0;
-  // Lines whose boxes hold the same lines of the cell share their parts:
-  // part(k) is distinct[which[k]].
-  std::array<uint8_t, 8 + 2 * kRadius - 1> which;
-  std::array<Parts, 8 + 2 * kRadius - 1> distinct;
-  const Parts& part(int k) const { return distinct[which[std::size_t(k)]]; }
+  int firstLine = 0, lines = 0, count = 0;
+  // Lines whose boxes hold the same lines of a cell share their parts:
+  // line k's are distinct[which[k]], of `count` distinct ones.
+  std::array<uint8_t, kMaxReach> which;
+  std::array<Parts, kMaxReach> distinct;
+};
+
+// A reach as the sums read it: made for this look, or kept for the cell.
+struct ReachView {
+  int firstLine, lines;
+  const uint8_t* which;
+  const Parts* distinct;
+  const Parts& part(int k) const { return distinct[which[k]]; }
+};
+
+// A cell's reach kept between looks: its parts are `count` entries of the
+// pool from `first` on.
+struct KeptReach {
+  int firstLine, lines;
+  std::array<uint8_t, kMaxReach> which;
+  uint32_t first;
+  uint32_t count;
 };
 
 void reachOf(const int32_t* d, const SearchCell& c, Reach& reach) {
@@ -118,6 +136,7 @@ void reachOf(const int32_t* d, const SearchCell& c, Reach& reach) {
     // pixels, the next 9 all 8, the 7 after those its last 7 ... 1.
     reach.which[std::size_t(y - reach.firstLine)] = uint8_t(count);
     Parts& part = reach.distinct[std::size_t(count++)];
+    reach.count = count;
     for (std::size_t i = 0; i < 7; ++i) part[i] = r[i + 1];
     for (std::size_t i = 7; i < 16; ++i) part[i] = r[8];
     for (std::size_t i = 16; i < 23; ++i) part[i] = r[8] - r[i - 15];
@@ -131,7 +150,7 @@ void growthOf(const int32_t* box, const Parts& part, Parts& out) {
 }
 
 // The growths of all lines summed; `box` at the first line's first pixel.
-int64_t wholeGrowthPlain(const int32_t* box, const Reach& reach) {
+int64_t wholeGrowthPlain(const int32_t* box, const ReachView& reach) {
   Parts sum{}, growth;
   for (int k = 0; k < reach.lines; ++k) {
     growthOf(box + k * kStride, reach.part(k), growth);
@@ -143,7 +162,7 @@ int64_t wholeGrowthPlain(const int32_t* box, const Reach& reach) {
 }
 
 #ifdef CS_HAVE_AVX2_PATH
-CS_AVX2 int64_t wholeGrowthAvx2(const int32_t* box, const Reach& reach) {
+CS_AVX2 int64_t wholeGrowthAvx2(const int32_t* box, const ReachView& reach) {
   __m256i sum[3] = {_mm256_setzero_si256(), _mm256_setzero_si256(), _mm256_setzero_si256()};
   for (int k = 0; k < reach.lines; ++k) {
     const int32_t* b = box + k * kStride;
@@ -172,6 +191,22 @@ struct FlickerSearch::State {
   std::array<double, kLines> weightY;
   bool avx2 = false;
   Reach reach;  // scratch of `change` and `exchange`
+  // Reaches kept for the cells of `keepReaches`, by column * kLines + top:
+  // their index in `kept`, or -1.
+  std::vector<int32_t> keptAt;
+  std::vector<KeptReach> kept;
+  std::vector<Parts> pool;
+
+  // The reach of cell `c`: the kept one, or one made in `reach`.
+  ReachView view(const SearchCell& c) {
+    if (!keptAt.empty())
+      if (const int32_t k = keptAt[std::size_t(c.column * kLines + c.top)]; k >= 0) {
+        const KeptReach& r = kept[std::size_t(k)];
+        return {r.firstLine, r.lines, r.which.data(), pool.data() + r.first};
+      }
+    reachOf(d.data(), c, reach);
+    return {reach.firstLine, reach.lines, reach.which.data(), reach.distinct.data()};
+  }
 };
 
 FlickerSearch::FlickerSearch(const Picture& pic) : FlickerSearch(pic, 0, kLines - 1) {}
@@ -192,11 +227,25 @@ FlickerSearch::~FlickerSearch() = default;
 
 void FlickerSearch::usePlainPath() { s_->avx2 = false; }
 
+void FlickerSearch::keepReaches(const std::vector<SearchCell>& cells) {
+  State& s = *s_;
+  s.keptAt.assign(kColumns * kLines, -1);
+  s.kept.clear();
+  s.pool.clear();
+  s.kept.reserve(cells.size());
+  s.pool.reserve(cells.size() * 4);  // most cells have one or two distinct parts; 8-line ones fifteen
+  for (const SearchCell& c : cells) {
+    reachOf(s.d.data(), c, s.reach);
+    s.keptAt[std::size_t(c.column * kLines + c.top)] = int32_t(s.kept.size());
+    s.kept.push_back({s.reach.firstLine, s.reach.lines, s.reach.which, uint32_t(s.pool.size()), uint32_t(s.reach.count)});
+    s.pool.insert(s.pool.end(), s.reach.distinct.begin(), s.reach.distinct.begin() + s.reach.count);
+  }
+}
+
 double FlickerSearch::change(const SearchCell& c) const {
   State& s = *s_;
   const int left = 8 * c.column - kBefore;
-  Reach& reach = s.reach;
-  reachOf(s.d.data(), c, reach);
+  const ReachView reach = s.view(c);
   const int32_t* box = s.box.data() + reach.firstLine * kStride + kBefore + left;
   // Whole boxes all have the same weight: for a cell whose reach keeps off
   // the picture's edges the growths are summed as whole numbers and
@@ -224,11 +273,17 @@ double FlickerSearch::change(const SearchCell& c) const {
 
 void FlickerSearch::exchange(const SearchCell& c) {
   State& s = *s_;
-  Reach& reach = s.reach;
-  reachOf(s.d.data(), c, reach);
+  const ReachView reach = s.view(c);
   int32_t* box = s.box.data() + reach.firstLine * kStride + kBefore + 8 * c.column - kBefore;
   for (int k = 0; k < reach.lines; ++k)
     for (std::size_t i = 0; i < kLanes; ++i) box[k * kStride + int(i)] -= 2 * reach.part(k)[i];
+  // The cell's d changes sign, and with it every part of its kept reach.
+  if (!s.keptAt.empty())
+    if (const int32_t k = s.keptAt[std::size_t(c.column * kLines + c.top)]; k >= 0) {
+      const KeptReach& r = s.kept[std::size_t(k)];
+      for (uint32_t j = r.first; j < r.first + r.count; ++j)
+        for (int32_t& v : s.pool[j]) v = -v;
+    }
   for (int j = 0; j < c.lines; ++j) {
     int32_t* d = s.d.data() + (c.top + j) * kWidth + 8 * c.column;
     for (int i = 0; i < 8; ++i) d[i] = -d[i];
@@ -347,6 +402,8 @@ SearchResult SearchExchanges(FlickerSearch& search, const std::vector<SearchCell
   SearchResult result;
   Descent descent(search, cells, result);
   if (cells.empty()) return result;
+  // Every cell is looked at again and again: its parts are summed once.
+  search.keepReaches(cells);
   descent.queueAll();
   descent.run(budget, nullptr);
   if (!result.finished) return result;

@@ -37,6 +37,10 @@ class FlickerSearch {
   // Exchanges the cell in the search's copy of d and box sums (not in the
   // Picture).
   void exchange(const SearchCell& cell);
+  // Keeps the parts each of `cells` adds to the box sums it reaches, so that
+  // looking at a cell again need not sum them anew (about a megabyte for
+  // every cell of a picture).
+  void keepReaches(const std::vector<SearchCell>& cells);
   // Sums without the vector instructions, which must choose alike.
   void usePlainPath();
 
