@@ -95,34 +95,39 @@ void slideLine(int32_t* __restrict cur, const int32_t* __restrict prev, const in
     for (int x = 0; x < kWidth; ++x) cur[x] = prev[x] + in[x] - gone[x];
 }
 
-void boxSums(Field& f) {
+
+}  // namespace
+
+void FlickerBoxSums(const int32_t* d, int32_t* rows, int32_t* box, int stride, int from, int to) {
   // Along each line: running sums padded with the line's total on the right
   // and zeros on the left, so every window is one subtraction, clipped or not.
   int32_t prefix[kWidth + 2 * kRadius + 1];
   std::fill_n(prefix, kRadius + 1, 0);
-  for (int y = 0; y < kLines; ++y) {
-    const int32_t* d = f.d.data() + y * kWidth;
+  for (int y = std::max(0, from - kRadius); y < std::min(kLines, to + kRadius - 1); ++y) {
+    const int32_t* line = d + y * kWidth;
     int32_t* p = prefix + kRadius;
     int32_t run = 0;
-    for (int x = 0; x < kWidth; ++x) p[x + 1] = run += d[x];
+    for (int x = 0; x < kWidth; ++x) p[x + 1] = run += line[x];
     std::fill_n(p + kWidth + 1, kRadius, run);
-    int32_t* out = f.rows.data() + y * kWidth;
+    int32_t* out = rows + y * kWidth;
     for (int x = 0; x < kWidth; ++x) out[x] = prefix[x + 2 * kRadius] - prefix[x];
   }
-  // Down the columns as a sliding window: add the line entering at the
-  // bottom, drop the one leaving at the top.
-  int32_t* b = f.box.data();
-  const int32_t* r = f.rows.data();
+  // Down the columns as a sliding window: the first line's window summed,
+  // then each line adds the line entering at the bottom and drops the one
+  // leaving at the top.
+  int32_t* b = box + from * stride;
   std::fill_n(b, kWidth, 0);
-  for (int y = 0; y < kRadius; ++y)
-    for (int x = 0; x < kWidth; ++x) b[x] += r[y * kWidth + x];
-  for (int y = 1; y < kLines; ++y) {
-    int32_t* cur = b + y * kWidth;
-    const int32_t* prev = cur - kWidth;
+  for (int y = std::max(0, from - kRadius); y < std::min(kLines, from + kRadius); ++y)
+    for (int x = 0; x < kWidth; ++x) b[x] += rows[y * kWidth + x];
+  for (int y = from + 1; y < to; ++y) {
+    int32_t* cur = box + y * stride;
     const int entering = y + kRadius - 1, leaving = y - kRadius - 1;
-    slideLine(cur, prev, leaving < 0 ? nullptr : r + leaving * kWidth, entering >= kLines ? nullptr : r + entering * kWidth);
+    slideLine(cur, cur - stride, leaving < 0 ? nullptr : rows + leaving * kWidth,
+              entering >= kLines ? nullptr : rows + entering * kWidth);
   }
 }
+
+namespace {
 
 FlickerSums sumsOf(const Field& f) {
   FlickerSums sums;
@@ -169,7 +174,7 @@ FlickerSums SumFlicker(const Picture& pic, ByteSums* bytes) {
   if (SumFlickerVector(pic, sums, bytes)) return sums;
   const auto f = std::make_unique<Field>();
   FlickerD(pic, f->d.data());
-  boxSums(*f);
+  FlickerBoxSums(f->d.data(), f->rows.data(), f->box.data());
   if (bytes) byteSumsOf(*f, *bytes);
   return sumsOf(*f);
 }
@@ -179,7 +184,7 @@ double FlickerMeter::score(const Picture& pic, RgbImage* risk) {
   if (!risk && SumFlickerVector(pic, sums, nullptr)) return ScoreOfSums(sums);
   if (!buffers_) buffers_ = std::make_unique<Buffers>();
   FlickerD(pic, buffers_->d.data());
-  boxSums(*buffers_);
+  FlickerBoxSums(buffers_->d.data(), buffers_->rows.data(), buffers_->box.data());
   if (risk) drawRisk(*buffers_, *risk);
   return ScoreOfSums(sumsOf(*buffers_));
 }

@@ -67,6 +67,18 @@ struct Work {
   LineMasks allowed, chosen, searched;
 };
 
+// Marks in `out` the lines of the cells the search exchanged; whether any.
+bool markFound(const std::vector<SearchCell>& cells, const SearchResult& found, LineMasks& out) {
+  for (auto& column : out) column.fill(0);
+  bool any = false;
+  for (std::size_t i = 0; i < cells.size(); ++i)
+    if (found.exchanged[i]) {
+      std::fill_n(out[std::size_t(cells[i].column)].begin() + cells[i].top, cells[i].lines, int16_t(-1));
+      any = true;
+    }
+  return any;
+}
+
 // How many cells the exact search looks at, at most, to reach a local
 // optimum: enough on every picture tried (some 30,000 at 8x1), a bound on
 // pathological ones.
@@ -86,15 +98,7 @@ BalanceResult BalanceFlicker(Picture& pic, const MixTable& mix, const CellBlock&
   if (chose) ExchangeScreens(pic, work->chosen);
   const std::vector<SearchCell> cells = CellsToSearch(pic.cellHeight(), work->allowed);
   FlickerSearch search(pic);
-  const SearchResult found = SearchExchanges(search, cells, kSearchBudget, kickBudget);
-  bool searched = false;
-  for (auto& column : work->searched) column.fill(0);
-  for (std::size_t i = 0; i < cells.size(); ++i)
-    if (found.exchanged[i]) {
-      const SearchCell& c = cells[i];
-      std::fill_n(work->searched[std::size_t(c.column)].begin() + c.top, c.lines, int16_t(-1));
-      searched = true;
-    }
+  const bool searched = markFound(cells, SearchExchanges(search, cells, kSearchBudget, kickBudget), work->searched);
   if (!chose && !searched) return result;
   if (searched) ExchangeScreens(pic, work->searched);
   result.scoreAfter = ScoreOfSums(SumFlicker(pic));
@@ -148,14 +152,11 @@ std::vector<ExchangedCell> BalanceTouchedCells(Picture& pic, const Picture& befo
   for (const SearchCell& c : cells) first = std::min<int>(first, c.top), last = std::max(last, c.top + c.lines - 1);
   FlickerSearch search(pic, first, last);
   const SearchResult found = SearchExchanges(search, cells, kTouchedBudget);
-  const std::unique_ptr<LineMasks> chosen(new LineMasks{});
+  const std::unique_ptr<LineMasks> chosen(new LineMasks);
+  if (!markFound(cells, found, *chosen)) return exchanged;
+  ExchangeScreens(pic, *chosen);
   for (std::size_t i = 0; i < cells.size(); ++i)
-    if (found.exchanged[i]) {
-      const SearchCell& c = cells[i];
-      std::fill_n((*chosen)[std::size_t(c.column)].begin() + c.top, c.lines, int16_t(-1));
-      exchanged.push_back({c.column, c.top, c.lines});
-    }
-  if (!exchanged.empty()) ExchangeScreens(pic, *chosen);
+    if (found.exchanged[i]) exchanged.push_back({cells[i].column, cells[i].top, cells[i].lines});
   return exchanged;
 }
 

@@ -40,43 +40,6 @@ using Parts = std::array<int32_t, kLanes>;
 
 namespace {
 
-// The box sums of lines `from` ... `to` - 1 into `box` (margins zero): the
-// box of pixel (x, y) is x - 8 ... x + 7 and y - 8 ... y + 7, clipped. `d`
-// holds the lines those boxes take, `rows` is room for their window sums.
-void boxSumsOf(const int32_t* d, int32_t* rows, int32_t* box, int from, int to) {
-  const int dFrom = std::max(0, from - kRadius), dTo = std::min(kLines, to + kRadius - 1);
-  // Along each line: running sums padded with zeros on the left and the
-  // line's total on the right, so every window is one subtraction.
-  int32_t prefix[kWidth + 2 * kRadius + 1] = {};
-  for (int y = dFrom; y < dTo; ++y) {
-    const int32_t* line = d + y * kWidth;
-    int32_t* p = prefix + kRadius;
-    int32_t run = 0;
-    for (int x = 0; x < kWidth; ++x) p[x + 1] = run += line[x];
-    std::fill_n(p + kWidth + 1, kRadius, run);
-    int32_t* out = rows + y * kWidth;
-    for (int x = 0; x < kWidth; ++x) out[x] = prefix[x + 2 * kRadius] - prefix[x];
-  }
-  // Down the columns: the first line's window summed, then each next line
-  // adds the line entering at the bottom and drops the one leaving at the top.
-  int32_t sum[kWidth] = {};
-  for (int y = std::max(0, from - kRadius); y < std::min(kLines, from + kRadius); ++y)
-    for (int x = 0; x < kWidth; ++x) sum[x] += rows[y * kWidth + x];
-  for (int y = from; y < to; ++y) {
-    if (y > from) {
-      const int entering = y + kRadius - 1, leaving = y - kRadius - 1;
-      if (entering < kLines)
-        for (int x = 0; x < kWidth; ++x) sum[x] += rows[entering * kWidth + x];
-      if (leaving >= 0)
-        for (int x = 0; x < kWidth; ++x) sum[x] -= rows[leaving * kWidth + x];
-    }
-    int32_t* out = box + y * kStride;
-    std::fill_n(out, kBefore, 0);
-    std::copy_n(sum, kWidth, out + kBefore);
-    std::fill_n(out + kBefore + kWidth, kStride - kBefore - kWidth, 0);
-  }
-}
-
 // The lines a cell reaches, and for each the cell's part of the box sums
 // of the 24 pixels from its left edge - 7 on.
 constexpr int kMaxReach = 8 + 2 * kRadius - 1;  // lines
@@ -215,7 +178,13 @@ FlickerSearch::FlickerSearch(const Picture& pic, int firstLine, int lastLine) : 
   // The lines whose box sums the cells reach, and the lines those boxes take.
   const int from = std::max(0, firstLine - kBefore), to = std::min(kLines, lastLine + kRadius + 1);
   FlickerD(pic, s_->d.data(), std::max(0, from - kRadius), std::min(kLines, to + kRadius - 1));
-  boxSumsOf(s_->d.data(), s_->rows.data(), s_->box.data(), from, to);
+  FlickerBoxSums(s_->d.data(), s_->rows.data(), s_->box.data() + kBefore, kStride, from, to);
+  // The margins beside each line, where a cell at the picture's edge reaches.
+  for (int y = from; y < to; ++y) {
+    int32_t* line = s_->box.data() + y * kStride;
+    std::fill_n(line, kBefore, 0);
+    std::fill_n(line + kBefore + kWidth, kStride - kBefore - kWidth, 0);
+  }
   for (int x = 0; x < kWidth; ++x) s_->weightX[std::size_t(x)] = 1.0 / flickerSpan(x, kWidth);
   for (int y = 0; y < kLines; ++y) s_->weightY[std::size_t(y)] = 1.0 / flickerSpan(y, kLines);
 #ifdef CS_HAVE_AVX2_PATH

@@ -46,6 +46,13 @@ bool SumFlickerVector(const Picture& pic, FlickerSums& sums, ByteSums* bytes);
 // level of its screen-0 colour minus that of its screen-1 colour.
 void FlickerD(const Picture& pic, int32_t* d, int from = 0, int to = kLines);
 
+// The box sums of lines `from` ... `to` - 1, pixel (x, y) at
+// box[y * stride + x]: the sum of d over x - 8 ... x + 7 and y - 8 ... y + 7,
+// clipped. `d` holds the lines those boxes take, `rows` is room for their
+// window sums across (both kWidth to a line).
+void FlickerBoxSums(const int32_t* d, int32_t* rows, int32_t* box, int stride = kWidth, int from = 0,
+                    int to = kLines);
+
 // The score by the plain path alone, which the vector path must equal.
 double PlainFlickerScore(const Picture& pic);
 

@@ -66,8 +66,8 @@ void MainWindow::pasteSelection() {
     if (mime->hasFormat(kSelectionClipboardFormat)) held = mime->data(kSelectionClipboardFormat);
   const std::span bytes(reinterpret_cast<const uint8_t*>(held.constData()), size_t(held.size()));
   if (!PasteSelection(state_, bytes, mouseOverPicture())) return;
+  viewModes_->keepFlickerLow(history_->recordedPicture(), false);
   RefreshPicture(true);
-  viewModes_->keepFlickerLow(history_->recordedPicture());
   history_->record("Paste");
 }
 

@@ -201,11 +201,10 @@ void ViewModes::balanceFlicker() {
   w_.history()->record(tr("Balance flicker"));
 }
 
-void ViewModes::keepFlickerLow(const Picture& before) {
+void ViewModes::keepFlickerLow(const Picture& before, bool redraw) {
   EditorState& s = w_.state();
   if (!s.lowFlickerPainting) return;
-  const std::vector<ExchangedCell> cells = BalanceTouchedCells(s.picture, before, w_.tables().mix);
-  if (cells.empty()) return;
+  if (BalanceTouchedCells(s.picture, before, w_.tables().mix).empty() || !redraw) return;
   // The mix stays as it was: the mixed picture needs no redraw, the views
   // of single screens and the risk map are made again once.
   if (plainMix()) return;

@@ -57,8 +57,9 @@ class ViewModes : public QObject {
   void balanceFlicker();
   // With low-flicker painting on, after a stroke, shape or paste: the cells
   // that differ from `before` (the picture before it) take the screen
-  // exchange that flickers least given their neighbours.
-  void keepFlickerLow(const Picture& before);
+  // exchange that flickers least given their neighbours. A caller that
+  // refreshes the whole picture next asks for no redraw.
+  void keepFlickerLow(const Picture& before, bool redraw = true);
 
   // The frame now shown of an alternating view (0 or 1).
   int phase() const { return phase_; }
