@@ -84,6 +84,16 @@ struct CorrectorState {
 // Instrument values as the toolbar and the keys set them.
 enum class Instrument : uint8_t { Paint = 0, FillChar = 1, Line = 2, Rect = 3, Ellipse = 4, Select = 255 };
 
+// What shapes and fills paint besides their outline, and the mirrors every
+// drawn point is repeated in.
+struct ShapeOptions {
+  bool filled = false;        // Rect and Ellipse also paint their inside
+  int pattern = 0;            // index into the pattern table; 0 is solid
+  int secondMix = 0;          // the mix a pattern's 0 bits paint in, 0..3
+  bool mirrorLeftRight = false;  // also paint at x -> 255 - x
+  bool mirrorTopBottom = false;  // also paint at y -> 191 - y
+};
+
 // A position on the editor image, in screen pixels.
 struct ImagePoint {
   int x = 0;
@@ -124,6 +134,7 @@ struct EditorState {
   bool shapeStarted = false;  // a shape has its first point; a rubber band follows the mouse
   ImagePoint lastPoint;       // the last pen position, anchor of the open shape
   ImagePoint lastMousePos;    // the last position moved over while no click guard was set
+  ShapeOptions shapes;
   // The last position moved over, click guard or not: the magnifier follows it.
   ImagePoint zoomPreviewMouse;
 };
