@@ -1,12 +1,13 @@
 #include "edit/instruments.h"
 
+#include "edit/instrument_table.h"
 #include "edit/selection.h"
 
 namespace cs {
 
 namespace {
 
-bool isPen(Instrument i) { return i == Instrument::Paint || i == Instrument::FillChar; }
+InstrumentUnit& currentUnit(const EditorState& s) { return InstrumentOf(s.curInstrument).unit(); }
 
 }  // namespace
 
@@ -15,48 +16,10 @@ void SetInstrument(EditorState& s, Instrument n) { s.curInstrument = n; }
 PressResult EditorPress(EditorState& s, PaintSink& sink, MouseButton button, bool shift, int X, int Y) {
   PressResult r;
   if (s.clickGuard || !InsidePicture(s, X, Y)) return r;
-  const bool left = button == MouseButton::Left;
-  const Instrument ins = s.curInstrument;
-
-  if (ins == Instrument::Select) {
-    SelectPress(s, X, Y);
-    r.startSelection = true;
-  }
-
-  if (isPen(ins) && left) {
-    TakeUndoSnapshot(s);
-    if (shift) {
-      DrawPenLine(s, sink, s.lastPoint.x, s.lastPoint.y, X, Y);
-      s.lastPoint = {X, Y};
-    } else {
-      PaintPoint(s, sink, X, Y);
-    }
-  }
-
+  currentUnit(s).press(s, sink, button, shift, X, Y, r);
   if (button == MouseButton::Right) {
     PickCellColours(s, X, Y);
     r.pickedColours = true;
-  }
-
-  if ((ins == Instrument::Rect || ins == Instrument::Ellipse) && left) {
-    if (!s.shapeStarted) {
-      TakeUndoSnapshot(s);
-      s.lastPoint = {X, Y};
-      s.shapeStarted = true;
-    } else {
-      s.shapeStarted = false;
-      if (ins == Instrument::Rect) DrawPenRect(s, sink, s.lastPoint.x, s.lastPoint.y, X, Y);
-      r.refreshView = true;
-    }
-  }
-
-  if (ins == Instrument::Line && left) {
-    if (!s.shapeStarted)
-      TakeUndoSnapshot(s);
-    else
-      DrawPenLine(s, sink, s.lastPoint.x, s.lastPoint.y, X, Y);
-    s.lastPoint = {X, Y};
-    s.shapeStarted = true;
   }
   return r;
 }
@@ -68,36 +31,29 @@ MoveResult EditorMove(EditorState& s, PaintSink& sink, bool leftHeld, bool shift
   if (!InsidePicture(s, X, Y)) return r;
   r.handled = true;
 
-  // Three independent tests; each later band replaces the earlier one on
-  // screen, since every band starts with a refresh from the composite.
+  // Shift shows the pen's line from the last point whatever the instrument;
+  // an instrument's own band replaces it (every band starts with a refresh
+  // from the composite, so only the last one drawn is seen).
   const ImagePoint here{X, Y};
-  if ((s.curInstrument == Instrument::Line && s.shapeStarted) || shift) {
+  if (shift) {
     s.shapeStarted = true;
     r.band = {RubberBand::Kind::Line, s.lastPoint, here};
   }
-  if (s.curInstrument == Instrument::Rect && s.shapeStarted)
-    r.band = {RubberBand::Kind::Rect, s.lastPoint, here};
-  if (s.curInstrument == Instrument::Ellipse && s.shapeStarted)
-    r.band = {RubberBand::Kind::Ellipse, s.lastPoint, here};
+  InstrumentUnit& unit = currentUnit(s);
+  if (const RubberBand own = unit.band(s, here); own.kind != RubberBand::Kind::None) r.band = own;
+  unit.move(s, sink, leftHeld, X, Y, r);
+  return r;
+}
 
-  if (s.curInstrument == Instrument::Select && s.selection.dragging) {
-    SelectMove(s, X, Y);
-    r.selectionDrag = true;
-  }
-
-  if (isPen(s.curInstrument)) {
-    if (leftHeld) {
-      PaintPoint(s, sink, X, Y);
-    } else {
-      r.hover = true;
-      r.hoverPoint = MapPosition(s, X, Y);
-    }
-  }
+ReleaseResult EditorRelease(EditorState& s, PaintSink& sink, const PaintContext& context) {
+  SelectRelease(s);
+  ReleaseResult r = currentUnit(s).release(s, sink, context);
+  if (!*r.stepName) r.stepName = InstrumentOf(s.curInstrument).stepName;
   return r;
 }
 
 bool EditorKeyRelease(EditorState& s, bool shiftHeld) {
-  if (s.curInstrument == Instrument::Paint && s.shapeStarted && !shiftHeld) {
+  if (currentUnit(s).endsShiftLineOnKeyRelease() && s.shapeStarted && !shiftHeld) {
     s.shapeStarted = false;
     return true;
   }

@@ -1,5 +1,7 @@
 #include "edit/keyboard.h"
 
+#include "edit/instrument_table.h"
+
 namespace cs {
 
 namespace {
@@ -18,12 +20,8 @@ struct Rule {
 constexpr int kNone = -1;
 constexpr int kEveryKey = -2;
 
+// The instrument keys come first, from the instrument table, without Ctrl.
 constexpr Rule kRules[] = {
-    {'P', kNone, Need::NoCtrl, KeyCommand::PenInstrument},
-    {'N', kNone, Need::NoCtrl, KeyCommand::FillCharInstrument},
-    {'S', kNone, Need::NoCtrl, KeyCommand::SelectInstrument},
-    {'L', kNone, Need::NoCtrl, KeyCommand::LineInstrument},
-    {'J', kNone, Need::NoCtrl, KeyCommand::RectInstrument},
     {vk::Esc, kNone, Need::Any, KeyCommand::EndShape},
     {vk::Esc, kNone, Need::Any, KeyCommand::RemoveSelection},
     {'D', kNone, Need::Ctrl, KeyCommand::RemoveSelection},
@@ -97,6 +95,7 @@ bool modifiersFit(Need need, KeyModifiers m) {
 
 std::vector<KeyCommand> DecodeKey(int key, KeyModifiers m, const KeyContext& context) {
   std::vector<KeyCommand> out;
+  if (!m.ctrl && InstrumentForKey(key)) out.push_back(KeyCommand::ChooseInstrument);
   for (const Rule& r : kRules) {
     if (r.key != kEveryKey && key != r.key && key != r.otherKey) continue;
     if (!modifiersFit(r.need, m)) continue;

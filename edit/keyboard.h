@@ -34,11 +34,7 @@ struct KeyContext {
 };
 
 enum class KeyCommand {
-  PenInstrument,
-  FillCharInstrument,
-  SelectInstrument,
-  LineInstrument,
-  RectInstrument,
+  ChooseInstrument,  // the instrument whose key it is (InstrumentForKey)
   EndShape,
   RemoveSelection,
   RaisePreviewTarget,

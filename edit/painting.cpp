@@ -35,6 +35,11 @@ bool PaintPoint(EditorState& s, PaintSink& sink, int X, int Y) {
     return false;
   memo = {p.column, p.cellRow, p.bit, p.line};
 
+  WritePoint(s, sink, p, s.colours.bit0, s.colours.bit1);
+  return true;
+}
+
+void WritePoint(EditorState& s, PaintSink& sink, const PointInfo& p, int bit0, int bit1) {
   Picture& pic = s.picture;
   const CurrentColours& cc = s.colours;
   if (s.rgbModeOn) {
@@ -50,20 +55,41 @@ bool PaintPoint(EditorState& s, PaintSink& sink, int X, int Y) {
     const int h = s.picture.cellHeight();
     const int first = p.line / h * h;
     for (int l = first; l < first + h; ++l) {
-      pic.pixels(0)[pixelIndex(p.column, l)] = cc.bit0 ? 0xFF : 0x00;
-      pic.pixels(1)[pixelIndex(p.column, l)] = cc.bit1 ? 0xFF : 0x00;
+      pic.pixels(0)[pixelIndex(p.column, l)] = bit0 ? 0xFF : 0x00;
+      pic.pixels(1)[pixelIndex(p.column, l)] = bit1 ? 0xFF : 0x00;
     }
   } else if (s.pixModeOn) {
-    pic.setPixel(0, p.pixelX(), p.line, cc.bit0 != 0);
-    pic.setPixel(1, p.pixelX(), p.line, cc.bit1 != 0);
+    pic.setPixel(0, p.pixelX(), p.line, bit0 != 0);
+    pic.setPixel(1, p.pixelX(), p.line, bit1 != 0);
   }
   sink.redrawCell(p.column, p.cellRow, p.attrLine);
+}
+
+bool PaintMirroredPoint(EditorState& s, PaintSink& sink, int X, int Y) {
+  if (!PaintPoint(s, sink, X, Y)) return false;
+  const ShapeOptions& o = s.shapes;
+  if (!o.mirrorLeftRight && !o.mirrorTopBottom) return true;
+  const int scale = s.view.pixelScale();
+  const PointInfo p = MapPosition(s, X, Y);
+  const int x = p.pixelX(), y = p.line;
+  const auto paintAt = [&](int mx, int my) {
+    if (mx == x && my == y) return;  // on the axis: already painted
+    WritePoint(s, sink, MapPosition(s, mx * scale, my * scale), s.colours.bit0, s.colours.bit1);
+  };
+  if (o.mirrorLeftRight) paintAt(kWidth - 1 - x, y);
+  if (o.mirrorTopBottom) paintAt(x, kLines - 1 - y);
+  if (o.mirrorLeftRight && o.mirrorTopBottom) paintAt(kWidth - 1 - x, kLines - 1 - y);
   return true;
+}
+
+void PaintShapePoint(EditorState& s, PaintSink& sink, int X, int Y) {
+  s.penMemo.clear();
+  PaintMirroredPoint(s, sink, X, Y);
 }
 
 void PaintPicturePoint(EditorState& s, PaintSink& sink, int x, int y) {
   const int scale = s.view.pixelScale();
-  PaintPoint(s, sink, x * scale, y * scale);
+  PaintShapePoint(s, sink, x * scale, y * scale);
 }
 
 void DrawPenLine(EditorState& s, PaintSink& sink, int X0, int Y0, int X1, int Y1) {
@@ -91,6 +117,7 @@ void DrawPenLine(EditorState& s, PaintSink& sink, int X0, int Y0, int X1, int Y1
       x += sx;
     e += 2 * dy;
   }
+  s.penMemo.clear();
 }
 
 void DrawPenRect(EditorState& s, PaintSink& sink, int X0, int Y0, int X1, int Y1) {

@@ -40,8 +40,18 @@ class PaintSink {
 // The per-point rule. Returns false when the point equals the pen memo and
 // nothing was done beyond the status labels.
 bool PaintPoint(EditorState& s, PaintSink& sink, int X, int Y);
+// What the rule writes at p, with the pixel bits (bit0, bit1) of the mix it
+// paints in: the cell's colours in RGB mode, the pixel's bits in PIX mode or
+// the cell's whole byte with FillChar. No memo, no status, no LastPoint.
+void WritePoint(EditorState& s, PaintSink& sink, const PointInfo& p, int bit0, int bit1);
+// A point of the pen: PaintPoint, and while it painted, the same point at
+// its mirror images (without moving LastPoint or the memo).
+bool PaintMirroredPoint(EditorState& s, PaintSink& sink, int X, int Y);
+// A point of a shape: never skipped by the memo, mirrored like the pen's.
+void PaintShapePoint(EditorState& s, PaintSink& sink, int X, int Y);
 void PaintPicturePoint(EditorState& s, PaintSink& sink, int x, int y);
-// Bresenham over picture pixels, both ends painted.
+// Bresenham over picture pixels, both ends painted, as shape points; the
+// memo is "none" afterwards.
 void DrawPenLine(EditorState& s, PaintSink& sink, int X0, int Y0, int X1, int Y1);
 // Outline as four lines: top, bottom, left, right.
 void DrawPenRect(EditorState& s, PaintSink& sink, int X0, int Y0, int X1, int Y1);

@@ -25,7 +25,7 @@ constexpr Pattern Dither(const char* name, int sixteenths) {
   return p;
 }
 
-constexpr std::array<Pattern, kPatternCount> kPatterns = {{
+constexpr std::array<Pattern, kFillPatternCount> kPatterns = {{
     {"Solid", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
     Dither("1/16", 1),
     Dither("1/8", 2),
@@ -46,7 +46,7 @@ constexpr std::array<Pattern, kPatternCount> kPatterns = {{
 
 }  // namespace
 
-const std::array<Pattern, kPatternCount>& Patterns() { return kPatterns; }
+const std::array<Pattern, kFillPatternCount>& Patterns() { return kPatterns; }
 
 int Bayer(int x, int y) { return kBayer[y & 7][x & 7]; }
 

@@ -8,7 +8,7 @@
 
 namespace cs {
 
-inline constexpr int kPatternCount = 16;
+inline constexpr int kFillPatternCount = 16;
 inline constexpr int kSolidPattern = 0;
 
 struct Pattern {
@@ -16,7 +16,7 @@ struct Pattern {
   std::array<uint8_t, 8> rows;
 };
 
-const std::array<Pattern, kPatternCount>& Patterns();
+const std::array<Pattern, kFillPatternCount>& Patterns();
 
 // The standard 8 x 8 ordered-dither matrix, values 0..63, B[y][x].
 int Bayer(int x, int y);

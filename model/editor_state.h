@@ -82,7 +82,7 @@ struct CorrectorState {
 };
 
 // Instrument values as the toolbar and the keys set them.
-enum class Instrument : uint8_t { Paint = 0, FillChar = 1, Line = 2, Rect = 3, Ellipse = 4, Select = 255 };
+enum class Instrument : uint8_t { Paint = 0, FillChar = 1, Line = 2, Rect = 3, Ellipse = 4, Fill = 5, Select = 255 };
 
 // What shapes and fills paint besides their outline, and the mirrors every
 // drawn point is repeated in.
@@ -99,6 +99,14 @@ struct ImagePoint {
   int x = 0;
   int y = 0;
   friend bool operator==(const ImagePoint&, const ImagePoint&) = default;
+};
+
+// The Fill instrument from its press to its release: where the press was
+// and where the drag has got to (a gradient's vector).
+struct FillDrag {
+  bool active = false;
+  ImagePoint from;
+  ImagePoint to;
 };
 
 struct EditorState {
@@ -135,6 +143,7 @@ struct EditorState {
   ImagePoint lastPoint;       // the last pen position, anchor of the open shape
   ImagePoint lastMousePos;    // the last position moved over while no click guard was set
   ShapeOptions shapes;
+  FillDrag fillDrag;
   // The last position moved over, click guard or not: the magnifier follows it.
   ImagePoint zoomPreviewMouse;
 };

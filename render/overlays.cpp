@@ -80,6 +80,8 @@ OverlayView OverlayViewOf(const EditorState& state) {
   v.antsVisible = state.selection.visible;
   v.antsOutline = SelectionOutline(state.selection, v.scale, v.cellHeight);
   v.antsPhase = state.antsPhase;
+  v.mirrorLeftRight = state.shapes.mirrorLeftRight;
+  v.mirrorTopBottom = state.shapes.mirrorTopBottom;
   return v;
 }
 

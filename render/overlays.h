@@ -61,6 +61,9 @@ struct OverlayView {
   bool antsVisible = false;
   ScreenRect antsOutline;  // the selection's rectangle in screen pixels
   int antsPhase = 0;
+  // The centre lines that painting is mirrored about.
+  bool mirrorLeftRight = false;
+  bool mirrorTopBottom = false;
 };
 
 // The view of the editor state at its current zoom.

@@ -63,6 +63,11 @@ void EditorCanvas::paint(QPainter& p, const QRect& rect, const OverlayView& view
                      buffer_.bytesPerLine() / 4, scratch_);
     p.drawImage(area.topLeft(), buffer_, QRect(QPoint(0, 0), area.size()));
   }
+  // The mirrors' axes: one screen pixel on the right of the picture's centre
+  // line, so a mirrored pair of pixels lies either side of it.
+  const QColor axis(0, 200, 255);
+  if (view.mirrorLeftRight) p.fillRect(QRect(kWidth / 2 * s, 0, 1, kLines * s) & area, axis);
+  if (view.mirrorTopBottom) p.fillRect(QRect(0, kLines / 2 * s, kWidth * s, 1) & area, axis);
   if (!view.antsVisible) return;
   segments_.clear();
   CollectAntsSegments(view.antsOutline, view.antsPhase, r, segments_);

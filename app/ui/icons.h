@@ -28,6 +28,9 @@ enum class Icon {
 inline constexpr int kIconSize = 22;
 
 QImage MakeIcon(Icon icon);
+// The icon an instrument's or shape option's key shows, by the name the
+// instrument table gives it ("pencil", "ellipse", "bucket", ...).
+QImage MakeInstrumentIcon(const char* name);
 
 // IMG_SRC_ICON_RESIZE_MAX: shown while the picture window floats (a press
 // makes it fill the work area); IMG_SRC_ICON_RESIZE_MIN: shown while it fills.

@@ -42,6 +42,7 @@ class ExportPngPanel;
 class FileDialog;
 class FloatingPanel;
 class HistoryController;
+class ShapeOptionsControls;
 class ImportImageDialog;
 class PaintSink;
 class PalettePanel;
@@ -283,7 +284,7 @@ class MainWindow : public QMainWindow {
   void togglePanel(QWidget* panel, ToolKey* key);
   // Shows (raised above the other floating panels) or hides a panel.
   void showOnTop(QWidget* panel, bool show);
-  void runKeyCommand(KeyCommand c);
+  void runKeyCommand(KeyCommand c, int key);
   // The mouse cursor moved by screen pixels, and a click where it is.
   void moveCursorBy(int dx, int dy);
   void clickAtCursor(Qt::MouseButton button);
@@ -331,7 +332,8 @@ class MainWindow : public QMainWindow {
   ToolKey* pixKey_ = nullptr;
   ToolKey* rgbKey_ = nullptr;
   // Paint, FillChar, Line, Rect, Ellipse, Select.
-  std::array<ToolKey*, 6> instrumentKeys_{};
+  std::vector<ToolKey*> instrumentKeys_;  // in the order of the instrument table
+  ShapeOptionsControls* shapeOptions_ = nullptr;
   CurrentColoursPanel* currentColours_ = nullptr;
   PalettePanel* paletteContent_ = nullptr;
   BorderPalettePanel* borderContent_ = nullptr;

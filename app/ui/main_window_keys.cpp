@@ -13,6 +13,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/preview_panels.h"
 #include "app/ui/view_modes.h"
+#include "edit/instrument_table.h"
 #include "edit/instruments.h"
 #include "edit/keyboard.h"
 #include "render/preview_nav.h"
@@ -28,7 +29,7 @@ void MainWindow::keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, quint32 
   const KeyModifiers m{bool(modifiers & Qt::ControlModifier), bool(modifiers & Qt::AltModifier),
                        bool(modifiers & Qt::ShiftModifier)};
   const KeyContext context{!previewPanel_->isHidden(), state_.view.previewZoomTarget};
-  for (KeyCommand c : DecodeKey(key, m, context)) runKeyCommand(c);
+  for (KeyCommand c : DecodeKey(key, m, context)) runKeyCommand(c, key);
 }
 
 void MainWindow::keyReleased(int qtKey, Qt::KeyboardModifiers modifiers, bool autoRepeat, quint64 time) {
@@ -45,15 +46,11 @@ void MainWindow::keyReleased(int qtKey, Qt::KeyboardModifiers modifiers, bool au
   if (EditorKeyRelease(state_, shiftHeld)) RefreshPicture(false);
 }
 
-void MainWindow::runKeyCommand(KeyCommand c) {
+void MainWindow::runKeyCommand(KeyCommand c, int key) {
   const int s = state_.view.pixelScale();
   int& target = state_.view.previewZoomTarget;
   switch (c) {
-    case KeyCommand::PenInstrument: SetInstrument(Instrument::Paint); break;
-    case KeyCommand::FillCharInstrument: SetInstrument(Instrument::FillChar); break;
-    case KeyCommand::SelectInstrument: SetInstrument(Instrument::Select); break;
-    case KeyCommand::LineInstrument: SetInstrument(Instrument::Line); break;
-    case KeyCommand::RectInstrument: SetInstrument(Instrument::Rect); break;
+    case KeyCommand::ChooseInstrument: SetInstrument(InstrumentForKey(key)->value); break;
     case KeyCommand::EndShape: state_.shapeStarted = false; break;
     case KeyCommand::RemoveSelection: removeSelection(); break;
     case KeyCommand::RaisePreviewTarget:

@@ -3,14 +3,19 @@
 // on the image (changed cells, rubber bands), the instrument keys of the
 // toolbar and the end of the pen's Shift-line on a key release.
 
+#include <QMenu>
+#include <QMenuBar>
+
 #include "app/ui/editor_image.h"
 #include "app/ui/history_controller.h"
 #include "app/ui/icons.h"
 #include "app/ui/main_window.h"
+#include "app/ui/shape_options.h"
 #include "app/ui/status_bar.h"
 #include "app/ui/tool_key.h"
 #include "app/ui/view_modes.h"
 #include "colour/ui/current_colours_panel.h"
+#include "edit/instrument_table.h"
 #include "edit/instruments.h"
 #include "edit/selection.h"
 
@@ -42,39 +47,25 @@ MouseButton buttonOf(Qt::MouseButton b) {
   return MouseButton::Middle;
 }
 
-constexpr int kInstrumentKeysLeft = 356;
-
-// Left to right on the toolbar; the Ellipse key stays hidden at the end.
-const struct {
-  const char* name;
-  const char* iconName;
-  Icon icon;
-  const char* hint;
-  Instrument value;
-} kInstrumentKeys[6] = {
-    {"Key_Instrument_Paint", "Image_Instrument_Paint", Icon::Pencil, "Pencil (use hotkey 'P')",
-     Instrument::Paint},
-    {"Key_Instrument_Line", "Image_Instrument_Line", Icon::Line, "Line (use hotkey 'L')", Instrument::Line},
-    {"Key_Instrument_Rect", "Image_Instrument_Rect", Icon::Rectangle, "", Instrument::Rect},
-    {"Key_Instrument_FillChar", "Image_Instrument_FillChar", Icon::FillChar, "Fill Char (use hotkey 'N')",
-     Instrument::FillChar},
-    {"Key_Instrument_Select", "Image_Instrument_Select", Icon::Selection, "Selection (use hotkey 'S')",
-     Instrument::Select},
-    {"Key_Instrument_Ellipse", "Image_Instrument_Ellipse", Icon::Rectangle, "", Instrument::Ellipse},
-};
+// Where each group of instrument keys starts on the toolbar: after the grid
+// keys, and after the current colours.
+constexpr int kInstrumentGroupLeft[2] = {356, kShapeKeysLeft};
 
 }  // namespace
 
 void MainWindow::buildInstrumentKeys() {
-  for (size_t i = 0; i < instrumentKeys_.size(); ++i) {
-    const auto& k = kInstrumentKeys[i];
-    auto* key = new ToolKey(k.name, MakeIcon(k.icon), k.iconName, k.hint, instruments_);
-    key->move(kInstrumentKeysLeft + kToolKeySize * static_cast<int>(i), 4);
+  int placed[2] = {0, 0};
+  for (const InstrumentInfo& k : Instruments()) {
+    auto* key = new ToolKey(k.keyName, MakeInstrumentIcon(k.icon), k.iconName, tr(k.hint), instruments_);
+    const int g = k.group;
+    key->move(kInstrumentGroupLeft[g] + kToolKeySize * placed[g]++, 4);
     const Instrument value = k.value;
     connect(key, &ToolKey::pressed, this, [this, value] { SetInstrument(value); });
-    instrumentKeys_[i] = key;
+    instrumentKeys_.push_back(key);
   }
-  instrumentKeys_[5]->hide();
+  shapeOptions_ = new ShapeOptionsControls(*this);
+  shapeOptions_->build(instruments_, kShapeKeysLeft + kToolKeySize * placed[1],
+                       menuBar()->findChild<QMenu*>("View1"));
   SetInstrument(state_.curInstrument);
 }
 
@@ -87,8 +78,9 @@ void MainWindow::connectEditorImage() {
 
 void MainWindow::SetInstrument(Instrument n) {
   cs::SetInstrument(state_, n);
-  for (size_t i = 0; i < instrumentKeys_.size(); ++i)
-    instrumentKeys_[i]->setInnerLowered(kInstrumentKeys[i].value == n);
+  const auto table = Instruments();
+  for (size_t i = 0; i < instrumentKeys_.size(); ++i) instrumentKeys_[i]->setInnerLowered(table[i].value == n);
+  if (shapeOptions_) shapeOptions_->instrumentChosen(n);
 }
 
 void MainWindow::editorMousePress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos) {
@@ -121,13 +113,12 @@ void MainWindow::editorMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers
 }
 
 void MainWindow::editorMouseRelease() {
-  SelectRelease(state_);
-  // A stroke, a fill, a line segment or a rectangle ends with the release.
-  static constexpr const char* kNames[] = {"Pen", "Fill char", "Line", "Rectangle", "Ellipse"};
-  const auto i = static_cast<size_t>(state_.curInstrument);
-  if (i >= std::size(kNames)) return;
+  const ReleaseResult r = EditorRelease(state_, *paintSink_, PaintContext{&tables_.mix});
+  if (r.refreshView) RefreshPicture(false);
+  // A stroke, a fill, a line segment or a shape ends with the release.
+  if (!*r.stepName) return;
   viewModes_->keepFlickerLow(history_->recordedPicture());
-  history_->record(kNames[i]);
+  history_->record(r.stepName);
 }
 
 void MainWindow::ShowCellColours(int X, int Y) {

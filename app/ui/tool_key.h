@@ -58,5 +58,8 @@ class ToolKey : public QWidget {
 };
 
 inline constexpr int kToolKeySize = 32;
+// Where the toolbar's keys after the current colours begin: the instruments
+// of that group, then the shape options.
+inline constexpr int kShapeKeysLeft = 892;
 
 }  // namespace cs

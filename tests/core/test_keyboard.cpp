@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "edit/instrument_table.h"
 #include "edit/keyboard.h"
 
 namespace cs {
@@ -19,21 +20,22 @@ struct Row {
 TEST(KeyTable, EveryRuleThatMatchesRunsInTableOrder) {
   const KeyContext hidden{false, 8}, preview8{true, 8}, preview16{true, 16};
   const Row rows[] = {
-      {'P', kNone, hidden, {C::PenInstrument, C::CapKeySteps, C::CursorStepRight}},
+      {'P', kNone, hidden, {C::ChooseInstrument, C::CapKeySteps, C::CursorStepRight}},
       {'P', kCtrl, hidden, {C::CapKeySteps}},
-      {'S', kNone, hidden, {C::SelectInstrument, C::CapKeySteps}},
+      {'S', kNone, hidden, {C::ChooseInstrument, C::CapKeySteps}},
       {'S', kCtrl, hidden, {C::CapKeySteps, C::Save}},
       {'O', kNone, hidden, {C::CapKeySteps, C::CursorStepLeft}},
       {'O', kCtrl, hidden, {C::CapKeySteps, C::Open}},
       {'A', kShift, hidden, {C::CapKeySteps, C::CursorStepDown}},
       {'A', kCtrl, hidden, {C::CapKeySteps, C::SelectAll}},
       {'Q', kNone, hidden, {C::CapKeySteps, C::CursorStepUp}},
-      {'N', kNone, hidden, {C::FillCharInstrument, C::CapKeySteps}},
-      {'L', kNone, hidden, {C::LineInstrument, C::CapKeySteps}},
-      {'J', kAlt, hidden, {C::RectInstrument, C::CapKeySteps}},
+      {'N', kNone, hidden, {C::ChooseInstrument, C::CapKeySteps}},
+      {'L', kNone, hidden, {C::ChooseInstrument, C::CapKeySteps}},
+      {'J', kAlt, hidden, {C::ChooseInstrument, C::CapKeySteps}},
       {vk::Esc, kNone, hidden, {C::EndShape, C::RemoveSelection, C::CapKeySteps}},
       {'D', kCtrl, hidden, {C::RemoveSelection, C::CapKeySteps}},
-      {'D', kNone, hidden, {C::CapKeySteps}},
+      {'D', kNone, hidden, {C::ChooseInstrument, C::CapKeySteps}},
+      {'K', kCtrl, hidden, {C::CapKeySteps}},
       {vk::Up, kCtrl, preview8, {C::RaisePreviewTarget, C::CapKeySteps, C::RotatePixelsUp, C::RefreshView}},
       {vk::Up, kNone, preview16, {C::CapKeySteps, C::RefreshView}},
       {vk::Up, kNone, hidden, {C::CapKeySteps, C::RefreshView}},
@@ -75,7 +77,7 @@ TEST(KeyTable, EveryRuleThatMatchesRunsInTableOrder) {
       {'E', kNone, hidden, {C::CapKeySteps, C::ToggleRgbMode}},
       {'X', kCtrl, hidden, {C::CapKeySteps, C::FlipCorrector}},
       {'X', kAlt, hidden, {C::CapKeySteps}},
-      {'K', kNone, hidden, {C::CapKeySteps}},
+      {'K', kNone, hidden, {C::ChooseInstrument, C::CapKeySteps}},
       {'M', kShift, hidden, {C::CapKeySteps, C::ViewMix}},
       {'F', kNone, hidden, {C::CapKeySteps, C::ViewFlicker}},
       {'I', kNone, hidden, {C::CapKeySteps, C::ViewInterlace}},
@@ -87,6 +89,18 @@ TEST(KeyTable, EveryRuleThatMatchesRunsInTableOrder) {
   for (const Row& r : rows)
     EXPECT_EQ(DecodeKey(r.key, r.mods, r.context), r.commands)
         << "key " << r.key << " ctrl " << r.mods.ctrl << " alt " << r.mods.alt;
+}
+
+TEST(KeyTable, InstrumentKeysChooseTheirInstruments) {
+  const std::pair<int, Instrument> keys[] = {{'P', Instrument::Paint}, {'N', Instrument::FillChar},
+                                             {'S', Instrument::Select}, {'L', Instrument::Line},
+                                             {'J', Instrument::Rect},   {'D', Instrument::Ellipse},
+                                             {'K', Instrument::Fill}};
+  for (const auto& [key, instrument] : keys) {
+    ASSERT_NE(InstrumentForKey(key), nullptr) << char(key);
+    EXPECT_EQ(InstrumentForKey(key)->value, instrument) << char(key);
+  }
+  EXPECT_EQ(InstrumentForKey('Z'), nullptr);
 }
 
 TEST(KeyTable, CursorStepsGrowToSixPicturePixelsUntilAKeyIsReleased) {

@@ -3,47 +3,13 @@
 #include <vector>
 
 #include "colour/palette_actions.h"
+#include "edit/ellipse.h"
 #include "edit/instruments.h"
 #include "edit/painting.h"
+#include "tests/core/painting_fixture.h"
 
 namespace cs {
 namespace {
-
-struct RecordingSink : PaintSink {
-  std::vector<std::array<int, 3>> cells;
-  std::vector<PointInfo> points;
-  void redrawCell(int column, int cellRow, int attrLine) override { cells.push_back({column, cellRow, attrLine}); }
-  void showPaintedPoint(const PointInfo& p) override { points.push_back(p); }
-};
-
-struct Painting : ::testing::Test {
-  EditorState s;
-  RecordingSink sink;
-  void SetUp() override {
-    s.picture.vertSize = 8;
-    s.colours = {1, 4, 7, 10, 0, 0, 0};
-  }
-  // Editor-image position of the centre of picture pixel (x, y).
-  ImagePoint at(int x, int y) const {
-    const int k = s.view.pixelScale();
-    return {x * k + k / 2, y * k + k / 2};
-  }
-  void click(int x, int y, bool shift = false, MouseButton b = MouseButton::Left) {
-    const ImagePoint p = at(x, y);
-    EditorPress(s, sink, b, shift, p.x, p.y);
-  }
-  void drag(int x, int y) {
-    const ImagePoint p = at(x, y);
-    EditorMove(s, sink, true, false, p.x, p.y);
-  }
-  bool bits(int x, int y, int screen) const { return s.picture.pixel(screen, x, y); }
-  int setPixels() const {
-    int n = 0;
-    for (int y = 0; y < kLines; ++y)
-      for (int x = 0; x < kWidth; ++x) n += bits(x, y, 0);
-    return n;
-  }
-};
 
 TEST_F(Painting, PositionMappingAtLowestAndHighestZoom) {
   PointInfo p = MapPosition(s, 1023, 767);
@@ -264,20 +230,23 @@ TEST_F(Painting, LinePressOnAnOpenShapePaintsAtOnceWithoutSnapshot) {
   EXPECT_FALSE(s.picture.pixel(1, 200, 100)) << "no snapshot was taken by the press";
 }
 
-TEST_F(Painting, EllipseTakesASnapshotAndPaintsNothing) {
+TEST_F(Painting, EllipsePaintsItsOutlineOnTheSecondClickAsOneUndoStep) {
   SetInstrument(s, Instrument::Ellipse);
+  ChooseMix(s, 3);
   s.picture.setPixel(0, 1, 1, true);
-  click(5, 5);
-  const auto planes = s.picture.planes;
-  const ImagePoint p = at(30, 30);
+  const auto before = s.picture.planes;
+  click(30, 20);
+  EXPECT_EQ(s.picture.planes, before);
+  const ImagePoint p = at(5, 5);
   MoveResult m = EditorMove(s, sink, false, false, p.x, p.y);
   EXPECT_EQ(m.band.kind, RubberBand::Kind::Ellipse);
-  click(30, 30);
-  EXPECT_EQ(s.picture.planes, planes);
+  click(5, 5);
   EXPECT_FALSE(s.shapeStarted);
-  s.picture.planes.fill(0);
+  const std::vector<PixelXY> outline = EllipseOutline(30, 20, 5, 5);
+  for (const PixelXY& q : outline) EXPECT_TRUE(bits(q.x, q.y, 0) && bits(q.x, q.y, 1)) << q.x << "," << q.y;
+  EXPECT_EQ(setPixels(), int(outline.size()) + 1);
   SwapUndoSnapshot(s);
-  EXPECT_TRUE(bits(1, 1, 0));
+  EXPECT_EQ(s.picture.planes, before);
 }
 
 TEST_F(Painting, ClickGuardAndOutsidePositionsAreIgnored) {

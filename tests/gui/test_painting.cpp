@@ -87,28 +87,29 @@ class PaintingTest : public QObject {
         {"Key_Instrument_FillChar", "Image_Instrument_FillChar", "Fill Char (use hotkey 'N')",
          Instrument::FillChar},
         {"Key_Instrument_Select", "Image_Instrument_Select", "Selection (use hotkey 'S')",
-         Instrument::Select}};
+         Instrument::Select},
+        {"Key_Instrument_Ellipse", "Image_Instrument_Ellipse", "Ellipse (use hotkey 'D')", Instrument::Ellipse},
+        {"Key_Instrument_Fill", "Image_Instrument_Fill", "Fill (use hotkey 'K')", Instrument::Fill}};
     std::vector<ToolKey*> all;
-    for (size_t i = 0; i < 5; ++i) {
+    for (size_t i = 0; i < std::size(keys); ++i) {
       auto* key = s->find<ToolKey>(keys[i].key);
-      QCOMPARE(key->geometry(), QRect(356 + 32 * int(i), 4, 32, 32));
+      // The Fill key opens the group after the current colours.
+      const int left = i < 6 ? 356 + 32 * int(i) : 892;
+      QCOMPARE(key->geometry(), QRect(left, 4, 32, 32));
       QCOMPARE(s->find(keys[i].icon)->toolTip(), QString(keys[i].hint));
       QVERIFY(!key->isHidden());
       all.push_back(key);
     }
-    auto* ellipse = s->find<ToolKey>("Key_Instrument_Ellipse");
-    QVERIFY(ellipse->isHidden());
-    all.push_back(ellipse);
     auto lowered = [&] {
       std::vector<bool> b;
       for (ToolKey* k : all) b.push_back(k->innerLowered());
       return b;
     };
-    QCOMPARE(lowered(), (std::vector<bool>{true, false, false, false, false, false}));
+    QCOMPARE(lowered(), (std::vector<bool>{true, false, false, false, false, false, false}));
     // A press on a key's icon chooses as a press on the key does.
     QTest::mousePress(s->find("Image_Instrument_Rect"), Qt::RightButton);
     QCOMPARE(w.state().curInstrument, Instrument::Rect);
-    QCOMPARE(lowered(), (std::vector<bool>{false, false, true, false, false, false}));
+    QCOMPARE(lowered(), (std::vector<bool>{false, false, true, false, false, false, false}));
     const struct {
       Qt::Key key;
       Instrument value;

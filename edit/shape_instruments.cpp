@@ -1,0 +1,146 @@
+#include "edit/shape_instruments.h"
+
+#include <algorithm>
+
+#include "edit/ellipse.h"
+#include "edit/mask_paint.h"
+#include "edit/patterns.h"
+#include "render/view_geometry.h"
+
+namespace cs {
+
+namespace {
+
+// The Line instrument draws a polyline: the first click takes the snapshot
+// and sets the start, each further click adds a segment from the last one.
+class Line : public InstrumentUnit {
+ public:
+  void press(EditorState& s, PaintSink& sink, MouseButton button, bool, int X, int Y, PressResult&) override {
+    if (button != MouseButton::Left) return;
+    if (!s.shapeStarted)
+      TakeUndoSnapshot(s);
+    else
+      DrawPenLine(s, sink, s.lastPoint.x, s.lastPoint.y, X, Y);
+    s.lastPoint = {X, Y};
+    s.shapeStarted = true;
+  }
+  RubberBand band(const EditorState& s, ImagePoint here) const override {
+    if (!s.shapeStarted) return {};
+    return {RubberBand::Kind::Line, s.lastPoint, here};
+  }
+};
+
+// A filled shape's inside: on each line, the pixels from the outline's
+// leftmost to its rightmost pixel there, and their mirror images.
+PixelMask insideOf(const EditorState& s, const std::vector<PixelXY>& outline) {
+  PixelMask m;
+  std::array<int, kLines> left, right;
+  left.fill(kWidth);
+  right.fill(-1);
+  for (const PixelXY& p : outline) {
+    left[size_t(p.y)] = std::min(left[size_t(p.y)], p.x);
+    right[size_t(p.y)] = std::max(right[size_t(p.y)], p.x);
+  }
+  for (int y = 0; y < kLines; ++y)
+    if (right[size_t(y)] >= 0) m.rows[size_t(y)].setRun(left[size_t(y)], right[size_t(y)]);
+  const ShapeOptions& o = s.shapes;
+  if (o.mirrorLeftRight || o.mirrorTopBottom) {
+    const PixelMask plain = m;
+    const auto add = [&m](const PixelMask& more) {
+      for (int y = 0; y < kLines; ++y)
+        for (size_t i = 0; i < 4; ++i) m.rows[size_t(y)].w[i] |= more.rows[size_t(y)].w[i];
+    };
+    if (o.mirrorLeftRight) add(Mirrored(plain, true, false));
+    if (o.mirrorTopBottom) add(Mirrored(plain, false, true));
+    if (o.mirrorLeftRight && o.mirrorTopBottom) add(Mirrored(plain, true, true));
+  }
+  return m;
+}
+
+// The picture pixels of the rectangle's outline, both corners included.
+std::vector<PixelXY> rectOutline(int x0, int y0, int x1, int y1) {
+  const int l = std::min(x0, x1), r = std::max(x0, x1), t = std::min(y0, y1), b = std::max(y0, y1);
+  std::vector<PixelXY> out;
+  for (int x = l; x <= r; ++x) out.push_back({x, t}), out.push_back({x, b});
+  for (int y = t; y <= b; ++y) out.push_back({l, y}), out.push_back({r, y});
+  return out;
+}
+
+// Rect and Ellipse: the first click takes the snapshot and anchors the
+// shape, the second paints it (its inside first when filled shapes are on,
+// in the pattern, then the outline solid) and closes it.
+class TwoClickShape : public InstrumentUnit {
+ public:
+  TwoClickShape(RubberBand::Kind kind, const char* name, const char* filledName)
+      : kind_(kind), name_(name), filledName_(filledName) {}
+
+  void press(EditorState& s, PaintSink& sink, MouseButton button, bool, int X, int Y,
+             PressResult& r) override {
+    if (button != MouseButton::Left) return;
+    if (!s.shapeStarted) {
+      TakeUndoSnapshot(s);
+      s.lastPoint = {X, Y};
+      s.shapeStarted = true;
+      return;
+    }
+    s.shapeStarted = false;
+    paint(s, sink, X, Y);
+    r.refreshView = true;
+  }
+  RubberBand band(const EditorState& s, ImagePoint here) const override {
+    if (!s.shapeStarted) return {};
+    return {kind_, s.lastPoint, here};
+  }
+  ReleaseResult release(EditorState& s, PaintSink&, const PaintContext&) override {
+    return {s.shapes.filled ? filledName_ : name_, false};
+  }
+
+ private:
+  void paint(EditorState& s, PaintSink& sink, int X, int Y) {
+    const int scale = s.view.pixelScale();
+    const int x0 = floorDiv(s.lastPoint.x, scale), y0 = floorDiv(s.lastPoint.y, scale);
+    const int x1 = floorDiv(X, scale), y1 = floorDiv(Y, scale);
+    const bool ellipse = kind_ == RubberBand::Kind::Ellipse;
+    const std::vector<PixelXY> outline = ellipse ? EllipseOutline(x0, y0, x1, y1) : rectOutline(x0, y0, x1, y1);
+    if (s.shapes.filled) {
+      const int pattern = s.shapes.pattern;
+      if (pattern == kSolidPattern) {
+        PaintMask(s, sink, insideOf(s, outline));
+      } else {
+        const PixelMask second = PatternSecond(pattern);
+        PaintMask(s, sink, insideOf(s, outline), &second);
+      }
+    }
+    if (ellipse) {
+      for (const PixelXY& p : outline) PaintShapePoint(s, sink, p.x * scale, p.y * scale);
+      // Where the rectangle's outline leaves it: the second click's pixel.
+      s.lastPoint = {x1 * scale, y1 * scale};
+      s.penMemo.clear();
+    } else {
+      DrawPenRect(s, sink, s.lastPoint.x, s.lastPoint.y, X, Y);
+    }
+  }
+
+  RubberBand::Kind kind_;
+  const char* name_;
+  const char* filledName_;
+};
+
+}  // namespace
+
+InstrumentUnit& LineUnit() {
+  static Line unit;
+  return unit;
+}
+
+InstrumentUnit& RectUnit() {
+  static TwoClickShape unit(RubberBand::Kind::Rect, "Rectangle", "Filled rectangle");
+  return unit;
+}
+
+InstrumentUnit& EllipseUnit() {
+  static TwoClickShape unit(RubberBand::Kind::Ellipse, "Ellipse", "Filled ellipse");
+  return unit;
+}
+
+}  // namespace cs
