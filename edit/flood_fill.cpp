@@ -8,19 +8,6 @@ namespace {
 
 constexpr uint64_t kAll = ~uint64_t(0);
 
-// The first pixel >= x (and <= last) that `row` holds, or -1.
-int nextSet(const MaskRow& row, int x, int last) {
-  while (x <= last) {
-    const uint64_t bits = row.w[size_t(x >> 6)] & (kAll >> (x & 63));
-    if (bits) {
-      const int found = (x & ~63) + std::countl_zero(bits);
-      return found <= last ? found : -1;
-    }
-    x = (x & ~63) + 64;
-  }
-  return -1;
-}
-
 // The leftmost and rightmost pixel of the run of `row` that holds x.
 int runStart(const MaskRow& row, int x) {
   for (int word = x >> 6; word >= 0; --word) {
@@ -73,7 +60,7 @@ PixelMask PixelsOfColour(const Picture& pic, const MixTable& mix, Rgb rgb) {
     int lastAttr = -1;
     bool m00 = false, m01 = false, m10 = false, m11 = false;
     for (int y = 0; y < kLines; ++y) {
-      const int a = attrIndex(c, attributeLine(h, c, y));
+      const int a = attrIndex(c, attributeLineFast(h, c, y));
       if (a != lastAttr) {
         lastAttr = a;
         m00 = looks(a0[a], a1[a]);
@@ -110,13 +97,21 @@ PixelMask FillRegion(const Picture& pic, const MixTable& mix, int x, int y) {
     for (int ny = r.y - 1; ny <= r.y + 1; ny += 2) {
       if (ny < 0 || ny >= kLines) continue;
       const MaskRow& cand = same.rows[size_t(ny)];
-      MaskRow& done = region.rows[size_t(ny)];
-      MaskRow open;
-      for (size_t i = 0; i < 4; ++i) open.w[i] = cand.w[i] & ~done.w[i];
-      for (int at = nextSet(open, r.a, r.b); at >= 0;) {
-        const int b = runEnd(cand, at);
-        take(ny, runStart(cand, at), b);
-        at = b + 1 <= r.b ? nextSet(open, b + 1, r.b) : -1;
+      const MaskRow& done = region.rows[size_t(ny)];
+      // The words the run overlaps, each cut to the run: the pixels next to
+      // it that are the region's colour and not yet taken.
+      for (int word = r.a >> 6; word <= r.b >> 6; ++word) {
+        const int lo = word == r.a >> 6 ? r.a & 63 : 0;
+        const int hi = word == r.b >> 6 ? r.b & 63 : 63;
+        const uint64_t span = (kAll >> lo) & ~(hi == 63 ? 0 : kAll >> (hi + 1));
+        uint64_t open = cand.w[size_t(word)] & ~done.w[size_t(word)] & span;
+        while (open) {
+          const int at = word * 64 + std::countl_zero(open);
+          const int b = runEnd(cand, at);
+          take(ny, runStart(cand, at), b);
+          if (b >= word * 64 + 63) break;  // the run goes on past this word
+          open &= kAll >> ((b & 63) + 1);
+        }
       }
     }
   }

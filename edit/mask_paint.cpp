@@ -1,7 +1,6 @@
 #include "edit/mask_paint.h"
 
 #include <algorithm>
-#include <bitset>
 
 #include "edit/patterns.h"
 
@@ -18,36 +17,34 @@ void PaintMask(EditorState& s, PaintSink& sink, const PixelMask& region, const P
   uint8_t* p1 = pic.pixels(1);
   uint8_t* a0 = pic.attrs(0);
   uint8_t* a1 = pic.attrs(1);
-  // Cells painted in, by column and first line, to redraw each once.
-  std::bitset<kColumns * kLines> painted;
-  for (int y = 0; y < kLines; ++y) {
-    const MaskRow& row = region.rows[size_t(y)];
-    if (!row.any()) continue;
-    const MaskRow* sec = second ? &second->rows[size_t(y)] : nullptr;
-    for (int c = 0; c < kColumns; ++c) {
-      const uint8_t m = row.byte(c);
+  // Column by column, as the planes lie: a cell's lines come one after the
+  // other, so its colours are written and its redraw asked for once.
+  for (int c = 0; c < kColumns; ++c) {
+    int lastAttr = -1, lastCell = -1;
+    for (int y = 0; y < kLines; ++y) {
+      const uint8_t m = region.rows[size_t(y)].byte(c);
       if (!m) continue;
-      const int attrLine = attributeLine(h, c, y);
-      if (s.rgbModeOn) {
-        const int a = attrIndex(c, attrLine);
+      const int attrLine = attributeLineFast(h, c, y);
+      const int a = attrIndex(c, attrLine);
+      if (s.rgbModeOn && a != lastAttr) {
         a0[a] = cc.ink0;
         a0[a + 1] = cc.pap0;
         a1[a] = cc.ink1;
         a1[a + 1] = cc.pap1;
       }
+      lastAttr = a;
       if (s.pixModeOn) {
-        const uint8_t inSecond = sec ? uint8_t(sec->byte(c) & m) : 0;
+        const uint8_t inSecond = second ? uint8_t(second->rows[size_t(y)].byte(c) & m) : 0;
         const uint8_t inCurrent = uint8_t(m & ~inSecond);
         const int i = pixelIndex(c, y);
         p0[i] = uint8_t((p0[i] & ~m) | (cur0 & inCurrent) | (sec0 & inSecond));
         p1[i] = uint8_t((p1[i] & ~m) | (cur1 & inCurrent) | (sec1 & inSecond));
       }
-      painted.set(size_t(c * kLines + cellSpan(h, c, y).firstLine));
+      // The attribute line is the first line of the cell.
+      if (attrLine != lastCell) sink.redrawCell(c, attrLine / h, attrLine);
+      lastCell = attrLine;
     }
   }
-  for (int c = 0; c < kColumns; ++c)
-    for (int y = 0; y < kLines; ++y)
-      if (painted.test(size_t(c * kLines + y))) sink.redrawCell(c, y / h, attributeLine(h, c, y));
 }
 
 PixelMask PatternSecond(int pattern) {

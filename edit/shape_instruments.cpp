@@ -30,9 +30,25 @@ class Line : public InstrumentUnit {
   }
 };
 
+// The mask with its mirror images added, as the mirrors that are on repeat
+// every point.
+PixelMask withMirrors(const EditorState& s, PixelMask m) {
+  const ShapeOptions& o = s.shapes;
+  if (!o.mirrorLeftRight && !o.mirrorTopBottom) return m;
+  const PixelMask plain = m;
+  const auto add = [&m](const PixelMask& more) {
+    for (int y = 0; y < kLines; ++y)
+      for (size_t i = 0; i < 4; ++i) m.rows[size_t(y)].w[i] |= more.rows[size_t(y)].w[i];
+  };
+  if (o.mirrorLeftRight) add(Mirrored(plain, true, false));
+  if (o.mirrorTopBottom) add(Mirrored(plain, false, true));
+  if (o.mirrorLeftRight && o.mirrorTopBottom) add(Mirrored(plain, true, true));
+  return m;
+}
+
 // A filled shape's inside: on each line, the pixels from the outline's
-// leftmost to its rightmost pixel there, and their mirror images.
-PixelMask insideOf(const EditorState& s, const std::vector<PixelXY>& outline) {
+// leftmost to its rightmost pixel there.
+PixelMask insideOf(const std::vector<PixelXY>& outline) {
   PixelMask m;
   std::array<int, kLines> left, right;
   left.fill(kWidth);
@@ -43,17 +59,6 @@ PixelMask insideOf(const EditorState& s, const std::vector<PixelXY>& outline) {
   }
   for (int y = 0; y < kLines; ++y)
     if (right[size_t(y)] >= 0) m.rows[size_t(y)].setRun(left[size_t(y)], right[size_t(y)]);
-  const ShapeOptions& o = s.shapes;
-  if (o.mirrorLeftRight || o.mirrorTopBottom) {
-    const PixelMask plain = m;
-    const auto add = [&m](const PixelMask& more) {
-      for (int y = 0; y < kLines; ++y)
-        for (size_t i = 0; i < 4; ++i) m.rows[size_t(y)].w[i] |= more.rows[size_t(y)].w[i];
-    };
-    if (o.mirrorLeftRight) add(Mirrored(plain, true, false));
-    if (o.mirrorTopBottom) add(Mirrored(plain, false, true));
-    if (o.mirrorLeftRight && o.mirrorTopBottom) add(Mirrored(plain, true, true));
-  }
   return m;
 }
 
@@ -104,15 +109,20 @@ class TwoClickShape : public InstrumentUnit {
     const std::vector<PixelXY> outline = ellipse ? EllipseOutline(x0, y0, x1, y1) : rectOutline(x0, y0, x1, y1);
     if (s.shapes.filled) {
       const int pattern = s.shapes.pattern;
+      const PixelMask inside = withMirrors(s, insideOf(outline));
       if (pattern == kSolidPattern) {
-        PaintMask(s, sink, insideOf(s, outline));
+        PaintMask(s, sink, inside);
       } else {
         const PixelMask second = PatternSecond(pattern);
-        PaintMask(s, sink, insideOf(s, outline), &second);
+        PaintMask(s, sink, inside, &second);
       }
     }
     if (ellipse) {
-      for (const PixelXY& p : outline) PaintShapePoint(s, sink, p.x * scale, p.y * scale);
+      // The outline's points at once: each pixel is painted by the point
+      // rule exactly as point by point, in one pass over the planes.
+      PixelMask points;
+      for (const PixelXY& p : outline) points.set(p.x, p.y);
+      PaintMask(s, sink, withMirrors(s, points));
       // Where the rectangle's outline leaves it: the second click's pixel.
       s.lastPoint = {x1 * scale, y1 * scale};
       s.penMemo.clear();
