@@ -9,6 +9,7 @@
 #include <QFileInfo>
 
 #include "colour/palette_actions.h"
+#include "e2e_driver.h"
 #include "e2e_harness.h"
 #include "edit/instruments.h"
 #include "formats/formats.h"
@@ -19,73 +20,6 @@ using namespace cs::e2e;
 namespace {
 
 const QString kSample = CHROMASMITH_TESTDATA "/zx-image/example.mg4";
-constexpr int kScale = 4;  // zoom level 1
-
-// Sends the same input to the editor (through xdotool) and to the painting
-// rules (on `expect`), so `expect` holds what the editor must end with.
-class Driver {
- public:
-  Driver(Session& session, QPoint origin, cs::EditorState& expect) : s_(session), o_(origin), e_(expect) {}
-
-  QPoint screenOf(int x, int y) const {
-    return o_ + QPoint(x * kScale + kScale / 2, y * kScale + kScale / 2);
-  }
-  static QPoint imageOf(int x, int y) { return {x * kScale + kScale / 2, y * kScale + kScale / 2}; }
-
-  void key(const QString& name, const std::function<void()>& effect = {}) {
-    act({"key", name});
-    if (effect) effect();
-    cs::EditorKeyRelease(e_, shift_);
-  }
-  void moveTo(int x, int y, bool leftHeld = false) {
-    const QPoint p = screenOf(x, y);
-    act({"mousemove", QString::number(p.x()), QString::number(p.y())});
-    const QPoint i = imageOf(x, y);
-    cs::EditorMove(e_, sink_, leftHeld, shift_, i.x(), i.y());
-  }
-  void click(int x, int y, int button = 1) {
-    moveTo(x, y);
-    act({"click", QString::number(button)});
-    press(x, y, button == 1 ? cs::MouseButton::Left : cs::MouseButton::Right);
-  }
-  void drag(const std::vector<QPoint>& points) {
-    moveTo(points[0].x(), points[0].y());
-    act({"mousedown", "1"});
-    press(points[0].x(), points[0].y(), cs::MouseButton::Left);
-    for (size_t i = 1; i < points.size(); ++i) moveTo(points[i].x(), points[i].y(), true);
-    act({"mouseup", "1"});
-  }
-  void shiftDown() {
-    act({"keydown", "shift"});
-    shift_ = true;
-  }
-  void shiftUp() {
-    act({"keyup", "shift"});
-    shift_ = false;
-    cs::EditorKeyRelease(e_, false);
-  }
-  // A press on the screen outside the editor image (a toolbar key).
-  void clickAt(QPoint screen) {
-    act({"mousemove", QString::number(screen.x()), QString::number(screen.y()), "click", "1"});
-  }
-
- private:
-  void press(int x, int y, cs::MouseButton b) {
-    const QPoint i = imageOf(x, y);
-    cs::EditorPress(e_, sink_, b, shift_, i.x(), i.y());
-  }
-  // Each event on its own, with time for the editor to handle it, so no
-  // motion is merged with the next.
-  void act(const QStringList& args) {
-    s_.tool(args);
-    QThread::msleep(120);
-  }
-  Session& s_;
-  QPoint o_;
-  cs::EditorState& e_;
-  NoSink sink_;
-  bool shift_ = false;
-};
 
 }  // namespace
 
