@@ -1,6 +1,7 @@
 #include "edit/mask_paint.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "edit/patterns.h"
 
@@ -8,8 +9,11 @@ namespace cs {
 
 void PaintMask(EditorState& s, PaintSink& sink, const PixelMask& region, const PixelMask* second) {
   Picture& pic = s.picture;
-  const CurrentColours& cc = s.colours;
   const int h = pic.cellHeight();
+  // Everything the loop reads, in locals: the planes' bytes may alias any
+  // of the state's fields, so the compiler would read those again per byte.
+  const CurrentColours cc = s.colours;
+  const bool rgb = s.rgbModeOn, pix = s.pixModeOn;
   const uint8_t cur0 = cc.bit0 ? 0xFF : 0x00, cur1 = cc.bit1 ? 0xFF : 0x00;
   const int mix2 = std::clamp(s.shapes.secondMix, 0, 3);
   const uint8_t sec0 = mix2 / 2 ? 0xFF : 0x00, sec1 = mix2 % 2 ? 0xFF : 0x00;
@@ -18,33 +22,42 @@ void PaintMask(EditorState& s, PaintSink& sink, const PixelMask& region, const P
   uint8_t* a0 = pic.attrs(0);
   uint8_t* a1 = pic.attrs(1);
   // Column by column, as the planes lie: a cell's lines come one after the
-  // other, so its colours are written and its redraw asked for once.
+  // other, so its colours are written once. Its redraw waits until every
+  // pixel is painted.
+  struct Cell {
+    int column, attrLine;
+  };
+  std::vector<Cell> cells;
+  cells.reserve(kColumns * kLines / 8);
   for (int c = 0; c < kColumns; ++c) {
-    int lastAttr = -1, lastCell = -1;
+    const size_t word = size_t(c >> 3);
+    const int shift = 56 - 8 * (c & 7);
+    int lastCell = -1;
     for (int y = 0; y < kLines; ++y) {
-      const uint8_t m = region.rows[size_t(y)].byte(c);
+      const auto m = uint8_t(region.rows[size_t(y)].w[word] >> shift);
       if (!m) continue;
       const int attrLine = attributeLineFast(h, c, y);
-      const int a = attrIndex(c, attrLine);
-      if (s.rgbModeOn && a != lastAttr) {
+      if (pix) {
+        const auto inSecond = second ? uint8_t(second->rows[size_t(y)].w[word] >> shift & m) : uint8_t(0);
+        const auto inCurrent = uint8_t(m & ~inSecond);
+        const int i = pixelIndex(c, y);
+        p0[i] = uint8_t((p0[i] & ~m) | (cur0 & inCurrent) | (sec0 & inSecond));
+        p1[i] = uint8_t((p1[i] & ~m) | (cur1 & inCurrent) | (sec1 & inSecond));
+      }
+      // The attribute line is the cell's first line: a new one is a new cell.
+      if (attrLine == lastCell) continue;
+      lastCell = attrLine;
+      if (rgb) {
+        const int a = attrIndex(c, attrLine);
         a0[a] = cc.ink0;
         a0[a + 1] = cc.pap0;
         a1[a] = cc.ink1;
         a1[a + 1] = cc.pap1;
       }
-      lastAttr = a;
-      if (s.pixModeOn) {
-        const uint8_t inSecond = second ? uint8_t(second->rows[size_t(y)].byte(c) & m) : 0;
-        const uint8_t inCurrent = uint8_t(m & ~inSecond);
-        const int i = pixelIndex(c, y);
-        p0[i] = uint8_t((p0[i] & ~m) | (cur0 & inCurrent) | (sec0 & inSecond));
-        p1[i] = uint8_t((p1[i] & ~m) | (cur1 & inCurrent) | (sec1 & inSecond));
-      }
-      // The attribute line is the first line of the cell.
-      if (attrLine != lastCell) sink.redrawCell(c, attrLine / h, attrLine);
-      lastCell = attrLine;
+      cells.push_back({c, attrLine});
     }
   }
+  for (const Cell& cell : cells) sink.redrawCell(cell.column, cell.attrLine / h, cell.attrLine);
 }
 
 PixelMask PatternSecond(int pattern) {

@@ -106,29 +106,41 @@ class TwoClickShape : public InstrumentUnit {
     const int x0 = floorDiv(s.lastPoint.x, scale), y0 = floorDiv(s.lastPoint.y, scale);
     const int x1 = floorDiv(X, scale), y1 = floorDiv(Y, scale);
     const bool ellipse = kind_ == RubberBand::Kind::Ellipse;
-    const std::vector<PixelXY> outline = ellipse ? EllipseOutline(x0, y0, x1, y1) : rectOutline(x0, y0, x1, y1);
-    if (s.shapes.filled) {
-      const int pattern = s.shapes.pattern;
-      const PixelMask inside = withMirrors(s, insideOf(outline));
-      if (pattern == kSolidPattern) {
-        PaintMask(s, sink, inside);
-      } else {
-        const PixelMask second = PatternSecond(pattern);
-        PaintMask(s, sink, inside, &second);
-      }
-    }
     if (ellipse) {
-      // The outline's points at once: each pixel is painted by the point
-      // rule exactly as point by point, in one pass over the planes.
-      PixelMask points;
-      for (const PixelXY& p : outline) points.set(p.x, p.y);
-      PaintMask(s, sink, withMirrors(s, points));
+      paintEllipse(s, sink, EllipseOutline(x0, y0, x1, y1));
       // Where the rectangle's outline leaves it: the second click's pixel.
       s.lastPoint = {x1 * scale, y1 * scale};
       s.penMemo.clear();
-    } else {
-      DrawPenRect(s, sink, s.lastPoint.x, s.lastPoint.y, X, Y);
+      return;
     }
+    if (s.shapes.filled) {
+      const PixelMask inside = withMirrors(s, insideOf(rectOutline(x0, y0, x1, y1)));
+      if (s.shapes.pattern == kSolidPattern) {
+        PaintMask(s, sink, inside);
+      } else {
+        const PixelMask second = PatternSecond(s.shapes.pattern);
+        PaintMask(s, sink, inside, &second);
+      }
+    }
+    DrawPenRect(s, sink, s.lastPoint.x, s.lastPoint.y, X, Y);
+  }
+
+  // The outline's points, and the inside when filled, in one pass: each
+  // pixel is painted by the point rule exactly as point by point would, the
+  // outline solid and the inside in the pattern.
+  static void paintEllipse(EditorState& s, PaintSink& sink, const std::vector<PixelXY>& outline) {
+    PixelMask points;
+    for (const PixelXY& p : outline) points.set(p.x, p.y);
+    points = withMirrors(s, points);
+    if (!s.shapes.filled) return PaintMask(s, sink, points);
+    // Each line's inside runs from its leftmost to its rightmost outline
+    // pixel, so it holds the outline too.
+    const PixelMask inside = withMirrors(s, insideOf(outline));
+    if (s.shapes.pattern == kSolidPattern) return PaintMask(s, sink, inside);
+    PixelMask second = PatternSecond(s.shapes.pattern);
+    for (int y = 0; y < kLines; ++y)
+      for (size_t i = 0; i < 4; ++i) second.rows[size_t(y)].w[i] &= ~points.rows[size_t(y)].w[i];
+    PaintMask(s, sink, inside, &second);
   }
 
   RubberBand::Kind kind_;

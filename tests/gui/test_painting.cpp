@@ -293,6 +293,47 @@ class PaintingTest : public QObject {
     QVERIFY(w.state().picture.pixel(0, 140, 115) && !w.state().picture.pixel(0, 120, 115));
   }
 
+  // Fills and shapes repaint every cell they paint, after painting it whole,
+  // and each is one history step under its own name.
+  void fillsAndShapesShowWhatTheyPaintAndNameTheirSteps() {
+    auto s = start();
+    MainWindow& w = s->w();
+    QVERIFY(test::showAndWait(w));
+    w.state().colours = {0, 4, 1, 6, 3, 1, 1};
+    const auto showsThePicture = [&] {
+      ComposedImages fresh;
+      ComposePicture(w.state().picture, w.tables(), fresh);
+      for (int y = 0; y < kLines; ++y)
+        for (int x = 0; x < kWidth; ++x)
+          if (!(fresh.composite.at(x, y) == w.images().composite.at(x, y))) return false;
+      return true;
+    };
+    const auto lastStep = [&] { return w.history()->history().name(w.history()->history().size() - 1); };
+    QTest::keyClick(w.windowHandle(), Qt::Key_K);
+    press(w, at(w, 10, 10));
+    QVERIFY(showsThePicture());
+    QCOMPARE(lastStep(), std::string("Fill"));
+    QTest::keyClick(w.windowHandle(), Qt::Key_D);
+    w.state().shapes.filled = true;
+    w.state().shapes.pattern = 7;
+    QTest::keyClick(w.windowHandle(), Qt::Key_2);
+    press(w, at(w, 20, 30));
+    press(w, at(w, 200, 150));
+    QVERIFY(showsThePicture());
+    QCOMPARE(lastStep(), std::string("Filled ellipse"));
+    QTest::keyClick(w.windowHandle(), Qt::Key_K);
+    QTest::keyClick(w.windowHandle(), Qt::Key_3);
+    press(w, at(w, 100, 90));
+    QCOMPARE(lastStep(), std::string("Pattern fill"));
+    QTest::mousePress(w.editorImage(), Qt::LeftButton, {}, at(w, 1, 1));
+    move(w, at(w, 250, 10), Qt::LeftButton);
+    QCOMPARE(w.editorImage()->rubberBand().kind, RubberBand::Kind::Line);
+    QTest::mouseRelease(w.editorImage(), Qt::LeftButton, {}, at(w, 250, 10));
+    QVERIFY(showsThePicture());
+    QCOMPARE(lastStep(), std::string("Gradient fill"));
+    QCOMPARE(w.editorImage()->rubberBand().kind, RubberBand::Kind::None);
+  }
+
   // A band repaints thin strips along itself, and everything it draws lies
   // inside them, so moving it leaves no trail.
   void aBandsRepaintCoversItsPixelsAndLittleMore() {
