@@ -81,6 +81,7 @@ void MainWindow::SetInstrument(Instrument n) {
   const auto table = Instruments();
   for (size_t i = 0; i < instrumentKeys_.size(); ++i) instrumentKeys_[i]->setInnerLowered(table[i].value == n);
   if (shapeOptions_) shapeOptions_->instrumentChosen(n);
+  statusBar_->instrument()->setText(tr(InstrumentOf(n).title));
 }
 
 void MainWindow::editorMousePress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos) {

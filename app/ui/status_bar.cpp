@@ -58,7 +58,9 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
   by_ = field("Status_By", "Ay: 00", 3);
   flicker_ = new StatusField("Status_FlickerScore", "",
                              QRect(kFieldsLeft + kFieldStep * 4, kTop, 2 * kFieldWidth, kHeight), this);
-  notice_ = new StatusField("Status_Notice", "", QRect(kFieldsLeft + kFieldStep * 6, kTop, 900, kHeight), this);
+  instrument_ = new StatusField("Status_Instrument", "",
+                                QRect(kFieldsLeft + kFieldStep * 6, kTop, 2 * kFieldWidth, kHeight), this);
+  notice_ = new StatusField("Status_Notice", "", QRect(kFieldsLeft + kFieldStep * 8, kTop, 900, kHeight), this);
 }
 
 void StatusBar::setCellColours(const std::array<Rgb, 4>& colours) {
@@ -76,7 +78,7 @@ void StatusBar::paintEvent(QPaintEvent* event) {
   p.fillRect(event->rect(), palette().color(QPalette::Window));
   for (QWidget* c : colours_)
     if (event->region().intersects(c->geometry())) p.fillRect(c->geometry(), c->palette().color(QPalette::Window));
-  for (StatusField* f : {caption_, ax_, ay_, bx_, by_, flicker_, notice_})
+  for (StatusField* f : {caption_, ax_, ay_, bx_, by_, flicker_, instrument_, notice_})
     if (event->region().intersects(f->geometry())) p.drawImage(f->geometry().topLeft(), textImage(*f));
 }
 

@@ -45,6 +45,8 @@ class StatusBar : public QWidget {
   StatusField* notice() const { return notice_; }
   // The flicker score while the risk map is shown, else empty.
   StatusField* flickerScore() const { return flicker_; }
+  // The name of the instrument the editor image paints with.
+  StatusField* instrument() const { return instrument_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -66,6 +68,7 @@ class StatusBar : public QWidget {
   StatusField* by_;
   StatusField* notice_;
   StatusField* flicker_;
+  StatusField* instrument_;
 };
 
 inline constexpr int kStatusBarHeight = 22;

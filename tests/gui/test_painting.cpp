@@ -310,6 +310,7 @@ class PaintingTest : public QObject {
     };
     const auto lastStep = [&] { return w.history()->history().name(w.history()->history().size() - 1); };
     QTest::keyClick(w.windowHandle(), Qt::Key_K);
+    QCOMPARE(text(*s, "Status_Instrument"), QString("Fill"));
     press(w, at(w, 10, 10));
     QVERIFY(showsThePicture());
     QCOMPARE(lastStep(), std::string("Fill"));
