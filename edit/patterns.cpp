@@ -14,8 +14,8 @@ constexpr uint8_t kBayer[8][8] = {
 };
 
 // The ordered-dither level of `sixteenths` / 16: bit 1 where B < 64 p.
-constexpr Pattern Dither(const char* name, int sixteenths) {
-  Pattern p{name, {}};
+constexpr FillPattern Dither(const char* name, int sixteenths) {
+  FillPattern p{name, {}};
   for (int y = 0; y < 8; ++y) {
     uint8_t row = 0;
     for (int x = 0; x < 8; ++x)
@@ -25,7 +25,7 @@ constexpr Pattern Dither(const char* name, int sixteenths) {
   return p;
 }
 
-constexpr std::array<Pattern, kFillPatternCount> kPatterns = {{
+constexpr std::array<FillPattern, kFillPatternCount> kPatterns = {{
     {"Solid", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
     Dither("1/16", 1),
     Dither("1/8", 2),
@@ -46,7 +46,7 @@ constexpr std::array<Pattern, kFillPatternCount> kPatterns = {{
 
 }  // namespace
 
-const std::array<Pattern, kFillPatternCount>& Patterns() { return kPatterns; }
+const std::array<FillPattern, kFillPatternCount>& Patterns() { return kPatterns; }
 
 int Bayer(int x, int y) { return kBayer[y & 7][x & 7]; }
 

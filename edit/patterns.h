@@ -11,12 +11,12 @@ namespace cs {
 inline constexpr int kFillPatternCount = 16;
 inline constexpr int kSolidPattern = 0;
 
-struct Pattern {
+struct FillPattern {
   const char* name;  // untranslated; the panel shows it as the swatch's hint
   std::array<uint8_t, 8> rows;
 };
 
-const std::array<Pattern, kFillPatternCount>& Patterns();
+const std::array<FillPattern, kFillPatternCount>& Patterns();
 
 // The standard 8 x 8 ordered-dither matrix, values 0..63, B[y][x].
 int Bayer(int x, int y);
