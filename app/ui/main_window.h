@@ -46,6 +46,7 @@ class ImportImageDialog;
 class PaintSink;
 class PalettePanel;
 class PanelCaptionStrip;
+class PatternsPanel;
 class PreviewPanel;
 struct PictureWriter;
 class SaveSelectionPanel;
@@ -115,6 +116,9 @@ class MainWindow : public QMainWindow {
   void ToggleBorderPalettePanel();
   void TogglePreviewPanel();
   void ToggleZoomPreviewPanel();
+  // The Patterns panel (main_window_patterns.cpp), also the View menu's "Patterns".
+  void TogglePatternsPanel();
+  PatternsPanel* patternsPanel() const { return patternsPanel_; }
   // The preview image shows the composed preview again, without the frame.
   void ShowPreview();
   // The preview, the magnifier and the preview's frame show the view's
@@ -280,6 +284,7 @@ class MainWindow : public QMainWindow {
   void showZoomOnKeys();
   void buildPanels();
   void buildPanelKeys();
+  void buildPatternsPanel();
   void togglePanel(QWidget* panel, ToolKey* key);
   // Shows (raised above the other floating panels) or hides a panel.
   void showOnTop(QWidget* panel, bool show);
@@ -359,6 +364,7 @@ class MainWindow : public QMainWindow {
   SaveSelectionPanel* saveSelectionPanel_ = nullptr;
   AboutPanel* aboutPanel_ = nullptr;
   HistoryController* history_ = nullptr;
+  PatternsPanel* patternsPanel_ = nullptr;
   ToolKey* paletteKey_ = nullptr;
   ToolKey* borderPaletteKey_ = nullptr;
   ToolKey* previewKey_ = nullptr;
