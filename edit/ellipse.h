@@ -14,7 +14,7 @@ struct PixelXY {
 
 // The outline of the ellipse inscribed in the rectangle whose corners are the
 // picture pixels (x0, y0) and (x1, y1), in any order, both inclusive. Each
-// pixel appears once; order unspecified.
+// pixel appears once, in no particular order.
 //
 // The ideal curve is the ellipse through the outer edges of the rectangle (for
 // a rectangle W x H pixels, semi-axes W/2 and H/2 about its centre); each

@@ -91,6 +91,7 @@ MainWindow::MainWindow(StartupOptions options)
   tables_.mix = BuildMixTable(MakeFullPaletteImage());
   buildInstrumentKeys();
   buildPaletteContent();
+  buildPatternsPanel();
   buildCorrector();
   connectEditorImage();
   history_ = new HistoryController(*this, QFile::encodeName(options.recoveryFolder).toStdString());

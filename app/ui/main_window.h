@@ -47,6 +47,7 @@ class ImportImageDialog;
 class PaintSink;
 class PalettePanel;
 class PanelCaptionStrip;
+class PatternsPanel;
 class PreviewPanel;
 struct PictureWriter;
 class SaveSelectionPanel;
@@ -116,6 +117,9 @@ class MainWindow : public QMainWindow {
   void ToggleBorderPalettePanel();
   void TogglePreviewPanel();
   void ToggleZoomPreviewPanel();
+  // The Patterns panel (main_window_patterns.cpp), also the View menu's "Patterns".
+  void TogglePatternsPanel();
+  PatternsPanel* patternsPanel() const { return patternsPanel_; }
   // The preview image shows the composed preview again, without the frame.
   void ShowPreview();
   // The preview, the magnifier and the preview's frame show the view's
@@ -281,6 +285,7 @@ class MainWindow : public QMainWindow {
   void showZoomOnKeys();
   void buildPanels();
   void buildPanelKeys();
+  void buildPatternsPanel();
   void togglePanel(QWidget* panel, ToolKey* key);
   // Shows (raised above the other floating panels) or hides a panel.
   void showOnTop(QWidget* panel, bool show);
@@ -361,6 +366,7 @@ class MainWindow : public QMainWindow {
   SaveSelectionPanel* saveSelectionPanel_ = nullptr;
   AboutPanel* aboutPanel_ = nullptr;
   HistoryController* history_ = nullptr;
+  PatternsPanel* patternsPanel_ = nullptr;
   ToolKey* paletteKey_ = nullptr;
   ToolKey* borderPaletteKey_ = nullptr;
   ToolKey* previewKey_ = nullptr;

@@ -4,6 +4,7 @@
 #include "app/ui/floating_panel.h"
 #include "app/ui/history_controller.h"
 #include "app/ui/main_window.h"
+#include "app/ui/patterns_panel.h"
 #include "colour/ui/border_palette_panel.h"
 #include "colour/ui/current_colours_panel.h"
 #include "colour/palette_actions.h"
@@ -29,11 +30,13 @@ void MainWindow::buildPaletteContent() {
 void MainWindow::RedrawPalettePanels() {
   paletteContent_->RedrawPalettePanels();
   currentColours_->RedrawPalettePanels();
+  patternsPanel_->redraw();
 }
 
 void MainWindow::ShowMixSelection() {
   paletteContent_->ShowMixSelection();
   currentColours_->ShowMixSelection();
+  patternsPanel_->redraw();  // its patterns show the current mix
 }
 
 void MainWindow::SelectMix(int n) {

@@ -6,6 +6,7 @@
 #include "app/ui/icons.h"
 #include "app/ui/main_window.h"
 #include "app/ui/menu_item.h"
+#include "app/ui/patterns_panel.h"
 #include "app/ui/tool_key.h"
 #include "edit/instrument_table.h"
 
@@ -29,6 +30,14 @@ void ShapeOptionsControls::build(QWidget* toolbar, int left, QMenu* view) {
                                tr("Mirror left-right"), &ShapeOptionsControls::toggleMirrorLeftRight);
   mirrorTopBottomKey_ = addKey("Key_MirrorTopBottom", "mirror-top-bottom", "Image_MirrorTopBottom",
                                tr("Mirror top-bottom"), &ShapeOptionsControls::toggleMirrorTopBottom);
+  // The Patterns panel's key: lowered while the panel is shown by it.
+  auto* patterns = new ToolKey("Key_Patterns", MakeInstrumentIcon("patterns"), "Image_Patterns", tr("Patterns"), toolbar);
+  patterns->move(x, 4);
+  x += kToolKeySize;
+  connect(patterns, &ToolKey::pressed, this, [this, patterns] {
+    w_.TogglePatternsPanel();
+    patterns->setOuterLowered(!w_.patternsPanel()->isHidden());
+  });
   keysEnd_ = x;
 
   view->addSeparator();

@@ -35,7 +35,8 @@ class ViewModesTest : public QObject {
     QCOMPARE(captions(s->find<QMenu>("View1")),
              QStringList({"Mix (use hotkey 'M')", "Flicker (use hotkey 'F')", "Interlace (use hotkey 'I')",
                           "Screen 0 (use hotkey 'T')", "Screen 1 (use hotkey 'U')", "Flicker risk (use hotkey 'R')",
-                          "", "Palette", "", "Mirror left-right", "Mirror top-bottom", "Instruments"}));
+                          "", "Palette", "", "Mirror left-right", "Mirror top-bottom", "Instruments", "",
+                          "Patterns"}));
     QCOMPARE(captions(s->find<QMenu>("ViewPalette1")),
              QStringList({"chromaSmith", "srgb", "pulsar", "orthodox", "alone", "electroscale"}));
     QVERIFY(s->find<QAction>("ViewMix1")->isChecked() && s->find<QAction>("ViewPalette_chromaSmith")->isChecked());
