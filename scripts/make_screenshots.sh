@@ -57,6 +57,8 @@ colorcorrector_x=3
 colorcorrector_y=43
 history_x=930
 history_y=43
+patterns_x=1140
+patterns_y=43
 EOF
 readonly top=60
 # The picture's top-left on the screen at zoom level 1 (4 screen pixels to a
@@ -184,6 +186,64 @@ shot_instruments() {
   key c n
   drag "$(px 56)" "$(py 60)" "$(px 70)" "$(py 66)" "$(px 86)" "$(py 76)" "$(px 100)" "$(py 80)"
   shot instruments 700x440+0+0
+}
+
+# The toolbar's keys after the current colours (their middles): Fill, Filled
+# shapes, Mirror left-right, Mirror top-bottom, Patterns; and a pattern or a
+# second-mix swatch of the Patterns panel at patterns_x, patterns_y.
+readonly toolY=39 fillKey=908 filledKey=940 mirrorKey=972 patternsKey=1036
+pattern() { click $((1140 + 4 + ($1 % 4) * 31 + 14)) $((top + 43 + 21 + ($1 / 4) * 31 + 14)); }
+second_mix() { click $((1140 + 4 + $1 * 31 + 14)) $((top + 43 + 163 + 10)); }
+
+# Ellipses on a new 8x8 picture: an outline, a filled one in a dither pattern
+# between two mixes, and one mirrored left to right, with the Patterns panel.
+shot_shapes() {
+  start_editor
+  menu $fileMenu Down Right Return # File > New > 8x8 Standart Gigascreen
+  key c 4
+  palette_cell 12 10
+  key c d
+  click "$(px 8)" "$(py 8)"
+  click "$(px 90)" "$(py 70)"
+  click $filledKey $toolY
+  click $patternsKey $toolY
+  pattern 4
+  second_mix 1
+  click "$(px 100)" "$(py 10)"
+  click "$(px 200)" "$(py 90)"
+  click $filledKey $toolY
+  click $mirrorKey $toolY
+  key 3
+  click "$(px 20)" "$(py 100)"
+  click "$(px 70)" "$(py 130)"
+  shot shapes 1280x700+0+0
+}
+
+# Fills on a new 8x8 picture: a rectangle and an ellipse as borders, the
+# rectangle filled in the current mix, the ellipse in a pattern, and a
+# gradient dragged across the background from the current mix to the second.
+shot_fills() {
+  start_editor
+  menu $fileMenu Down Right Return # File > New > 8x8 Standart Gigascreen
+  key c 4
+  palette_cell 12 10
+  key c j
+  click "$(px 10)" "$(py 10)"
+  click "$(px 80)" "$(py 70)"
+  key d
+  click "$(px 110)" "$(py 10)"
+  click "$(px 200)" "$(py 80)"
+  key k 3
+  click "$(px 40)" "$(py 40)"
+  click $patternsKey $toolY
+  pattern 13
+  second_mix 1
+  click "$(px 150)" "$(py 45)"
+  pattern 0
+  second_mix 3
+  key 2
+  drag "$(px 10)" "$(py 110)" "$(px 90)" "$(py 130)" "$(px 170)" "$(py 150)" "$(px 240)" "$(py 170)"
+  shot fills 1280x900+0+0
 }
 
 # A selection with its marching ants, and the same block flipped.
@@ -329,8 +389,8 @@ shot_formats() {
   shot open-mlt
 }
 
-shots=(main_window palettes previews gradient instruments selection corrector keyboard import png_export emulator
-  history views formats)
+shots=(main_window palettes previews gradient instruments shapes fills selection corrector keyboard import png_export
+  emulator history views formats)
 [ $# -eq 0 ] || shots=("$@")
 for s in "${shots[@]}"; do "shot_$s"; done
 stop_editor
