@@ -35,6 +35,8 @@ struct WindowPositions {
   int historyY = 43;
   int patternsX = 660;
   int patternsY = 43;
+  int brushX = 800;
+  int brushY = 43;
   // Not a position: whether "Low-flicker painting" is on, kept with them.
   int lowFlicker = 0;
   friend bool operator==(const WindowPositions&, const WindowPositions&) = default;
@@ -75,6 +77,8 @@ inline constexpr WindowPositionKey kWindowPositionKeys[] = {
     {"history_y", &WindowPositions::historyY},
     {"patterns_x", &WindowPositions::patternsX},
     {"patterns_y", &WindowPositions::patternsY},
+    {"brush_x", &WindowPositions::brushX},
+    {"brush_y", &WindowPositions::brushY},
     {"low_flicker", &WindowPositions::lowFlicker, 0, 1},
 };
 

@@ -76,6 +76,23 @@ void patterns(QPainter& p) {
   p.drawRect(1, 1, 19, 19);
 }
 
+void brush(QPainter& p) {
+  // A round brush: its handle and its tuft with a dab of paint.
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(kPaint);
+  p.drawEllipse(QPointF(6, 16), 4, 3);
+  p.translate(11, 11);
+  p.rotate(-45);
+  p.setPen(QPen(kInk, 1));
+  p.setBrush(QColor(160, 100, 50));
+  p.drawRect(QRectF(0, -1.5, 10, 3));
+  p.setBrush(QColor(200, 200, 210));
+  p.drawRect(QRectF(-3, -2, 3, 4));
+  p.setBrush(kInk);
+  p.drawEllipse(QRectF(-8, -2.5, 6, 5));
+}
+
 }  // namespace
 
 QImage MakeInstrumentIcon(const char* name) {
@@ -99,6 +116,7 @@ QImage MakeInstrumentIcon(const char* name) {
   else if (n == "mirror-left-right") mirror(p, true);
   else if (n == "mirror-top-bottom") mirror(p, false);
   else if (n == "patterns") patterns(p);
+  else if (n == "brush") brush(p);
   return img;
 }
 

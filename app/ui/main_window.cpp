@@ -92,6 +92,7 @@ MainWindow::MainWindow(StartupOptions options)
   buildInstrumentKeys();
   buildPaletteContent();
   buildPatternsPanel();
+  buildBrushPanel();
   buildCorrector();
   connectEditorImage();
   history_ = new HistoryController(*this, QFile::encodeName(options.recoveryFolder).toStdString());

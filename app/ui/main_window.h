@@ -48,6 +48,7 @@ class PaintSink;
 class PalettePanel;
 class PanelCaptionStrip;
 class PatternsPanel;
+class BrushPanel;
 class PreviewPanel;
 struct PictureWriter;
 class SaveSelectionPanel;
@@ -120,6 +121,9 @@ class MainWindow : public QMainWindow {
   // The Patterns panel (main_window_patterns.cpp), also the View menu's "Patterns".
   void TogglePatternsPanel();
   PatternsPanel* patternsPanel() const { return patternsPanel_; }
+  // The Brush panel (main_window_brush.cpp), also the View menu's "Brush".
+  void ToggleBrushPanel();
+  BrushPanel* brushPanel() const { return brushPanel_; }
   // The preview image shows the composed preview again, without the frame.
   void ShowPreview();
   // The preview, the magnifier and the preview's frame show the view's
@@ -286,6 +290,7 @@ class MainWindow : public QMainWindow {
   void buildPanels();
   void buildPanelKeys();
   void buildPatternsPanel();
+  void buildBrushPanel();
   void togglePanel(QWidget* panel, ToolKey* key);
   // Shows (raised above the other floating panels) or hides a panel.
   void showOnTop(QWidget* panel, bool show);
@@ -367,6 +372,7 @@ class MainWindow : public QMainWindow {
   AboutPanel* aboutPanel_ = nullptr;
   HistoryController* history_ = nullptr;
   PatternsPanel* patternsPanel_ = nullptr;
+  BrushPanel* brushPanel_ = nullptr;
   ToolKey* paletteKey_ = nullptr;
   ToolKey* borderPaletteKey_ = nullptr;
   ToolKey* previewKey_ = nullptr;

@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QMenu>
 
+#include "app/ui/brush_panel.h"
 #include "app/ui/icons.h"
 #include "app/ui/main_window.h"
 #include "app/ui/menu_item.h"
@@ -37,6 +38,14 @@ void ShapeOptionsControls::build(QWidget* toolbar, int left, QMenu* view) {
   connect(patterns, &ToolKey::pressed, this, [this, patterns] {
     w_.TogglePatternsPanel();
     patterns->setOuterLowered(!w_.patternsPanel()->isHidden());
+  });
+  // The Brush panel's key, the same.
+  auto* brush = new ToolKey("Key_Brush", MakeInstrumentIcon("brush"), "Image_Brush", tr("Brush"), toolbar);
+  brush->move(x, 4);
+  x += kToolKeySize;
+  connect(brush, &ToolKey::pressed, this, [this, brush] {
+    w_.ToggleBrushPanel();
+    brush->setOuterLowered(!w_.brushPanel()->isHidden());
   });
   keysEnd_ = x;
 
