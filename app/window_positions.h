@@ -33,6 +33,8 @@ struct WindowPositions {
   int correctorY = 43;
   int historyX = 780;
   int historyY = 43;
+  int referenceX = 780;
+  int referenceY = 470;
   // Not a position: whether "Low-flicker painting" is on, kept with them.
   int lowFlicker = 0;
   friend bool operator==(const WindowPositions&, const WindowPositions&) = default;
@@ -71,6 +73,8 @@ inline constexpr WindowPositionKey kWindowPositionKeys[] = {
     {"colorcorrector_y", &WindowPositions::correctorY},
     {"history_x", &WindowPositions::historyX},
     {"history_y", &WindowPositions::historyY},
+    {"reference_x", &WindowPositions::referenceX},
+    {"reference_y", &WindowPositions::referenceY},
     {"low_flicker", &WindowPositions::lowFlicker, 0, 1},
 };
 

@@ -47,6 +47,7 @@ class PaintSink;
 class PalettePanel;
 class PanelCaptionStrip;
 class PreviewPanel;
+class ReferenceController;
 struct PictureWriter;
 class SaveSelectionPanel;
 class ScrollBox;
@@ -171,6 +172,7 @@ class MainWindow : public QMainWindow {
   CorrectorPanel* correctorContent() const { return corrector_; }
   // The session's history, its panel and the recovery copies.
   HistoryController* history() const { return history_; }
+  ReferenceController* reference() const { return reference_; }
   AboutPanel* aboutPanel() const { return aboutPanel_; }
 
   // --- keyboard (main_window_keys.cpp): every key of the window, before
@@ -264,6 +266,7 @@ class MainWindow : public QMainWindow {
 
  private:
   friend class HistoryController;
+  friend class ReferenceController;
   void buildMenus();
   void buildEditMenu();
   void buildToolbar();
@@ -359,6 +362,7 @@ class MainWindow : public QMainWindow {
   SaveSelectionPanel* saveSelectionPanel_ = nullptr;
   AboutPanel* aboutPanel_ = nullptr;
   HistoryController* history_ = nullptr;
+  ReferenceController* reference_ = nullptr;
   ToolKey* paletteKey_ = nullptr;
   ToolKey* borderPaletteKey_ = nullptr;
   ToolKey* previewKey_ = nullptr;
