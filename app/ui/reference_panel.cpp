@@ -1,28 +1,32 @@
 #include "app/ui/reference_panel.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
-#include "app/panel_placement.h"
 
 namespace cs {
 
 namespace {
 
-constexpr QSize kPanelSize(220, 214);
+constexpr QSize kPanelSize(218, 196);
 
-QSpinBox* spinBox(QWidget* parent, const QString& name, int low, int high, const QString& suffix) {
+QSpinBox* spinBox(QWidget* parent, const QString& name, int low, int high, const QString& suffix, QRect where) {
   auto* box = new QSpinBox(parent);
   box->setObjectName(name);
+  box->setGeometry(where);
   box->setRange(low, high);
   box->setSuffix(suffix);
   // Each digit typed shows at once; the arrows and the wheel step by one.
   box->setKeyboardTracking(true);
+  // Only a click takes the focus: the window never hands it to a field on
+  // its own, so the editor's keys stay the editor's.
+  box->setFocusPolicy(Qt::ClickFocus);
+  // Enter (or a click elsewhere) gives the keys back to the editor.
+  QObject::connect(box, &QSpinBox::editingFinished, box, [box] { box->clearFocus(); });
   return box;
 }
 
@@ -31,41 +35,28 @@ QSpinBox* spinBox(QWidget* parent, const QString& name, int low, int high, const
 ReferencePanel::ReferencePanel(QWidget* parent)
     : FloatingPanel("Panel_Reference", "PanelReferenceCaption", tr("Reference"), kPanelSize, parent) {
   addCloseIcon("ImageReferenceClose");
-  auto* content = new QWidget(this);
-  content->setGeometry(0, kCaptionStripHeight, kPanelSize.width(), kPanelSize.height() - kCaptionStripHeight);
-  auto* grid = new QGridLayout(content);
-  grid->setContentsMargins(8, 6, 8, 6);
-  grid->setVerticalSpacing(4);
-
-  opacity_ = spinBox(content, "Reference_Opacity", 0, 100, " %");
-  fit_ = new QRadioButton(tr("Fit"), content);
+  // Placed by hand, as on the other panels: the tests find the fields there.
+  const auto label = [this](const QString& text, QRect where) { (new QLabel(text, this))->setGeometry(where); };
+  label(tr("Opacity"), {8, 24, 68, 20});
+  opacity_ = spinBox(this, "Reference_Opacity", 0, 100, " %", {80, 23, 130, 22});
+  fit_ = new QRadioButton(tr("Fit"), this);
   fit_->setObjectName("Reference_Fit");
-  cover_ = new QRadioButton(tr("Cover"), content);
+  fit_->setGeometry(8, 50, 96, 20);
+  cover_ = new QRadioButton(tr("Cover"), this);
   cover_->setObjectName("Reference_Cover");
-  scale_ = spinBox(content, "Reference_Scale", kMinReferenceScale, kMaxReferenceScale, " %");
-  x_ = spinBox(content, "Reference_X", -kMaxReferenceOffset, kMaxReferenceOffset, {});
-  y_ = spinBox(content, "Reference_Y", -kMaxReferenceOffset, kMaxReferenceOffset, {});
-  onPreview_ = new QCheckBox(tr("On the preview too"), content);
+  cover_->setGeometry(110, 50, 100, 20);
+  label(tr("Scale"), {8, 78, 68, 20});
+  scale_ = spinBox(this, "Reference_Scale", kMinReferenceScale, kMaxReferenceScale, " %", {80, 77, 130, 22});
+  label(tr("X"), {8, 106, 18, 20});
+  x_ = spinBox(this, "Reference_X", -kMaxReferenceOffset, kMaxReferenceOffset, {}, {26, 105, 74, 22});
+  label(tr("Y"), {118, 106, 18, 20});
+  y_ = spinBox(this, "Reference_Y", -kMaxReferenceOffset, kMaxReferenceOffset, {}, {136, 105, 74, 22});
+  onPreview_ = new QCheckBox(tr("On the preview too"), this);
   onPreview_->setObjectName("Reference_OnPreview");
-  move_ = new QPushButton(tr("Move"), content);
-  move_->setObjectName("Reference_Move");
+  onPreview_->setGeometry(8, 134, 202, 20);
+  move_ = addButton("Reference_Move", tr("Move"), {8, 162, 98, 25});
   move_->setCheckable(true);
-  clear_ = new QPushButton(tr("Clear"), content);
-  clear_->setObjectName("Reference_Clear");
-
-  grid->addWidget(new QLabel(tr("Opacity"), content), 0, 0);
-  grid->addWidget(opacity_, 0, 1, 1, 3);
-  grid->addWidget(fit_, 1, 0, 1, 2);
-  grid->addWidget(cover_, 1, 2, 1, 2);
-  grid->addWidget(new QLabel(tr("Scale"), content), 2, 0);
-  grid->addWidget(scale_, 2, 1, 1, 3);
-  grid->addWidget(new QLabel(tr("X"), content), 3, 0);
-  grid->addWidget(x_, 3, 1);
-  grid->addWidget(new QLabel(tr("Y"), content), 3, 2);
-  grid->addWidget(y_, 3, 3);
-  grid->addWidget(onPreview_, 4, 0, 1, 4);
-  grid->addWidget(move_, 5, 0, 1, 2);
-  grid->addWidget(clear_, 5, 2, 1, 2);
+  clear_ = addButton("Reference_Clear", tr("Clear"), {112, 162, 98, 25});
 
   const auto edited = [this] { emit placementEdited(placement()); };
   for (QSpinBox* box : {opacity_, scale_, x_, y_}) connect(box, &QSpinBox::valueChanged, this, edited);
