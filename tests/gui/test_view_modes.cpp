@@ -35,7 +35,7 @@ class ViewModesTest : public QObject {
     QCOMPARE(captions(s->find<QMenu>("View1")),
              QStringList({"Mix (use hotkey 'M')", "Flicker (use hotkey 'F')", "Interlace (use hotkey 'I')",
                           "Screen 0 (use hotkey 'T')", "Screen 1 (use hotkey 'U')", "Flicker risk (use hotkey 'R')",
-                          "", "Palette"}));
+                          "", "Palette", "", "Reference image...", "Show reference image", "Reference panel"}));
     QCOMPARE(captions(s->find<QMenu>("ViewPalette1")),
              QStringList({"chromaSmith", "srgb", "pulsar", "orthodox", "alone", "electroscale"}));
     QVERIFY(s->find<QAction>("ViewMix1")->isChecked() && s->find<QAction>("ViewPalette_chromaSmith")->isChecked());
