@@ -155,7 +155,7 @@ std::optional<std::vector<ReferenceEntry>> ParseReferenceEntries(std::string_vie
   return kept;
 }
 
-bool ReferenceStore::read(std::vector<ReferenceEntry>& entries, std::string& note) {
+bool ReferenceStore::read(std::vector<ReferenceEntry>& entries, StoreProblem& problem) {
   entries.clear();
   if (!usable()) return false;
   std::vector<uint8_t> bytes;
@@ -165,14 +165,14 @@ bool ReferenceStore::read(std::vector<ReferenceEntry>& entries, std::string& not
   if (!err) parsed = ParseReferenceEntries(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   if (!parsed) {
     usable_ = false;
-    note = "unreadable or damaged";
+    problem = StoreProblem::Unreadable;
     return false;
   }
   entries = std::move(*parsed);
   return true;
 }
 
-void ReferenceStore::write(const std::vector<ReferenceEntry>& entries, std::string& note) {
+void ReferenceStore::write(const std::vector<ReferenceEntry>& entries, StoreProblem& problem) {
   const std::string text = FormatReferenceEntries(entries);
   const auto slash = path_.rfind('/');
   FileError err;
@@ -180,33 +180,33 @@ void ReferenceStore::write(const std::vector<ReferenceEntry>& entries, std::stri
   if (!err) err = WriteFileAtomic(path_, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
   if (err) {
     usable_ = false;
-    note = "not writable";
+    problem = StoreProblem::Unwritable;
   }
 }
 
-std::optional<ReferenceEntry> ReferenceStore::find(const std::string& picture, std::string& note) {
+std::optional<ReferenceEntry> ReferenceStore::find(const std::string& picture, StoreProblem& problem) {
   std::vector<ReferenceEntry> entries;
-  if (!read(entries, note)) return std::nullopt;
+  if (!read(entries, problem)) return std::nullopt;
   for (ReferenceEntry& e : entries)
     if (e.picture == picture) return std::move(e);
   return std::nullopt;
 }
 
-void ReferenceStore::put(const ReferenceEntry& entry, std::string& note) {
+void ReferenceStore::put(const ReferenceEntry& entry, StoreProblem& problem) {
   std::vector<ReferenceEntry> entries;
-  if (!read(entries, note)) return;
+  if (!read(entries, problem)) return;
   std::erase_if(entries, [&](const ReferenceEntry& e) { return e.picture == entry.picture; });
   entries.push_back(entry);
   if (entries.size() > kMaxReferenceEntries)
     entries.erase(entries.begin(), entries.end() - std::ptrdiff_t(kMaxReferenceEntries));
-  write(entries, note);
+  write(entries, problem);
 }
 
-void ReferenceStore::remove(const std::string& picture, std::string& note) {
+void ReferenceStore::remove(const std::string& picture, StoreProblem& problem) {
   std::vector<ReferenceEntry> entries;
-  if (!read(entries, note)) return;
+  if (!read(entries, problem)) return;
   if (std::erase_if(entries, [&](const ReferenceEntry& e) { return e.picture == picture; }) == 0) return;
-  write(entries, note);
+  write(entries, problem);
 }
 
 std::string AbsoluteFileName(const std::string& name, const std::string& cwd) {

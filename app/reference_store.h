@@ -20,6 +20,9 @@ inline constexpr const char* kReferencesFileName = "references.ini";
 inline constexpr std::size_t kMaxReferenceEntries = 1000;
 inline constexpr std::size_t kMaxReferencesFileBytes = std::size_t{1} << 20;
 
+// Why the store gave up; it says so once.
+enum class StoreProblem { None, Unreadable, Unwritable };
+
 struct ReferenceEntry {
   std::string picture;    // absolute file name of the picture
   std::string reference;  // file name of the reference image
@@ -51,17 +54,17 @@ class ReferenceStore {
   bool usable() const { return usable_ && !path_.empty(); }
 
   // The file's entry for the picture. Each call reads the file afresh, so
-  // what another editor wrote meanwhile counts. Empty `note` unless the
-  // file had to be given up, then why.
-  std::optional<ReferenceEntry> find(const std::string& picture, std::string& note);
+  // what another editor wrote meanwhile counts. `problem` is set only when
+  // the file has to be given up by this call.
+  std::optional<ReferenceEntry> find(const std::string& picture, StoreProblem& problem);
   // Puts the entry last (newest) in place of the picture's own, drops the
   // oldest past 1,000 and replaces the file whole.
-  void put(const ReferenceEntry& entry, std::string& note);
-  void remove(const std::string& picture, std::string& note);
+  void put(const ReferenceEntry& entry, StoreProblem& problem);
+  void remove(const std::string& picture, StoreProblem& problem);
 
  private:
-  bool read(std::vector<ReferenceEntry>& entries, std::string& note);
-  void write(const std::vector<ReferenceEntry>& entries, std::string& note);
+  bool read(std::vector<ReferenceEntry>& entries, StoreProblem& problem);
+  void write(const std::vector<ReferenceEntry>& entries, StoreProblem& problem);
 
   std::string path_;
   bool usable_ = true;

@@ -137,9 +137,9 @@ void ReferenceController::toggleShown() {
 void ReferenceController::clear() {
   saveTimer_->stop();
   if (!pictureName_.empty()) {
-    std::string why;
-    store_.remove(pictureName_, why);
-    storeNote(why);
+    StoreProblem problem = StoreProblem::None;
+    store_.remove(pictureName_, problem);
+    storeNote(problem);
   }
   unload();
 }
@@ -209,29 +209,29 @@ void ReferenceController::changed() {
 
 void ReferenceController::remember() {
   saveTimer_->stop();
-  std::string why;
-  store_.put(pending_, why);
-  storeNote(why);
+  StoreProblem problem = StoreProblem::None;
+  store_.put(pending_, problem);
+  storeNote(problem);
 }
 
 void ReferenceController::flush() {
   if (saveTimer_->isActive()) remember();
 }
 
-void ReferenceController::storeNote(const std::string& why) {
-  if (why.empty()) return;
+void ReferenceController::storeNote(StoreProblem problem) {
+  if (problem == StoreProblem::None) return;
   // Once: the store has stopped and says nothing more.
-  w_.statusBar1()->notice()->setText(
-      tr("References are not remembered: %1 is %2").arg(decode(store_.path()), QString::fromStdString(why)));
+  const QString why = problem == StoreProblem::Unwritable ? tr("not writable") : tr("unreadable or damaged");
+  w_.statusBar1()->notice()->setText(tr("References are not remembered: %1 is %2").arg(decode(store_.path()), why));
 }
 
 void ReferenceController::pictureOpened(const std::string& name) {
   flush();
   unload();
   pictureName_ = AbsoluteFileName(name, currentFolder());
-  std::string why;
-  const std::optional<ReferenceEntry> entry = store_.find(pictureName_, why);
-  storeNote(why);
+  StoreProblem problem = StoreProblem::None;
+  const std::optional<ReferenceEntry> entry = store_.find(pictureName_, problem);
+  storeNote(problem);
   if (!entry) return;
   RgbImage image;
   if (LoadReferenceImage(entry->reference, w_.tables(), image)) {

@@ -86,7 +86,7 @@ class ReferenceController : public QObject {
   void redraw();
   void changed();
   void remember();
-  void storeNote(const std::string& why);
+  void storeNote(StoreProblem problem);
   // Picture pixel under an editor-image position.
   QPointF picturePoint(QPoint pos) const;
 

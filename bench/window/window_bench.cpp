@@ -91,10 +91,10 @@ int check() {
     for (int x = 0; x < photo.width(); ++x) photo.setPixel(x, y, uint32_t(rng()) | 0xFF000000u);
   const QString photoPath = dir.filePath("photo.png");
   if (!photo.save(photoPath)) fail("cannot write " + photoPath);
-  std::string note;
+  cs::StoreProblem note = cs::StoreProblem::None;
   cs::ReferenceStore((session.stateHome() + "/chromasmith/references.ini").toStdString())
       .put({picture.toStdString(), photoPath.toStdString(), {}, false, false}, note);
-  if (!note.empty()) fail(QString::fromStdString("cannot remember the reference: " + note));
+  if (note != cs::StoreProblem::None) fail("cannot remember the reference");
   session.startEditor(CHROMASMITH_BARE, picture);
   const QString bare = session.waitForWindow("bare window");
   session.startEditor(CHROMASMITH_EXE, picture);

@@ -181,7 +181,7 @@ TEST(ReferenceStore, KeepsTheNewestThousandAndFindsWhatItPut) {
   std::filesystem::create_directory(dir.file("state"));
   std::ofstream(dir.file("state/references.ini")) << FormatReferenceEntries(full);
   ReferenceStore store(dir.file("state/references.ini"));
-  std::string note;
+  StoreProblem note = StoreProblem::None;
   // Putting an old one again makes it the newest; a new one drops the oldest.
   store.put(entry("/p0", 7), note);
   store.put(entry("/new"), note);
@@ -190,7 +190,7 @@ TEST(ReferenceStore, KeepsTheNewestThousandAndFindsWhatItPut) {
   EXPECT_EQ(store.find("/p999", note), entry("/p999", 999));
   store.remove("/p0", note);
   EXPECT_FALSE(store.find("/p0", note));
-  EXPECT_EQ(note, "");
+  EXPECT_EQ(note, StoreProblem::None);
   EXPECT_TRUE(store.usable());
   // A missing folder is made by the first write.
   ReferenceStore fresh(dir.file("new/state/references.ini"));
@@ -200,33 +200,33 @@ TEST(ReferenceStore, KeepsTheNewestThousandAndFindsWhatItPut) {
 
 TEST(ReferenceStore, ABadFileIsNeverTrustedNorOverwritten) {
   ScratchDir dir;
-  const auto check = [](const std::string& path, const std::string& expectNote) {
+  const auto check = [](const std::string& path) {
     ReferenceStore store(path);
-    std::string note;
-    EXPECT_FALSE(store.find("/a", note));
-    EXPECT_EQ(note, expectNote) << path;
+    StoreProblem problem = StoreProblem::None;
+    EXPECT_FALSE(store.find("/a", problem));
+    EXPECT_EQ(problem, StoreProblem::Unreadable) << path;
     EXPECT_FALSE(store.usable());
-    note.clear();
-    store.put(entry("/a"), note);  // stopped: neither read nor written again
-    EXPECT_EQ(note, "");
+    problem = StoreProblem::None;
+    store.put(entry("/a"), problem);  // stopped: neither read nor written again, nor said again
+    EXPECT_EQ(problem, StoreProblem::None);
   };
   const std::string damaged = dir.file("damaged.ini");
   std::ofstream(damaged) << "[/a]\nreference=/r\nopacity=lots\n";
-  check(damaged, "unreadable or damaged");
+  check(damaged);
   EXPECT_EQ(std::filesystem::file_size(damaged), 31u);
   const std::string huge = dir.file("huge.ini");
   std::ofstream(huge) << std::string(kMaxReferencesFileBytes + 1, ';');
-  check(huge, "unreadable or damaged");
+  check(huge);
   ASSERT_EQ(::mkfifo(dir.file("fifo.ini").c_str(), 0600), 0);
-  check(dir.file("fifo.ini"), "unreadable or damaged");
+  check(dir.file("fifo.ini"));
   std::filesystem::create_directory(dir.file("folder.ini"));
-  check(dir.file("folder.ini"), "unreadable or damaged");
+  check(dir.file("folder.ini"));
   // A file that cannot be made: the first write gives up.
   std::filesystem::create_symlink("/nonexistent-folder/references.ini", dir.file("dangling.ini"));
   ReferenceStore blocked(dir.file("dangling.ini"));
-  std::string note;
-  blocked.put(entry("/a"), note);
-  EXPECT_EQ(note, "not writable");
+  StoreProblem problem = StoreProblem::None;
+  blocked.put(entry("/a"), problem);
+  EXPECT_EQ(problem, StoreProblem::Unwritable);
   EXPECT_FALSE(blocked.usable());
 }
 

@@ -107,7 +107,7 @@ class ReferenceTest : public QObject {
       ref = writeFiles(dir);
       ReferenceEntry e{(dir + "/pic.mgs").toStdString(), ref.toStdString(), {}, true, false};
       e.placement = {ReferenceFit::Cover, 200, 3, 4, 25};
-      std::string note;
+      StoreProblem note = StoreProblem::None;
       ReferenceStore(dir.toStdString() + "/state/" + kReferencesFileName).put(e, note);
     });
     MainWindow& w = s->w();
