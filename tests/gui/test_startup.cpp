@@ -110,7 +110,8 @@ class StartupTest : public QObject {
                                         "picture_height=%2\npicture_align=0\npalette_x=3\npalette_y=43\n"
                                         "borderpal_x=345\nborderpal_y=43\npreview_x=3\npreview_y=43\n"
                                         "zoompreview_x=495\nzoompreview_y=43\ncolorcorrector_x=3\n"
-                                        "colorcorrector_y=43\nhistory_x=780\nhistory_y=43\nlow_flicker=0\n")
+                                        "colorcorrector_y=43\nhistory_x=780\nhistory_y=43\nreference_x=780\n"
+                                        "reference_y=470\nlow_flicker=0\n")
                                     .arg(maximised.width())
                                     .arg(maximised.height())
                                     .toUtf8();
