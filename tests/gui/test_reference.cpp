@@ -1,10 +1,8 @@
-// The reference image through the main window: the panel and menu items at
-// start, the blend in the views and on the preview, the picture and its
-// history untouched, Move with a drag and Esc, and what references.ini
-// brings back when a picture is opened.
+// The reference image through the main window: the blend in the views and on
+// the preview with the picture and its history untouched, Move until Esc, and
+// what references.ini brings back or says when a picture is opened.
 #include <QAction>
 #include <QCheckBox>
-#include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -22,114 +20,93 @@ using namespace cs;
 
 namespace {
 
-// A flat grey reference of the picture's size, and a picture file.
-QString writeFiles(const QString& dir) {
+// A flat grey reference of the picture's size and an empty picture file,
+// with an entry remembering the reference with it when `entry` is given.
+void writeFiles(const QString& dir, const ReferencePlacement* entry = nullptr) {
   QImage grey(256, 192, QImage::Format_RGB32);
   grey.fill(qRgb(200, 200, 200));
   grey.save(dir + "/ref.png");
-  Picture pic;
-  pic.vertSize = 8;
-  SaveMgsFile((dir + "/pic.mgs").toStdString(), pic);
-  return dir + "/ref.png";
+  SaveMgsFile((dir + "/pic.mgs").toStdString(), Picture{});
+  StoreProblem problem = StoreProblem::None;
+  if (entry)
+    ReferenceStore(dir.toStdString() + "/state/" + kReferencesFileName)
+        .put({(dir + "/pic.mgs").toStdString(), (dir + "/ref.png").toStdString(), *entry, true, false}, problem);
 }
-
-// Half-way from the picture's black to the reference's grey.
-constexpr QRgb kHalfGrey = qRgb(100, 100, 100);
 
 QRgb editorPixel(MainWindow& w, int x, int y) {
   return w.editorImage()->grab().toImage().pixel(x * 4 + 1, y * 4 + 1) | 0xFF000000u;
 }
+
+constexpr QRgb kHalfGrey = qRgb(100, 100, 100);  // half-way from black to the grey
 
 }  // namespace
 
 class ReferenceTest : public QObject {
   Q_OBJECT
  private slots:
-  void blendsInEveryViewAndOnThePreviewButNeverTouchesThePicture() {
+  void blendsInTheViewsAndThePreviewMovesUntilEscAndNeverTouchesThePicture() {
     auto s = test::start();
     MainWindow& w = s->w();
-    QVERIFY(s->find<QWidget>("Panel_Reference")->isHidden());
-    QVERIFY(!s->find<QAction>("ViewShowReference1")->isEnabled());
-    const QString ref = writeFiles(s->dir->path());
+    QVERIFY(s->find<QWidget>("Panel_Reference")->isHidden() && !s->find<QAction>("ViewShowReference1")->isEnabled());
+    writeFiles(s->dir->path());
     QVERIFY(test::showAndWait(w));
-    const Picture before = w.state().picture;
     const std::size_t steps = w.history()->history().size();
-    QVERIFY(w.reference()->openFile(ref.toStdString()));
-    QVERIFY(s->find<QWidget>("Panel_Reference")->isVisible());
-    QVERIFY(s->find<QAction>("ViewShowReference1")->isChecked());
+    QVERIFY(w.reference()->openFile((s->dir->path() + "/ref.png").toStdString()));
+    QVERIFY(s->find<QWidget>("Panel_Reference")->isVisible() && s->find<QAction>("ViewShowReference1")->isChecked());
     QCOMPARE(editorPixel(w, 10, 10), kHalfGrey);
-    w.keyPressed(Qt::Key_T, {});  // screen 0, as black as the mix here
+    w.keyPressed(Qt::Key_T, {});  // screen 0: black here too
     QCOMPARE(editorPixel(w, 10, 10), kHalfGrey);
-    // The preview only when asked.
     w.TogglePreviewPanel();
-    QCOMPARE(w.previewPanel()->image()->canvas().at(20, 20), rgb(0, 0, 0));
-    w.reference()->panel()->onPreview()->click();
-    QCOMPARE(w.previewPanel()->image()->canvas().at(20, 20), Rgb(kHalfGrey));
-    w.keyPressed(Qt::Key_Z, {});
-    QCOMPARE(editorPixel(w, 10, 10), qRgb(0, 0, 0));
-    QCOMPARE(w.previewPanel()->image()->canvas().at(20, 20), rgb(0, 0, 0));
-    QVERIFY(w.state().picture.planes == before.planes);
-    QCOMPARE(w.history()->history().size(), steps);
-    // A file the loader refuses changes nothing.
-    QVERIFY(!w.reference()->openFile((s->dir->path() + "/missing.png").toStdString()));
-    QCOMPARE(s->messages.size(), std::size_t(1));
-    QVERIFY(!w.state().reference.shown && w.state().reference.loaded());
-  }
-
-  void moveTurnsDragsIntoWholePixelStepsUntilEsc() {
-    auto s = test::start();
-    MainWindow& w = s->w();
-    QVERIFY(test::showAndWait(w));
-    QVERIFY(w.reference()->openFile(writeFiles(s->dir->path()).toStdString()));
+    const RgbImage& preview = w.previewPanel()->image()->canvas();
+    QCOMPARE(preview.at(20, 20), rgb(0, 0, 0));  // only when asked
     ReferencePanel* panel = w.reference()->panel();
+    panel->onPreview()->click();
+    QCOMPARE(preview.at(20, 20), Rgb(kHalfGrey));
+
+    // Move: a drag by whole picture pixels and Ctrl+wheel, until Esc.
     panel->moveKey()->click();
     QWidget* image = w.editorImage();
     QTest::mousePress(image, Qt::LeftButton, {}, {100, 100});
-    QTest::mouseMove(image, {100 + 4 * 7 + 1, 100 - 4 * 3 - 1});
-    QTest::mouseRelease(image, Qt::LeftButton, {}, {100 + 4 * 7 + 1, 100 - 4 * 3 - 1});
-    QCOMPARE(panel->offsetX()->value(), 7);
-    QCOMPARE(panel->offsetY()->value(), -3);
-    QVERIFY(w.state().picture.planes == Picture{}.planes);
-    // Ctrl+wheel scales about the mouse; Esc gives the mouse back to the pen.
+    QTest::mouseMove(image, {129, 87});
+    QTest::mouseRelease(image, Qt::LeftButton, {}, {129, 87});
+    QCOMPARE(QPoint(panel->offsetX()->value(), panel->offsetY()->value()), QPoint(7, -3));
     QVERIFY(w.reference()->wheel(true, image->mapToGlobal(QPoint(100, 100))));
     QCOMPARE(panel->scale()->value(), 112);
     w.keyPressed(Qt::Key_Escape, {});
-    QVERIFY(!panel->moveKey()->isChecked());
-    QVERIFY(!w.reference()->wheel(true, image->mapToGlobal(QPoint(100, 100))));
-    w.SelectMix(3);  // ink on both screens: a point shows in the planes
-    QTest::mouseClick(image, Qt::LeftButton, {}, {100, 100});
-    QVERIFY(w.state().picture.planes != Picture{}.planes);
+    QVERIFY(!panel->moveKey()->isChecked() && !w.reference()->wheel(true, image->mapToGlobal(QPoint(100, 100))));
+    QVERIFY(w.state().picture.planes == Picture{}.planes);
+    QCOMPARE(w.history()->history().size(), steps);
+
+    w.keyPressed(Qt::Key_Z, {});
+    QCOMPARE(editorPixel(w, 10, 10), qRgb(0, 0, 0));
+    QCOMPARE(preview.at(20, 20), rgb(0, 0, 0));
+    // A file the loader refuses changes nothing.
+    QVERIFY(!w.reference()->openFile((s->dir->path() + "/missing.png").toStdString()));
+    QVERIFY(s->messages.size() == 1 && w.state().reference.loaded() && panel->scale()->value() == 112);
   }
 
   void anOpenedPictureBringsBackItsReferenceOrSaysItIsMissing() {
-    QString ref;
-    auto s = test::start({}, [&](const QString& dir) {
-      ref = writeFiles(dir);
-      ReferenceEntry e{(dir + "/pic.mgs").toStdString(), ref.toStdString(), {}, true, false};
-      e.placement = {ReferenceFit::Cover, 200, 3, 4, 25};
-      StoreProblem note = StoreProblem::None;
-      ReferenceStore(dir.toStdString() + "/state/" + kReferencesFileName).put(e, note);
-    });
+    const ReferencePlacement placed{ReferenceFit::Cover, 200, 3, 4, 25};
+    auto s = test::start({}, [&](const QString& dir) { writeFiles(dir, &placed); });
     MainWindow& w = s->w();
-    const QString pic = s->dir->path() + "/pic.mgs";
-    QVERIFY(w.LoadMgsFile(pic));
-    QCOMPARE(w.state().reference.placement, (ReferencePlacement{ReferenceFit::Cover, 200, 3, 4, 25}));
-    QVERIFY(w.state().reference.shown);
+    const QString dir = s->dir->path();
+    QVERIFY(w.LoadMgsFile(dir + "/pic.mgs"));
+    QVERIFY(w.state().reference.placement == placed && w.state().reference.shown);
     w.NewPicture(8);
     QVERIFY(!w.state().reference.loaded());
-    QFile::remove(ref);
-    QVERIFY(w.LoadMgsFile(pic));
-    QVERIFY(!w.state().reference.loaded());
+    QFile::remove(dir + "/ref.png");
+    QVERIFY(w.LoadMgsFile(dir + "/pic.mgs"));
+    QVERIFY(!w.state().reference.loaded() && s->messages.empty());
     QVERIFY(w.statusBar1()->notice()->text().contains("missing"));
-    QVERIFY(s->messages.empty());
   }
 
-  void aDamagedStoreIsNotedOnceAndLeftAlone() {
-    auto s = test::start({}, [](const QString& dir) {
+  void aDamagedStoreIsNotedAndLeftAlone() {
+    const QByteArray damaged("[/x]\nopacity=7\n");
+    auto s = test::start({}, [&](const QString& dir) {
       writeFiles(dir);
       QDir(dir).mkpath("state");
       QFile f(dir + "/state/references.ini");
-      QVERIFY(f.open(QIODevice::WriteOnly) && f.write("[/x]\nopacity=7\n") > 0);
+      QVERIFY(f.open(QIODevice::WriteOnly) && f.write(damaged) > 0);
     });
     MainWindow& w = s->w();
     QVERIFY(w.LoadMgsFile(s->dir->path() + "/pic.mgs"));
@@ -138,7 +115,7 @@ class ReferenceTest : public QObject {
     w.reference()->flush();
     QFile f(s->dir->path() + "/state/references.ini");
     QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), QByteArray("[/x]\nopacity=7\n"));
+    QCOMPARE(f.readAll(), damaged);
   }
 };
 
