@@ -162,7 +162,9 @@ bool ReferenceStore::read(std::vector<ReferenceEntry>& entries, StoreProblem& pr
   const FileError err = ReadWholeFile(path_, kMaxReferencesFileBytes, bytes);
   if (err.kind == FileErrorKind::FileNotFound) return true;
   std::optional<std::vector<ReferenceEntry>> parsed;
-  if (!err) parsed = ParseReferenceEntries(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  if (!err)
+    parsed =
+        ParseReferenceEntries(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   if (!parsed) {
     usable_ = false;
     problem = StoreProblem::Unreadable;
@@ -177,7 +179,8 @@ void ReferenceStore::write(const std::vector<ReferenceEntry>& entries, StoreProb
   const auto slash = path_.rfind('/');
   FileError err;
   if (slash != std::string::npos && slash > 0) err = MakeFolder(path_.substr(0, slash));
-  if (!err) err = WriteFileAtomic(path_, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+  if (!err)
+    err = WriteFileAtomic(path_, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
   if (err) {
     usable_ = false;
     problem = StoreProblem::Unwritable;

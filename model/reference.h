@@ -11,17 +11,17 @@ namespace cs {
 // picture, or the picture filled with the overhang cut; centred either way.
 enum class ReferenceFit { Fit, Cover };
 
-inline constexpr int kMinReferenceScale = 10;   // percent of the fitted size
+inline constexpr int kMinReferenceScale = 10;  // percent of the fitted size
 inline constexpr int kMaxReferenceScale = 800;
 // Offsets beyond this move the image far past any edge of the picture.
 inline constexpr int kMaxReferenceOffset = 4096;
 
 struct ReferencePlacement {
   ReferenceFit fit = ReferenceFit::Fit;
-  int scale = 100;    // percent of the size the fit gives
-  int offsetX = 0;    // picture pixels from the centred position
+  int scale = 100;  // percent of the size the fit gives
+  int offsetX = 0;  // picture pixels from the centred position
   int offsetY = 0;
-  int opacity = 50;   // percent
+  int opacity = 50;  // percent
   friend bool operator==(const ReferencePlacement&, const ReferencePlacement&) = default;
 };
 

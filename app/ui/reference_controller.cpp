@@ -35,14 +35,16 @@ QString decode(const std::string& bytes) { return QFile::decodeName(QByteArray::
 std::string currentFolder() { return QFile::encodeName(QDir::currentPath()).toStdString(); }
 
 std::string storePath(const std::string& folder) {
-  const std::string dir = folder.empty() ? RecoveryFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")) : folder;
+  const std::string dir =
+      folder.empty() ? RecoveryFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")) : folder;
   return dir.empty() ? std::string{} : dir + "/" + kReferencesFileName;
 }
 
 // "Reference image..." offers every image the loader reads and every
 // picture kind the editor opens.
 QString referenceFilter() {
-  return QString("Images and pictures|") + ImageFilePatterns() + ";" + QString::fromStdString(AllPicturePatterns());
+  return QString("Images and pictures|") + ImageFilePatterns() + ";" +
+         QString::fromStdString(AllPicturePatterns());
 }
 
 }  // namespace
@@ -183,8 +185,8 @@ void ReferenceController::placementChanged() {
       painter.drawImage(QRect(r.x, r.y, r.width, r.height), source_);
     }
   }
-  BuildReferenceLayer(reinterpret_cast<const uint32_t*>(drawn_.constBits()), drawn_.bytesPerLine() / 4, p.opacity,
-                      layer_);
+  BuildReferenceLayer(reinterpret_cast<const uint32_t*>(drawn_.constBits()), drawn_.bytesPerLine() / 4,
+                      p.opacity, layer_);
   redraw();
   changed();
 }
@@ -222,7 +224,8 @@ void ReferenceController::storeNote(StoreProblem problem) {
   if (problem == StoreProblem::None) return;
   // Once: the store has stopped and says nothing more.
   const QString why = problem == StoreProblem::Unwritable ? tr("not writable") : tr("unreadable or damaged");
-  w_.statusBar1()->notice()->setText(tr("References are not remembered: %1 is %2").arg(decode(store_.path()), why));
+  w_.statusBar1()->notice()->setText(
+      tr("References are not remembered: %1 is %2").arg(decode(store_.path()), why));
 }
 
 void ReferenceController::pictureOpened(const std::string& name) {
@@ -282,8 +285,8 @@ bool ReferenceController::mouseMove(Qt::MouseButtons buttons, QPoint pos) {
     dragging_ = false;
     return buttons != Qt::NoButton;  // a plain hover still shows the cell's colours
   }
-  const ReferencePlacement p =
-      DragReference(dragFrom_, pos.x() - dragStart_.x(), pos.y() - dragStart_.y(), w_.state().view.pixelScale());
+  const ReferencePlacement p = DragReference(dragFrom_, pos.x() - dragStart_.x(), pos.y() - dragStart_.y(),
+                                             w_.state().view.pixelScale());
   if (p != state().placement) {
     state().placement = p;
     placementChanged();
@@ -304,7 +307,8 @@ bool ReferenceController::wheel(bool up, QPoint global) {
   if (!editor->rect().contains(pos)) return false;
   const QPointF at = picturePoint(pos);
   ReferencePlacement& p = state().placement;
-  p = ScaleReferenceAbout(image_.width(), image_.height(), p, WheelReferenceScale(p.scale, up), at.x(), at.y());
+  p = ScaleReferenceAbout(image_.width(), image_.height(), p, WheelReferenceScale(p.scale, up), at.x(),
+                          at.y());
   placementChanged();
   return true;
 }

@@ -7,14 +7,14 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
-
 namespace cs {
 
 namespace {
 
 constexpr QSize kPanelSize(218, 196);
 
-QSpinBox* spinBox(QWidget* parent, const QString& name, int low, int high, const QString& suffix, QRect where) {
+QSpinBox* spinBox(QWidget* parent, const QString& name, int low, int high, const QString& suffix,
+                  QRect where) {
   auto* box = new QSpinBox(parent);
   box->setObjectName(name);
   box->setGeometry(where);
@@ -36,7 +36,9 @@ ReferencePanel::ReferencePanel(QWidget* parent)
     : FloatingPanel("Panel_Reference", "PanelReferenceCaption", tr("Reference"), kPanelSize, parent) {
   addCloseIcon("ImageReferenceClose");
   // Placed by hand, as on the other panels: the tests find the fields there.
-  const auto label = [this](const QString& text, QRect where) { (new QLabel(text, this))->setGeometry(where); };
+  const auto label = [this](const QString& text, QRect where) {
+    (new QLabel(text, this))->setGeometry(where);
+  };
   label(tr("Opacity"), {8, 24, 68, 20});
   opacity_ = spinBox(this, "Reference_Opacity", 0, 100, " %", {80, 23, 130, 22});
   fit_ = new QRadioButton(tr("Fit"), this);
@@ -82,8 +84,8 @@ ReferencePlacement ReferencePanel::placement() const {
 
 void ReferencePanel::showState(const ReferenceState& state) {
   const ReferencePlacement& p = state.placement;
-  const QSignalBlocker blockers[] = {QSignalBlocker(opacity_), QSignalBlocker(fit_),    QSignalBlocker(cover_),
-                                     QSignalBlocker(scale_),   QSignalBlocker(x_),      QSignalBlocker(y_),
+  const QSignalBlocker blockers[] = {QSignalBlocker(opacity_),   QSignalBlocker(fit_), QSignalBlocker(cover_),
+                                     QSignalBlocker(scale_),     QSignalBlocker(x_),   QSignalBlocker(y_),
                                      QSignalBlocker(onPreview_), QSignalBlocker(move_)};
   opacity_->setValue(p.opacity);
   fit_->setChecked(p.fit == ReferenceFit::Fit);
