@@ -47,8 +47,7 @@ int check() {
   const QTemporaryDir dir;
   const cs::Picture pic =
       LoadSample(QFileInfo(CHROMASMITH_TESTDATA "/zx-image/example.mg4").absoluteFilePath());
-  const QString start = dir.filePath("start.mgs"), with = dir.filePath("with.mgs");
-  const QString refPath = dir.filePath("reference.png");
+  const QString start = dir.filePath("a.mgs"), with = dir.filePath("b.mgs"), refPath = dir.filePath("r.png");
   QImage ref(256, 192, QImage::Format_RGB32);  // ramps of every channel
   for (int y = 0; y < 192; ++y)
     for (int x = 0; x < 256; ++x) ref.setPixel(x, y, qRgb(x, (y * 4) & 255, (x ^ y) & 255));
