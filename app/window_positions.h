@@ -37,6 +37,8 @@ struct WindowPositions {
   int patternsY = 43;
   int brushX = 800;
   int brushY = 43;
+  int referenceX = 780;
+  int referenceY = 470;
   // Not a position: whether "Low-flicker painting" is on, kept with them.
   int lowFlicker = 0;
   friend bool operator==(const WindowPositions&, const WindowPositions&) = default;
@@ -79,6 +81,8 @@ inline constexpr WindowPositionKey kWindowPositionKeys[] = {
     {"patterns_y", &WindowPositions::patternsY},
     {"brush_x", &WindowPositions::brushX},
     {"brush_y", &WindowPositions::brushY},
+    {"reference_x", &WindowPositions::referenceX},
+    {"reference_y", &WindowPositions::referenceY},
     {"low_flicker", &WindowPositions::lowFlicker, 0, 1},
 };
 

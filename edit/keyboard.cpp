@@ -8,7 +8,7 @@ namespace {
 
 // One row of the table: the key (or a second key with the same meaning),
 // which modifiers it wants, and the command.
-enum class Need { Any, NoCtrl, Ctrl, Alt, NoAlt, NoCtrlNoAlt, AltNoCtrlNoShift, AltShiftNoCtrl };
+enum class Need { Any, NoCtrl, Ctrl, Alt, NoAlt, NoCtrlNoAlt, AltNoCtrlNoShift, AltShiftNoCtrl, NoModifier };
 
 struct Rule {
   int key;
@@ -75,6 +75,9 @@ constexpr Rule kRules[] = {
     {'T', kNone, Need::NoCtrlNoAlt, KeyCommand::ViewScreen0},
     {'U', kNone, Need::NoCtrlNoAlt, KeyCommand::ViewScreen1},
     {'R', kNone, Need::NoCtrlNoAlt, KeyCommand::ViewFlickerRisk},
+    // Z alone shows or hides the reference image; with any modifier it
+    // keeps its undo and history meanings.
+    {'Z', kNone, Need::NoModifier, KeyCommand::ToggleReference},
 };
 
 bool modifiersFit(Need need, KeyModifiers m) {
@@ -87,6 +90,7 @@ bool modifiersFit(Need need, KeyModifiers m) {
     case Need::NoCtrlNoAlt: return !m.ctrl && !m.alt;
     case Need::AltNoCtrlNoShift: return m.alt && !m.ctrl && !m.shift;
     case Need::AltShiftNoCtrl: return m.alt && m.shift && !m.ctrl;
+    case Need::NoModifier: return !m.ctrl && !m.alt && !m.shift;
   }
   return false;
 }

@@ -84,6 +84,7 @@ enum class KeyCommand {
   ViewScreen0,
   ViewScreen1,
   ViewFlickerRisk,
+  ToggleReference,  // shows or hides the reference image
 };
 
 // Every command the key runs, in the order of the rule table.

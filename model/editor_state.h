@@ -8,6 +8,7 @@
 
 #include "model/current_colours.h"
 #include "model/picture.h"
+#include "model/reference.h"
 #include "model/view_mode.h"
 
 namespace cs {
@@ -146,6 +147,8 @@ struct EditorState {
   FillDrag fillDrag;
   // The last position moved over, click guard or not: the magnifier follows it.
   ImagePoint zoomPreviewMouse;
+  // The image traced from, drawn over the editor image only.
+  ReferenceState reference;
 };
 
 // Takes the undo snapshot of the state's Picture.

@@ -24,7 +24,7 @@ void dotsBetween(Rgb* line, int x0, int x1, int step, Rgb dot) {
 }  // namespace
 
 void RenderEditorArea(const RgbImage& composite, const OverlayView& v, ScreenRect area, Rgb* dst,
-                      std::ptrdiff_t stride, std::vector<Rgb>& scratch) {
+                      std::ptrdiff_t stride, std::vector<Rgb>& scratch, const ReferenceLayer* reference) {
   const int s = v.scale, h = v.cellHeight;
   const int x0 = area.x, x1 = area.x + area.width, y0 = area.y, y1 = area.y + area.height;
   const int n = area.width;
@@ -43,9 +43,11 @@ void RenderEditorArea(const RgbImage& composite, const OverlayView& v, ScreenRec
     // The picture line magnified across the area, then the vertical grid
     // dots, which differ between even and odd screen lines.
     const Rgb* src = composite.row(py);
+    const ReferenceTexel* texels = reference ? reference->row(py) : nullptr;
     for (int px = x0 / s; px * s < x1; ++px) {
       const int from = std::max(x0, px * s), to = std::min(x1, (px + 1) * s);
-      std::fill(rows[0] + (from - x0), rows[0] + (to - x0), src[px]);
+      const Rgb c = texels ? BlendReference(src[px], texels[px]) : src[px];
+      std::fill(rows[0] + (from - x0), rows[0] + (to - x0), c);
     }
     if (columns) {
       std::memcpy(rows[1], rows[0], bytes);

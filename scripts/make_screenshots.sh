@@ -59,6 +59,8 @@ history_x=930
 history_y=43
 patterns_x=1140
 patterns_y=43
+reference_x=1058
+reference_y=43
 EOF
 readonly top=60
 # The picture's top-left on the screen at zoom level 1 (4 screen pixels to a
@@ -114,8 +116,8 @@ menu() {
   for k in "$@"; do x key "$k"; pause 0.15; done
   pause 0.6
 }
-# The menu bar's titles: File, Edit.
-readonly fileMenu=20 editMenu=56
+# The menu bar's titles: File, Edit, View.
+readonly fileMenu=20 editMenu=56 viewMenu=97
 # shot NAME [WxH+X+Y]: the screen, or that part of it, as docs/images/NAME.png.
 shot() {
   x mousemove 1279 899
@@ -389,8 +391,39 @@ shot_formats() {
   shot open-mlt
 }
 
+# Tracing over a photograph: View > "Reference image..." (the second item
+# that can be chosen from the bottom of View), the photograph's name typed
+# into the dialog, its opacity set to 60 % in the Reference panel, and the
+# eyes traced with the pen in a new 8x1 picture.
+shot_reference() {
+  start_editor
+  menu $viewMenu Up Up Return
+  x type --delay 20 "$data/photos/chelsea.png"
+  pause
+  x key Return
+  pause 1
+  click $((1058 + 130)) $((top + 43 + 34))
+  x key ctrl+a
+  x type 60
+  x key Return
+  key c 4
+  palette_cell 12 12
+  key c p
+  # Both eyes traced round, point by point.
+  local cx cy points
+  for cx in 97:77 180:87; do
+    cy=${cx#*:} cx=${cx%:*}
+    points=$(awk -v cx="$cx" -v cy="$cy" -v x0=$picX -v y0=$picY 'BEGIN {
+      for (a = 0; a <= 360; a += 4) printf "%d %d ", x0 + 4 * (cx + 17 * cos(a * 3.14159 / 180)) + 2,
+        y0 + 4 * (cy + 11 * sin(a * 3.14159 / 180)) + 2 }')
+    # shellcheck disable=SC2086
+    drag $points
+  done
+  shot reference
+}
+
 shots=(main_window palettes previews gradient instruments shapes fills selection corrector keyboard import png_export
-  emulator history views formats)
+  emulator history views formats reference)
 [ $# -eq 0 ] || shots=("$@")
 for s in "${shots[@]}"; do "shot_$s"; done
 stop_editor

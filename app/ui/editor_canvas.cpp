@@ -54,13 +54,14 @@ void EditorCanvas::paint(QPainter& p, const QRect& rect, const OverlayView& view
     auto* bits = reinterpret_cast<Rgb*>(target->bits());
     const std::ptrdiff_t stride = target->bytesPerLine() / 4;
     RenderEditorArea(images_->composite, view, r,
-                     bits + (area.y() + origin.y()) * stride + area.x() + origin.x(), stride, scratch_);
+                     bits + (area.y() + origin.y()) * stride + area.x() + origin.x(), stride, scratch_,
+                     reference_);
   } else {
     if (buffer_.width() < area.width() || buffer_.height() < area.height())
       buffer_ = QImage(std::max(buffer_.width(), area.width()), std::max(buffer_.height(), area.height()),
                        QImage::Format_RGB32);
     RenderEditorArea(images_->composite, view, r, reinterpret_cast<Rgb*>(buffer_.bits()),
-                     buffer_.bytesPerLine() / 4, scratch_);
+                     buffer_.bytesPerLine() / 4, scratch_, reference_);
     p.drawImage(area.topLeft(), buffer_, QRect(QPoint(0, 0), area.size()));
   }
   // The mirrors' axes: one screen pixel on the right of the picture's centre

@@ -12,6 +12,7 @@
 
 #include "render/compose.h"
 #include "render/overlays.h"
+#include "render/reference_layer.h"
 
 class QPainter;
 class QRect;
@@ -27,11 +28,15 @@ class EditorCanvas {
   void paint(QPainter& p, const QRect& rect, const OverlayView& view);
   // The images to paint from from now on: the mix or a frame of a view.
   void setImages(const ComposedImages& images) { images_ = &images; }
+  // The reference laid over the picture from now on; null: none.
+  void setReference(const ReferenceLayer* layer) { reference_ = layer; }
+  const ReferenceLayer* reference() const { return reference_; }
 
   const OverlayPatterns& patterns() const { return patterns_; }
 
  private:
   const ComposedImages* images_;
+  const ReferenceLayer* reference_ = nullptr;
   OverlayPatterns patterns_;
   std::array<QImage, kPatternCount> patternImages_;
   // Reused between paints.

@@ -20,6 +20,7 @@
 #include "app/ui/file_drop.h"
 #include "app/ui/free_panel.h"
 #include "app/ui/history_controller.h"
+#include "app/ui/reference_controller.h"
 #include "app/ui/icons.h"
 #include "app/ui/scroll_box.h"
 #include "app/ui/status_bar.h"
@@ -96,6 +97,7 @@ MainWindow::MainWindow(StartupOptions options)
   buildCorrector();
   connectEditorImage();
   history_ = new HistoryController(*this, QFile::encodeName(options.recoveryFolder).toStdString());
+  reference_ = new ReferenceController(*this, QFile::encodeName(options.recoveryFolder).toStdString());
 
   timer1_ = new QTimer(this);
   timer1_->setObjectName("Timer1");
@@ -275,6 +277,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Wheel) {
     const auto* wheel = static_cast<QWheelEvent*>(event);
     const int dy = wheel->angleDelta().y();
+    // With Move down, Ctrl+wheel over the editor image scales the reference.
+    if (dy != 0 && (wheel->modifiers() & Qt::ControlModifier) &&
+        reference_->wheel(dy > 0, wheel->globalPosition().toPoint()))
+      return true;
     if (dy != 0) zoomByWheel(dy > 0, static_cast<unsigned>(wheel->timestamp()));
     return true;
   }

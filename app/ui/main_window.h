@@ -50,6 +50,7 @@ class PanelCaptionStrip;
 class PatternsPanel;
 class BrushPanel;
 class PreviewPanel;
+class ReferenceController;
 struct PictureWriter;
 class SaveSelectionPanel;
 class ScrollBox;
@@ -180,6 +181,7 @@ class MainWindow : public QMainWindow {
   CorrectorPanel* correctorContent() const { return corrector_; }
   // The session's history, its panel and the recovery copies.
   HistoryController* history() const { return history_; }
+  ReferenceController* reference() const { return reference_; }
   AboutPanel* aboutPanel() const { return aboutPanel_; }
 
   // --- keyboard (main_window_keys.cpp): every key of the window, before
@@ -273,6 +275,7 @@ class MainWindow : public QMainWindow {
 
  private:
   friend class HistoryController;
+  friend class ReferenceController;
   void buildMenus();
   void buildEditMenu();
   void buildToolbar();
@@ -373,6 +376,7 @@ class MainWindow : public QMainWindow {
   HistoryController* history_ = nullptr;
   PatternsPanel* patternsPanel_ = nullptr;
   BrushPanel* brushPanel_ = nullptr;
+  ReferenceController* reference_ = nullptr;
   ToolKey* paletteKey_ = nullptr;
   ToolKey* borderPaletteKey_ = nullptr;
   ToolKey* previewKey_ = nullptr;

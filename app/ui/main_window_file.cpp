@@ -8,6 +8,7 @@
 #include "app/ui/file_dialog.h"
 #include "app/ui/history_controller.h"
 #include "app/ui/main_window.h"
+#include "app/ui/reference_controller.h"
 #include "app/ui/status_bar.h"
 #include "emulator/snapshot_export.h"
 #include "formats/formats.h"
@@ -29,6 +30,7 @@ constexpr const char* kMgFilter = "*.mg1/mg2/mg4/mg8|*.mg1;*.mg2;*.mg4;*.mg8";
 
 void MainWindow::NewPicture(int cellHeight) {
   cs::NewPicture(state_.picture, cellHeight);
+  reference_->pictureNew();
   SetZoom(1);
   RefreshPicture(true);
   history_->record(QString("New 8x%1").arg(cellHeight));
@@ -93,6 +95,7 @@ void MainWindow::pictureReplaced(const std::string& name) {
   emit borderChanged();
   if (name.empty()) return;
   setFileCaption(name);
+  reference_->pictureOpened(name);
   openDialog_->fileName = name;
   saveDialog_->fileName = name;
 }
@@ -163,6 +166,7 @@ void MainWindow::SaveMgsFile() {
   // The caption names the file only once it has been written.
   if (reportFileError(cs::SaveMgsFile(*name, state_.picture))) return;
   setFileCaption(*name);
+  reference_->pictureSaved(*name);
   history_->markSaved();
 }
 

@@ -12,6 +12,7 @@
 #include "app/ui/key_codes.h"
 #include "app/ui/main_window.h"
 #include "app/ui/preview_panels.h"
+#include "app/ui/reference_controller.h"
 #include "app/ui/view_modes.h"
 #include "edit/instrument_table.h"
 #include "edit/instruments.h"
@@ -26,6 +27,8 @@ void MainWindow::keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, quint32 
   lastRelease_ = {};
   const int key = KeyCodeOf(qtKey, modifiers, scanCode);
   if (key < 0) return;
+  // Keys typed into a number field of a panel are the field's alone.
+  if (QWidget* focus = QApplication::focusWidget(); focus && focus->inherits("QAbstractSpinBox")) return;
   const KeyModifiers m{bool(modifiers & Qt::ControlModifier), bool(modifiers & Qt::AltModifier),
                        bool(modifiers & Qt::ShiftModifier)};
   const KeyContext context{!previewPanel_->isHidden(), state_.view.previewZoomTarget};
@@ -51,7 +54,10 @@ void MainWindow::runKeyCommand(KeyCommand c, int key) {
   int& target = state_.view.previewZoomTarget;
   switch (c) {
     case KeyCommand::ChooseInstrument: SetInstrument(InstrumentForKey(key)->value); break;
-    case KeyCommand::EndShape: state_.shapeStarted = false; break;
+    case KeyCommand::EndShape:
+      state_.shapeStarted = false;
+      reference_->setMoving(false);  // Esc returns from moving the reference to the instrument
+      break;
     case KeyCommand::RemoveSelection: removeSelection(); break;
     case KeyCommand::RaisePreviewTarget:
       target = RaisedPreviewTarget(target);
@@ -111,6 +117,7 @@ void MainWindow::runKeyCommand(KeyCommand c, int key) {
     case KeyCommand::ViewScreen0: viewModes_->setMode(ViewMode::Screen0); break;
     case KeyCommand::ViewScreen1: viewModes_->setMode(ViewMode::Screen1); break;
     case KeyCommand::ViewFlickerRisk: viewModes_->setMode(ViewMode::FlickerRisk); break;
+    case KeyCommand::ToggleReference: reference_->toggleShown(); break;
   }
 }
 

@@ -11,6 +11,7 @@
 #include "app/ui/icons.h"
 #include "app/ui/main_window.h"
 #include "app/ui/shape_options.h"
+#include "app/ui/reference_controller.h"
 #include "app/ui/status_bar.h"
 #include "app/ui/tool_key.h"
 #include "app/ui/view_modes.h"
@@ -85,6 +86,8 @@ void MainWindow::SetInstrument(Instrument n) {
 }
 
 void MainWindow::editorMousePress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos) {
+  // With the reference panel's Move down, the mouse moves the reference.
+  if (reference_->mousePress(button, pos)) return;
   const PressResult r =
       EditorPress(state_, *paintSink_, buttonOf(button), modifiers & Qt::ShiftModifier, pos.x(), pos.y());
   if (r.pickedColours) {
@@ -97,6 +100,7 @@ void MainWindow::editorMousePress(Qt::MouseButton button, Qt::KeyboardModifiers 
 void MainWindow::editorMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos) {
   // The magnifier follows every move, also while the click guard holds.
   state_.zoomPreviewMouse = {pos.x(), pos.y()};
+  if (reference_->mouseMove(buttons, pos)) return;
   const MoveResult r = EditorMove(state_, *paintSink_, buttons & Qt::LeftButton,
                                   modifiers & Qt::ShiftModifier, pos.x(), pos.y());
   if (r.selectionDrag) RefreshPicture(false);
@@ -114,6 +118,7 @@ void MainWindow::editorMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers
 }
 
 void MainWindow::editorMouseRelease() {
+  if (reference_->mouseRelease()) return;
   const ReleaseResult r = EditorRelease(state_, *paintSink_, PaintContext{&tables_.mix});
   if (r.refreshView) RefreshPicture(false);
   // A stroke, a fill, a line segment or a shape ends with the release.

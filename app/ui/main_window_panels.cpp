@@ -9,6 +9,7 @@
 #include "app/ui/icons.h"
 #include "app/ui/main_window.h"
 #include "app/ui/preview_panels.h"
+#include "app/ui/reference_controller.h"
 #include "app/ui/scroll_box.h"
 #include "app/ui/tool_key.h"
 #include "app/ui/tool_panels.h"
@@ -79,6 +80,7 @@ void MainWindow::buildPanels() {
     const QRect block(2 * r.x, 2 * r.y, 2 * r.width, 2 * r.height);
     CopyRect(preview->canvas(), block.x(), block.y(), viewModes_->shown().preview, block.x(), block.y(), block.width(),
              block.height());
+    reference_->drawOnPreview(preview->canvas(), block);
     preview->update(block);
     // The magnifier follows a pen point even when no move comes after it.
     ShowZoomPreview();
@@ -158,6 +160,7 @@ void MainWindow::ShowPreview() {
   previewStale_ = false;
   CanvasImage* preview = previewPanel_->image();
   CopyRect(preview->canvas(), 0, 0, viewModes_->shown().preview, 0, 0, kPreviewWidth, kPreviewHeight);
+  reference_->drawOnPreview(preview->canvas(), QRect(0, 0, kPreviewWidth, kPreviewHeight));
   preview->update();
 }
 

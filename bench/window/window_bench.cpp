@@ -8,12 +8,15 @@
 // key press. Zoom level 4 with the pixel grid on. The bare program also
 // repaints one small field per pointer move, the least any frame costs, and
 // the pen point is set against that too. Every figure is a ratio over several
-// rounds, printed as its minimum, median and maximum.
+// rounds, printed as its minimum, median and maximum. The refresh is measured
+// again with a reference image shown over the picture at 50 %, against the
+// refresh without it.
 #include <QFile>
 #include <algorithm>
 #include <cstdio>
 #include <random>
 
+#include "app/reference_store.h"
 #include "formats/formats.h"
 #include "tests/e2e/e2e_harness.h"
 
@@ -81,6 +84,17 @@ int check() {
 
   Session session("window_bench_last.png");
   session.startXvfb();
+  // A photograph-sized reference of random colours, remembered hidden with
+  // the picture: Z shows it for its own refresh figure.
+  QImage photo(1600, 1200, QImage::Format_RGB32);
+  for (int y = 0; y < photo.height(); ++y)
+    for (int x = 0; x < photo.width(); ++x) photo.setPixel(x, y, uint32_t(rng()) | 0xFF000000u);
+  const QString photoPath = dir.filePath("photo.png");
+  if (!photo.save(photoPath)) fail("cannot write " + photoPath);
+  cs::StoreProblem note = cs::StoreProblem::None;
+  cs::ReferenceStore((session.stateHome() + "/chromasmith/references.ini").toStdString())
+      .put({picture.toStdString(), photoPath.toStdString(), {}, false, false}, note);
+  if (note != cs::StoreProblem::None) fail("cannot remember the reference");
   session.startEditor(CHROMASMITH_BARE, picture);
   const QString bare = session.waitForWindow("bare window");
   session.startEditor(CHROMASMITH_EXE, picture);
@@ -98,7 +112,7 @@ int check() {
   }
   session.tool({"key", "h"});
 
-  std::vector<double> refresh, pen, hover, idle, idleMove, bareField, penToField;
+  std::vector<double> refresh, pen, hover, idle, idleMove, bareField, penToField, withReference;
   for (int round = 0; round < kRounds; ++round) {
     session.tool({"windowraise", bare});
     session.tool({"windowfocus", "--sync", bare});
@@ -108,6 +122,9 @@ int check() {
     session.tool({"windowraise", editor});
     session.tool({"windowfocus", "--sync", editor});
     refresh.push_back(perEvent(editorPid, [&] { keys(session, "g"); }) / floor);
+    session.tool({"key", "z"});
+    withReference.push_back(perEvent(editorPid, [&] { keys(session, "g"); }) / floor / refresh.back());
+    session.tool({"key", "z"});
     idle.push_back(perEvent(editorPid, [&] { keys(session, "k"); }) / floor);
     // A pen stroke across the picture, one picture pixel (16 screen pixels)
     // per move; the same moves without a button (the status bar follows the
@@ -136,5 +153,7 @@ int check() {
   const Spread s = spreadOf(penToField);
   std::printf("\nPen point / the bare program's move repainting a field: %.2fx %.2fx %.2fx\n", s.min, s.median,
               s.max);
+  const Spread r = spreadOf(withReference);
+  std::printf("Refresh (G) with a reference shown at 50 %% / without: %.2fx %.2fx %.2fx\n", r.min, r.median, r.max);
   return 0;
 }

@@ -67,6 +67,8 @@ TEST(KeyTable, EveryRuleThatMatchesRunsInTableOrder) {
       {'Z', {true, false, true}, hidden, {C::CapKeySteps, C::Undo}},
       {'Z', kAlt, hidden, {C::CapKeySteps, C::StepBackward}},
       {'Z', {false, true, true}, hidden, {C::CapKeySteps, C::StepForward}},
+      {'Z', kNone, hidden, {C::CapKeySteps, C::ToggleReference}},
+      {'Z', kShift, hidden, {C::CapKeySteps}},
       {'Y', kNone, hidden, {C::CapKeySteps, C::ToggleHistory}},
       {'1', kCtrl, hidden, {C::CapKeySteps, C::SelectMix0}},
       {'4', kShift, hidden, {C::CapKeySteps, C::SelectMix3}},

@@ -95,7 +95,8 @@ TEST(WindowPositions, WritesAllKeysInTableOrder) {
             "[positions]\npicture_x=5\npicture_y=40\npicture_width=1033\npicture_height=794\n"
             "picture_align=1\npalette_x=3\npalette_y=43\nborderpal_x=345\nborderpal_y=43\npreview_x=3\n"
             "preview_y=43\nzoompreview_x=495\nzoompreview_y=43\ncolorcorrector_x=3\ncolorcorrector_y=43\n"
-            "history_x=780\nhistory_y=43\npatterns_x=660\npatterns_y=43\nbrush_x=800\nbrush_y=43\nlow_flicker=0\n");
+            "history_x=780\nhistory_y=43\npatterns_x=660\npatterns_y=43\nbrush_x=800\nbrush_y=43\nreference_x=780\n"
+            "reference_y=470\nlow_flicker=0\n");
 }
 
 TEST(WindowPositions, RewritingKeepsOtherSectionsCommentsAndKeys) {
@@ -103,7 +104,9 @@ TEST(WindowPositions, RewritingKeepsOtherSectionsCommentsAndKeys) {
   p.pictureX = 77;
   const std::string t = WriteWindowPositions("; mine\n[positions]\nextra=1\npicture_x=1\n\n[later]\nkey=v\n", p);
   EXPECT_EQ(t.rfind("; mine\n[positions]\nextra=1\npicture_x=77\npicture_y=40\n", 0), 0u) << t;
-  EXPECT_NE(t.find("brush_y=43\nlow_flicker=0\n\n[later]\nkey=v\n"), std::string::npos) << t;
+  EXPECT_NE(t.find("brush_y=43\nreference_x=780\nreference_y=470\nlow_flicker=0\n\n[later]\nkey=v\n"),
+            std::string::npos)
+      << t;
   EXPECT_EQ(ReadWindowPositions(IniDocument::Parse(t)), p);
 }
 

@@ -4,6 +4,8 @@
 // so the X server and the editor are stopped on the way out.
 #pragma once
 
+#include <xcb/xcb.h>
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -362,6 +365,28 @@ inline QByteArray expectFileBytes(const QString& path, const std::vector<uint8_t
     if (uint8_t(bytes[qsizetype(i)]) != want[i])
       fail(QString("byte %1 is %2, not %3").arg(i).arg(uint8_t(bytes[qsizetype(i)])).arg(want[i]));
   return bytes;
+}
+
+// The window manager's close request (WM_DELETE_WINDOW), as a close box
+// sends it: there is no window manager in the test's X server.
+inline void requestClose(const QString& display, const QString& wid) {
+  xcb_connection_t* c = xcb_connect(display.toLatin1().constData(), nullptr);
+  if (xcb_connection_has_error(c)) fail("no connection to " + display);
+  auto atom = [c](const char* name) {
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&free)> r(
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr), &free);
+    return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+  };
+  xcb_client_message_event_t e{.response_type = XCB_CLIENT_MESSAGE,
+                               .format = 32,
+                               .sequence = 0,
+                               .window = wid.toUInt(),
+                               .type = atom("WM_PROTOCOLS"),
+                               .data = {}};
+  e.data.data32[0] = atom("WM_DELETE_WINDOW");
+  xcb_send_event(c, 0, e.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&e));
+  xcb_flush(c);
+  xcb_disconnect(c);
 }
 
 // The test's main: runs `check` and reports a failure's reason.

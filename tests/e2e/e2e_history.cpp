@@ -2,7 +2,6 @@
 // Alt+Z and Ctrl+S, New then Alt+Z, a click in the History panel, the close
 // question's Cancel, and kill -9 then "Restore", each checked by its picture.
 #include <signal.h>
-#include <xcb/xcb.h>
 
 #include <QFileInfo>
 
@@ -22,28 +21,6 @@ void penClick(Session& s, QPoint origin, cs::EditorState& expect, int x, int y) 
   static NoSink sink;
   clickAt(s, origin + QPoint(x * kScale + 2, y * kScale + 2));
   cs::EditorPress(expect, sink, cs::MouseButton::Left, false, x * kScale + 2, y * kScale + 2);
-}
-
-// The window manager's close request (WM_DELETE_WINDOW), as a close box
-// sends it: there is no window manager in the test's X server.
-void requestClose(const QString& display, const QString& wid) {
-  xcb_connection_t* c = xcb_connect(display.toLatin1().constData(), nullptr);
-  if (xcb_connection_has_error(c)) fail("no connection to " + display);
-  auto atom = [c](const char* name) {
-    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&free)> r(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr), &free);
-    return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
-  };
-  xcb_client_message_event_t e{.response_type = XCB_CLIENT_MESSAGE,
-                               .format = 32,
-                               .sequence = 0,
-                               .window = wid.toUInt(),
-                               .type = atom("WM_PROTOCOLS"),
-                               .data = {}};
-  e.data.data32[0] = atom("WM_DELETE_WINDOW");
-  xcb_send_event(c, 0, e.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&e));
-  xcb_flush(c);
-  xcb_disconnect(c);
 }
 
 // Waits until the screen shows `pic` with its origin within `origins`.

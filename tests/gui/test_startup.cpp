@@ -111,7 +111,8 @@ class StartupTest : public QObject {
                                         "borderpal_x=345\nborderpal_y=43\npreview_x=3\npreview_y=43\n"
                                         "zoompreview_x=495\nzoompreview_y=43\ncolorcorrector_x=3\n"
                                         "colorcorrector_y=43\nhistory_x=780\nhistory_y=43\npatterns_x=660\n"
-                                        "patterns_y=43\nbrush_x=800\nbrush_y=43\nlow_flicker=0\n")
+                                        "patterns_y=43\nbrush_x=800\nbrush_y=43\nreference_x=780\n"
+                                        "reference_y=470\nlow_flicker=0\n")
                                     .arg(maximised.width())
                                     .arg(maximised.height())
                                     .toUtf8();

@@ -36,7 +36,8 @@ class ViewModesTest : public QObject {
              QStringList({"Mix (use hotkey 'M')", "Flicker (use hotkey 'F')", "Interlace (use hotkey 'I')",
                           "Screen 0 (use hotkey 'T')", "Screen 1 (use hotkey 'U')", "Flicker risk (use hotkey 'R')",
                           "", "Palette", "", "Mirror left-right", "Mirror top-bottom", "Instruments", "",
-                          "Patterns", "Brush"}));
+                          "Patterns", "Brush", "", "Reference image...", "Show reference image",
+                          "Reference panel"}));
     QCOMPARE(captions(s->find<QMenu>("ViewPalette1")),
              QStringList({"chromaSmith", "srgb", "pulsar", "orthodox", "alone", "electroscale"}));
     QVERIFY(s->find<QAction>("ViewMix1")->isChecked() && s->find<QAction>("ViewPalette_chromaSmith")->isChecked());
