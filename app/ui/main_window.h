@@ -54,6 +54,7 @@ struct PictureWriter;
 class SaveSelectionPanel;
 class ScrollBox;
 class StatusBar;
+class TextController;
 class TFreePanel;
 class ToolKey;
 class ViewModes;
@@ -124,6 +125,7 @@ class MainWindow : public QMainWindow {
   // The Brush panel (main_window_brush.cpp), also the View menu's "Brush".
   void ToggleBrushPanel();
   BrushPanel* brushPanel() const { return brushPanel_; }
+  TextController* textController() const { return text_; }
   // The preview image shows the composed preview again, without the frame.
   void ShowPreview();
   // The preview, the magnifier and the preview's frame show the view's
@@ -186,7 +188,9 @@ class MainWindow : public QMainWindow {
   // the focused control. `scanCode` is the window system's code of the key's
   // position (0 when unknown). ---
   // `time` is the event's time (0 when unknown).
-  void keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode = 0, quint64 time = 0);
+  // `text` is what the key types (for the Text instrument).
+  void keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode = 0, quint64 time = 0,
+                  const QString& text = {});
   // Every key release: ends a run of cursor steps and the pen's Shift-line
   // when Shift is let go.
   void keyReleased(int qtKey, Qt::KeyboardModifiers modifiers, bool autoRepeat = false, quint64 time = 0);
@@ -273,6 +277,7 @@ class MainWindow : public QMainWindow {
 
  private:
   friend class HistoryController;
+  friend class TextController;
   void buildMenus();
   void buildEditMenu();
   void buildToolbar();
@@ -373,6 +378,7 @@ class MainWindow : public QMainWindow {
   HistoryController* history_ = nullptr;
   PatternsPanel* patternsPanel_ = nullptr;
   BrushPanel* brushPanel_ = nullptr;
+  TextController* text_ = nullptr;
   ToolKey* paletteKey_ = nullptr;
   ToolKey* borderPaletteKey_ = nullptr;
   ToolKey* previewKey_ = nullptr;

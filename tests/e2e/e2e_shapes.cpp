@@ -7,13 +7,21 @@
 #include "colour/palette_actions.h"
 #include "e2e_driver.h"
 #include "e2e_harness.h"
+#include "edit/instrument_table.h"
 #include "formats/mgs_file.h"
 #include "render/compose.h"
 
 using namespace cs::e2e;
 
-// The toolbar keys after the current colours: Fill, then "Filled shapes".
+// The toolbar keys after the current colours: Fill and the other instruments
+// of its group, then "Filled shapes".
 constexpr int kShapeKeys = 892;
+
+int FilledShapesKeyLeft() {
+  int keys = 0;
+  for (const cs::InstrumentInfo& i : cs::Instruments()) keys += i.group == 1;
+  return kShapeKeys + 32 * keys;
+}
 
 int check() {
   // Cells in four distinct mixed colours, pixels clear.
@@ -54,7 +62,7 @@ int check() {
   d.click(120, 100);
   steps.push_back(expect.picture);
   // A filled ellipse through the toolbar's keys, in mix 1.
-  d.clickAt(QPoint(kShapeKeys + 32 + 16, keyMiddleY));  // "Filled shapes"
+  d.clickAt(QPoint(FilledShapesKeyLeft() + 16, keyMiddleY));  // "Filled shapes"
   expect.shapes.filled = true;
   d.clickAt(QPoint(356 + 5 * 32 + 16, keyMiddleY));  // the Ellipse key
   mix("2", 1);
