@@ -70,6 +70,7 @@ void OpenText(EditorState& s, int x, int y) {
   t.y = y;
   t.lines.assign(1, {});
   t.before = s.picture;
+  t.after = s.picture;
 }
 
 bool CloseText(EditorState& s) {
@@ -92,6 +93,7 @@ void TypeText(EditorState& s, PaintSink& sink, std::u32string_view chars) {
     t.lines.back().push_back(c);
     paintCharacter(s, sink, t.lines.size() - 1, t.lines.back().size() - 1);
   }
+  t.after = s.picture;
 }
 
 void TextReturn(EditorState& s) {
@@ -111,7 +113,10 @@ void TextBackspace(EditorState& s, PaintSink& sink) {
   s.picture.planes = t.before.planes;
   for (size_t line = 0; line < t.lines.size(); ++line)
     for (size_t n = 0; n < t.lines[line].size(); ++n) paintCharacter(s, sink, line, n);
+  t.after = s.picture;
 }
+
+bool TextOwnsPicture(const EditorState& s) { return s.text.open && s.picture.planes == s.text.after.planes; }
 
 ImagePoint TextCursor(const EditorState& s) {
   const TextState& t = s.text;

@@ -29,6 +29,10 @@ void TextReturn(EditorState& s);
 // Takes back the last character (or the last empty line). The Picture is
 // put back whole, so the window shows all of it again afterwards.
 void TextBackspace(EditorState& s, PaintSink& sink);
+// True while a text is open and the Picture is as the text left it. A change
+// made meanwhile by other means (a menu command) would be lost to the next
+// Backspace, so the window closes such a text before a key goes into it.
+bool TextOwnsPicture(const EditorState& s);
 // Where the next character's top-left pixel goes, in picture pixels.
 ImagePoint TextCursor(const EditorState& s);
 // The band that shows the text cursor: a bar of one picture pixel along the

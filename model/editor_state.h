@@ -122,6 +122,7 @@ struct TextState {
   int y = 0;
   std::vector<std::u32string> lines;  // one line at least while open
   Picture before;
+  Picture after;  // as the text left it: anything else that changed the Picture ends the text
   bool opaque = false;  // clear glyph bits paint in the Patterns panel's second mix
   Font font = BuiltInFont();
 };

@@ -95,7 +95,8 @@ void TextController::showFontName() {
 bool TextController::keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text) {
   EditorState& s = w_.state();
   if (!s.text.open) return false;
-  if (qtKey == Qt::Key_Escape || (modifiers & (Qt::ControlModifier | Qt::AltModifier))) {
+  if (qtKey == Qt::Key_Escape || (modifiers & (Qt::ControlModifier | Qt::AltModifier)) ||
+      !TextOwnsPicture(s)) {
     close();
     return false;
   }

@@ -28,7 +28,8 @@ class TextController : public QObject {
   // A key press seen by the window's key preview. True when it went into the
   // open text and the key table must not run: printable keys without Ctrl or
   // Alt, Return and Backspace. Esc and the Ctrl and Alt combinations close
-  // the text first and then work as usual.
+  // the text first and then work as usual, as every key does once something
+  // else (a menu command) has changed the Picture under the text.
   bool keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text);
   // Closes the open text and records its step "Text" when it painted.
   void close();

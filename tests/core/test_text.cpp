@@ -190,7 +190,9 @@ TEST_F(Lettering, ATextIsOneUndoStepRecordedWhenItCloses) {
   // A click elsewhere closes the text with its step and opens another.
   click(100, 100);
   EXPECT_STREQ(EditorRelease(s, sink, PaintContext{}).stepName, "Text");
-  EXPECT_TRUE(s.text.open);
+  EXPECT_TRUE(TextOwnsPicture(s));
+  s.picture.setPixel(1, 0, 0, !s.picture.pixel(1, 0, 0));
+  EXPECT_FALSE(TextOwnsPicture(s)) << "changed by other means";
   SwapUndoSnapshot(s);
   EXPECT_TRUE(testing::SamePicture(s.picture, before));
 }

@@ -126,6 +126,13 @@ class TestText : public QObject {
     QVERIFY(w.state().text.opaque);
     click(w.editorImage(), at(w, 100, 100));
     key(w, Qt::Key_A, "a");
+    // A change by other means ends the text: the key then runs its rule.
+    w.state().picture.setPixel(0, 255, 191, !w.state().picture.pixel(0, 255, 191));
+    key(w, Qt::Key_1, "1");
+    QVERIFY(!w.state().text.open);
+    QCOMPARE(w.state().colours.mix, 0);
+    click(w.editorImage(), at(w, 100, 100));
+    key(w, Qt::Key_A, "a");
     click(s->find("Key_Instrument_Paint"));
     QVERIFY(!w.state().text.open);
     QCOMPARE(w.history()->history().name(w.history()->history().size() - 1), std::string("Text"));
