@@ -17,12 +17,6 @@ using namespace cs::e2e;
 // of its group, then "Filled shapes".
 constexpr int kShapeKeys = 892;
 
-int FilledShapesKeyLeft() {
-  int keys = 0;
-  for (const cs::InstrumentInfo& i : cs::Instruments()) keys += i.group == 1;
-  return kShapeKeys + 32 * keys;
-}
-
 int check() {
   // Cells in four distinct mixed colours, pixels clear.
   cs::Picture start{.vertSize = 8};
@@ -62,7 +56,8 @@ int check() {
   d.click(120, 100);
   steps.push_back(expect.picture);
   // A filled ellipse through the toolbar's keys, in mix 1.
-  d.clickAt(QPoint(FilledShapesKeyLeft() + 16, keyMiddleY));  // "Filled shapes"
+  const auto groupKeys = std::ranges::count(cs::Instruments(), 1, &cs::InstrumentInfo::group);
+  d.clickAt(QPoint(kShapeKeys + 32 * int(groupKeys) + 16, keyMiddleY));  // "Filled shapes"
   expect.shapes.filled = true;
   d.clickAt(QPoint(356 + 5 * 32 + 16, keyMiddleY));  // the Ellipse key
   mix("2", 1);
