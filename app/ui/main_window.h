@@ -125,7 +125,6 @@ class MainWindow : public QMainWindow {
   // The Brush panel (main_window_brush.cpp), also the View menu's "Brush".
   void ToggleBrushPanel();
   BrushPanel* brushPanel() const { return brushPanel_; }
-  TextController* textController() const { return text_; }
   // The preview image shows the composed preview again, without the frame.
   void ShowPreview();
   // The preview, the magnifier and the preview's frame show the view's
@@ -187,8 +186,7 @@ class MainWindow : public QMainWindow {
   // --- keyboard (main_window_keys.cpp): every key of the window, before
   // the focused control. `scanCode` is the window system's code of the key's
   // position (0 when unknown). ---
-  // `time` is the event's time (0 when unknown).
-  // `text` is what the key types (for the Text instrument).
+  // `time` is the event's time (0 when unknown), `text` what the key types.
   void keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode = 0, quint64 time = 0,
                   const QString& text = {});
   // Every key release: ends a run of cursor steps and the pen's Shift-line
