@@ -1,7 +1,6 @@
-// Lettering end to end under a real X server: a font file loaded through the
-// Brush panel's "Load font...", the Text key, a click, a word whose letters
-// all have rules in the key table, Return, two letters, Backspace and Esc.
-// Ctrl+S saves what the core gives for the same keys; one Ctrl+Z undoes it.
+// Lettering under a real X server: a font loaded through the Brush panel, then
+// a word, Return, Backspace and Esc typed into a text; Ctrl+S saves what the
+// core gives for the same keys, and one Ctrl+Z takes the text back.
 #include "colour/palette_actions.h"
 #include "e2e_driver.h"
 #include "edit/instrument_table.h"
@@ -46,14 +45,9 @@ int check() {
   d.clickAt(QPoint(892 + 32 * (keys + 4) + 16, keyMiddleY));
   // "Load font..." at the top left of the panel's text area, the panel at its default place.
   d.clickAt(QPoint(800 + 40, captionTop - 1 + 43 + 17 + 250 + 20));
-  for (const QStringList& step : {QStringList{"windowfocus", "--sync", session.findWindow("^Open$")},
-                                  {"key", "ctrl+a"},
-                                  {"type", "--delay", "10", fontFile},
-                                  {"sleep", "0.2"},
-                                  {"key", "Return"},
-                                  {"sleep", "0.5"},
-                                  {"windowfocus", "--sync", wid}})
-    session.tool(step);
+  session.tool({"windowfocus", "--sync", session.findWindow("^Open$")});
+  session.tool({"key", "ctrl+a", "type", "--delay", "10", fontFile});
+  session.tool({"sleep", "0.2", "key", "Return", "sleep", "0.5", "windowfocus", "--sync", wid});
   if (cs::LoadFontFile(fontFile.toStdString(), expect.text.font)) fail("the font file does not read");
 
   d.key("4", [&] { cs::ChooseMix(expect, 3); });
