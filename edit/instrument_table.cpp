@@ -3,6 +3,7 @@
 #include "edit/fill_instrument.h"
 #include "edit/pen_instruments.h"
 #include "edit/shape_instruments.h"
+#include "edit/text_instrument.h"
 
 namespace cs {
 
@@ -27,6 +28,7 @@ constexpr InstrumentInfo kInstruments[] = {
      "Ellipse", 'D', "Ellipse", 0, EllipseUnit},
     {I::Fill, "Key_Instrument_Fill", "Image_Instrument_Fill", "bucket", "Fill (use hotkey 'K')", "Fill", 'K',
      "Fill", 1, FillUnit},
+    {I::Text, "Key_Instrument_Text", "Image_Instrument_Text", "text", "Text", "Text", 0, "Text", 1, TextUnit},
 };
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "model/builtin_font.h"
 #include "model/current_colours.h"
 #include "model/picture.h"
 #include "model/reference.h"
@@ -83,7 +85,8 @@ struct CorrectorState {
 };
 
 // Instrument values as the toolbar and the keys set them.
-enum class Instrument : uint8_t { Paint = 0, FillChar = 1, Line = 2, Rect = 3, Ellipse = 4, Fill = 5, Select = 255 };
+enum class Instrument : uint8_t { Paint = 0, FillChar = 1, Line = 2, Rect = 3, Ellipse = 4, Fill = 5, Select = 255,
+  Text = 7 };
 
 // What shapes and fills paint besides their outline, and the mirrors every
 // drawn point is repeated in.
@@ -108,6 +111,21 @@ struct FillDrag {
   bool active = false;
   ImagePoint from;
   ImagePoint to;
+};
+
+// The lettering of the Text instrument: the open text's origin and lines,
+// the Picture as it was before the text (Backspace paints the text again
+// over it), and the font and option every text is drawn with.
+struct TextState {
+  bool open = false;
+  bool typed = false;  // a character was drawn: the undo snapshot is taken
+  int x = 0;           // the origin, in picture pixels
+  int y = 0;
+  std::vector<std::u32string> lines;  // one line at least while open
+  Picture before;
+  Picture after;  // as the text left it: anything else that changed the Picture ends the text
+  bool opaque = false;  // clear glyph bits paint in the Patterns panel's second mix
+  Font font = BuiltInFont();
 };
 
 struct EditorState {
@@ -149,6 +167,7 @@ struct EditorState {
   ImagePoint zoomPreviewMouse;
   // The image traced from, drawn over the editor image only.
   ReferenceState reference;
+  TextState text;
 };
 
 // Takes the undo snapshot of the state's Picture.

@@ -190,10 +190,10 @@ shot_instruments() {
   shot instruments 700x440+0+0
 }
 
-# The toolbar's keys after the current colours (their middles): Fill, Filled
-# shapes, Mirror left-right, Mirror top-bottom, Patterns; and a pattern or a
-# second-mix swatch of the Patterns panel at patterns_x, patterns_y.
-readonly toolY=39 fillKey=908 filledKey=940 mirrorKey=972 patternsKey=1036
+# The toolbar's keys after the current colours (their middles): Fill, Text,
+# Filled shapes, Mirror left-right, Mirror top-bottom, Patterns, Brush; and a
+# pattern or a second-mix swatch of the Patterns panel at patterns_x, patterns_y.
+readonly toolY=39 fillKey=908 textKey=940 filledKey=972 mirrorKey=1004 patternsKey=1068 brushKey=1100
 pattern() { click $((1140 + 4 + ($1 % 4) * 31 + 14)) $((top + 43 + 21 + ($1 / 4) * 31 + 14)); }
 second_mix() { click $((1140 + 4 + $1 * 31 + 14)) $((top + 43 + 163 + 10)); }
 
@@ -246,6 +246,36 @@ shot_fills() {
   key 2
   drag "$(px 10)" "$(py 110)" "$(px 90)" "$(py 130)" "$(px 170)" "$(py 150)" "$(px 240)" "$(py 170)"
   shot fills 1280x900+0+0
+}
+
+# Lettering on a new 8x8 picture with the built-in font: a title, a line
+# typed from a Russian layout, and an opaque line over the second mix still
+# open with its cursor, with the Brush panel (at brush_x, brush_y) showing the
+# font and the Patterns panel the second mix.
+shot_text() {
+  start_editor
+  menu $fileMenu Down Right Return # File > New > 8x8 Standart Gigascreen
+  key c 4
+  palette_cell 12 10
+  key c
+  click $brushKey $toolY
+  click $textKey $toolY
+  click "$(px 8)" "$(py 8)"
+  x type --delay 60 "chromaSmith"
+  key Return
+  x type --delay 60 "Привет, ZX!"
+  key Escape 3
+  click 812 $((top + 43 + 17 + 250 + 48)) # "Opaque text"
+  click $patternsKey $toolY
+  second_mix 1
+  click "$(px 8)" "$(py 40)"
+  x type --delay 60 "Opaque: 8x8"
+  pause 0.5
+  x mousemove "$(px 150)" "$(py 120)"
+  pause 0.3
+  xwd -root -silent >"$work/screen.xwd"
+  convert "xwd:$work/screen.xwd" -crop 1280x560+0+0 +repage -strip "$images/text.png"
+  echo "docs/images/text.png"
 }
 
 # A selection with its marching ants, and the same block flipped.
@@ -422,8 +452,8 @@ shot_reference() {
   shot reference
 }
 
-shots=(main_window palettes previews gradient instruments shapes fills selection corrector keyboard import png_export
-  emulator history views formats reference)
+shots=(main_window palettes previews gradient instruments shapes fills text selection corrector keyboard import
+  png_export emulator history views formats reference)
 [ $# -eq 0 ] || shots=("$@")
 for s in "${shots[@]}"; do "shot_$s"; done
 stop_editor

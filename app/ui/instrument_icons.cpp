@@ -38,6 +38,14 @@ void bucket(QPainter& p) {
   p.drawEllipse(QPointF(17, 12), 1.5, 2.2);
 }
 
+void letters(QPainter& p) {
+  // A capital T standing on a baseline, with a text cursor beside it.
+  p.fillRect(3, 4, 11, 2, kInk);
+  p.fillRect(7, 6, 3, 11, kInk);
+  p.fillRect(2, 18, 18, 1, kPaint);
+  p.fillRect(16, 8, 2, 9, kPaint);
+}
+
 void filled(QPainter& p) {
   // A rectangle and an ellipse, both filled.
   p.setPen(QPen(kInk, 1));
@@ -113,6 +121,7 @@ QImage MakeInstrumentIcon(const char* name) {
   if (n == "ellipse") ellipse(p);
   else if (n == "bucket") bucket(p);
   else if (n == "filled") filled(p);
+  else if (n == "text") letters(p);
   else if (n == "mirror-left-right") mirror(p, true);
   else if (n == "mirror-top-bottom") mirror(p, false);
   else if (n == "patterns") patterns(p);

@@ -1,4 +1,5 @@
 #include "app/ui/main_window.h"
+#include "app/ui/main_window_text.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -94,6 +95,7 @@ MainWindow::MainWindow(StartupOptions options)
   buildPaletteContent();
   buildPatternsPanel();
   buildBrushPanel();
+  text_ = new TextController(*this);
   buildCorrector();
   connectEditorImage();
   history_ = new HistoryController(*this, QFile::encodeName(options.recoveryFolder).toStdString());
@@ -266,7 +268,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched != windowHandle() || !windowHandle()) return false;
   if (event->type() == QEvent::KeyPress) {
     const auto* k = static_cast<QKeyEvent*>(event);
-    keyPressed(k->key(), k->modifiers(), k->nativeScanCode(), k->timestamp());
+    keyPressed(k->key(), k->modifiers(), k->nativeScanCode(), k->timestamp(), k->text());
     return false;  // the focused control still gets the key
   }
   if (event->type() == QEvent::KeyRelease) {

@@ -55,6 +55,7 @@ struct PictureWriter;
 class SaveSelectionPanel;
 class ScrollBox;
 class StatusBar;
+class TextController;
 class TFreePanel;
 class ToolKey;
 class ViewModes;
@@ -187,8 +188,9 @@ class MainWindow : public QMainWindow {
   // --- keyboard (main_window_keys.cpp): every key of the window, before
   // the focused control. `scanCode` is the window system's code of the key's
   // position (0 when unknown). ---
-  // `time` is the event's time (0 when unknown).
-  void keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode = 0, quint64 time = 0);
+  // `time` is the event's time (0 when unknown), `text` what the key types.
+  void keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode = 0, quint64 time = 0,
+                  const QString& text = {});
   // Every key release: ends a run of cursor steps and the pen's Shift-line
   // when Shift is let go.
   void keyReleased(int qtKey, Qt::KeyboardModifiers modifiers, bool autoRepeat = false, quint64 time = 0);
@@ -276,6 +278,7 @@ class MainWindow : public QMainWindow {
  private:
   friend class HistoryController;
   friend class ReferenceController;
+  friend class TextController;
   void buildMenus();
   void buildEditMenu();
   void buildToolbar();
@@ -377,6 +380,7 @@ class MainWindow : public QMainWindow {
   PatternsPanel* patternsPanel_ = nullptr;
   BrushPanel* brushPanel_ = nullptr;
   ReferenceController* reference_ = nullptr;
+  TextController* text_ = nullptr;
   ToolKey* paletteKey_ = nullptr;
   ToolKey* borderPaletteKey_ = nullptr;
   ToolKey* previewKey_ = nullptr;

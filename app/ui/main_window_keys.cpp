@@ -11,6 +11,7 @@
 #include "app/ui/history_controller.h"
 #include "app/ui/key_codes.h"
 #include "app/ui/main_window.h"
+#include "app/ui/main_window_text.h"
 #include "app/ui/preview_panels.h"
 #include "app/ui/reference_controller.h"
 #include "app/ui/view_modes.h"
@@ -21,7 +22,10 @@
 
 namespace cs {
 
-void MainWindow::keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode, quint64 time) {
+void MainWindow::keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode, quint64 time,
+                            const QString& text) {
+  // An open text takes the keys that type; the rest close it or pass.
+  if (text_->keyPressed(qtKey, modifiers, text)) return;
   if (time != 0 && lastRelease_.key == qtKey && lastRelease_.time == time)
     state_.keyStepCount = lastRelease_.steps;
   lastRelease_ = {};

@@ -10,6 +10,7 @@
 #include "app/ui/history_controller.h"
 #include "app/ui/icons.h"
 #include "app/ui/main_window.h"
+#include "app/ui/main_window_text.h"
 #include "app/ui/shape_options.h"
 #include "app/ui/reference_controller.h"
 #include "app/ui/status_bar.h"
@@ -78,6 +79,7 @@ void MainWindow::connectEditorImage() {
 }
 
 void MainWindow::SetInstrument(Instrument n) {
+  if (n != Instrument::Text && text_) text_->close();
   cs::SetInstrument(state_, n);
   const auto table = Instruments();
   for (size_t i = 0; i < instrumentKeys_.size(); ++i) instrumentKeys_[i]->setInnerLowered(table[i].value == n);

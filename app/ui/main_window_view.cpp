@@ -12,6 +12,7 @@
 #include "app/ui/scroll_box.h"
 #include "app/ui/tool_key.h"
 #include "app/ui/view_modes.h"
+#include "app/ui/main_window_text.h"
 #include "colour/ui/corrector_panel.h"
 #include "render/overlays.h"
 #include "render/view_geometry.h"
@@ -26,6 +27,7 @@ void MainWindow::RefreshPicture(bool recompose) {
   // Redrawn from the composite: a rubber band on the screen is gone.
   editorImage_->clearRubberBand();
   editorImage_->update();
+  if (text_) text_->showCursor();
   emit pictureRefreshed();
 }
 

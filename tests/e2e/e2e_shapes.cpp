@@ -7,12 +7,14 @@
 #include "colour/palette_actions.h"
 #include "e2e_driver.h"
 #include "e2e_harness.h"
+#include "edit/instrument_table.h"
 #include "formats/mgs_file.h"
 #include "render/compose.h"
 
 using namespace cs::e2e;
 
-// The toolbar keys after the current colours: Fill, then "Filled shapes".
+// The toolbar keys after the current colours: Fill and the other instruments
+// of its group, then "Filled shapes".
 constexpr int kShapeKeys = 892;
 
 int check() {
@@ -54,7 +56,8 @@ int check() {
   d.click(120, 100);
   steps.push_back(expect.picture);
   // A filled ellipse through the toolbar's keys, in mix 1.
-  d.clickAt(QPoint(kShapeKeys + 32 + 16, keyMiddleY));  // "Filled shapes"
+  const auto groupKeys = std::ranges::count(cs::Instruments(), 1, &cs::InstrumentInfo::group);
+  d.clickAt(QPoint(kShapeKeys + 32 * int(groupKeys) + 16, keyMiddleY));  // "Filled shapes"
   expect.shapes.filled = true;
   d.clickAt(QPoint(356 + 5 * 32 + 16, keyMiddleY));  // the Ellipse key
   mix("2", 1);
