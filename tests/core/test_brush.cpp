@@ -86,7 +86,8 @@ TEST_F(Brush, PenPointsAndShapesPaintTheFootprintAtEveryPointByThePointRule) {
       return s.picture;
     };
     const Picture thin = draw(1);
-    EXPECT_EQ(draw(4).planes, widened(thin, 4, true).planes) << int(ins);
+    const Picture thick = draw(4);
+    EXPECT_EQ(thick.planes, widened(thin, 4, true).planes) << int(ins);
   }
   SetInstrument(s, Instrument::FillChar);  // FillChar keeps to the point's cell
   s.picture = {};
