@@ -75,6 +75,9 @@ constexpr Rule kRules[] = {
     {'T', kNone, Need::NoCtrlNoAlt, KeyCommand::ViewScreen0},
     {'U', kNone, Need::NoCtrlNoAlt, KeyCommand::ViewScreen1},
     {'R', kNone, Need::NoCtrlNoAlt, KeyCommand::ViewFlickerRisk},
+    // The brush's size, wherever the Brush panel is.
+    {vk::BracketLeft, kNone, Need::NoCtrlNoAlt, KeyCommand::BrushSmaller},
+    {vk::BracketRight, kNone, Need::NoCtrlNoAlt, KeyCommand::BrushLarger},
 };
 
 bool modifiersFit(Need need, KeyModifiers m) {

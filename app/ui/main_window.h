@@ -49,6 +49,7 @@ class PalettePanel;
 class PanelCaptionStrip;
 class PatternsPanel;
 class BrushPanel;
+class BrushControls;
 class PreviewPanel;
 struct PictureWriter;
 class SaveSelectionPanel;
@@ -124,6 +125,7 @@ class MainWindow : public QMainWindow {
   // The Brush panel (main_window_brush.cpp), also the View menu's "Brush".
   void ToggleBrushPanel();
   BrushPanel* brushPanel() const { return brushPanel_; }
+  BrushControls* brushControls() const { return brushControls_; }
   // The preview image shows the composed preview again, without the frame.
   void ShowPreview();
   // The preview, the magnifier and the preview's frame show the view's
@@ -291,6 +293,9 @@ class MainWindow : public QMainWindow {
   void buildPanelKeys();
   void buildPatternsPanel();
   void buildBrushPanel();
+  // The Airbrush's spray timer runs from a left press to the release (main_window_airbrush.cpp).
+  void airbrushPressed(QPoint pos);
+  void airbrushReleased();
   void togglePanel(QWidget* panel, ToolKey* key);
   // Shows (raised above the other floating panels) or hides a panel.
   void showOnTop(QWidget* panel, bool show);
@@ -373,6 +378,8 @@ class MainWindow : public QMainWindow {
   HistoryController* history_ = nullptr;
   PatternsPanel* patternsPanel_ = nullptr;
   BrushPanel* brushPanel_ = nullptr;
+  BrushControls* brushControls_ = nullptr;
+  QTimer* airTimer_ = nullptr;
   ToolKey* paletteKey_ = nullptr;
   ToolKey* borderPaletteKey_ = nullptr;
   ToolKey* previewKey_ = nullptr;
