@@ -191,7 +191,7 @@ shot_instruments() {
 # The toolbar's keys after the current colours (their middles): Fill, Filled
 # shapes, Mirror left-right, Mirror top-bottom, Patterns; and a pattern or a
 # second-mix swatch of the Patterns panel at patterns_x, patterns_y.
-readonly toolY=39 fillKey=908 filledKey=940 mirrorKey=972 patternsKey=1036
+readonly toolY=39 fillKey=908 airbrushKey=940 filledKey=972 mirrorKey=1004 patternsKey=1068 brushKey=1100
 pattern() { click $((1140 + 4 + ($1 % 4) * 31 + 14)) $((top + 43 + 21 + ($1 / 4) * 31 + 14)); }
 second_mix() { click $((1140 + 4 + $1 * 31 + 14)) $((top + 43 + 163 + 10)); }
 

@@ -12,7 +12,7 @@
 
 using namespace cs::e2e;
 
-// The toolbar keys after the current colours: Fill, then "Filled shapes".
+// The toolbar keys after the current colours: Fill, Airbrush, then "Filled shapes".
 constexpr int kShapeKeys = 892;
 
 int check() {
@@ -54,7 +54,7 @@ int check() {
   d.click(120, 100);
   steps.push_back(expect.picture);
   // A filled ellipse through the toolbar's keys, in mix 1.
-  d.clickAt(QPoint(kShapeKeys + 32 + 16, keyMiddleY));  // "Filled shapes"
+  d.clickAt(QPoint(kShapeKeys + 2 * 32 + 16, keyMiddleY));  // "Filled shapes"
   expect.shapes.filled = true;
   d.clickAt(QPoint(356 + 5 * 32 + 16, keyMiddleY));  // the Ellipse key
   mix("2", 1);
