@@ -59,6 +59,8 @@ history_x=930
 history_y=43
 patterns_x=1140
 patterns_y=43
+brush_x=1040
+brush_y=43
 EOF
 readonly top=60
 # The picture's top-left on the screen at zoom level 1 (4 screen pixels to a
@@ -246,6 +248,43 @@ shot_fills() {
   shot fills 1280x900+0+0
 }
 
+# Brushes on a new 8x8 picture: pen strokes with the square and the round
+# brush of size 4 (] three times), an airbrush cloud, and a stamp taken from
+# a selection of the strokes, painted twice; the Brush panel beside them.
+brush_shape() { click $((1040 + 162)) $((top + 43 + 57)); x key Down Return; pause; }
+# A stroke of picture pixels 2 apart from (x0, y0) to the right, waving by a.
+wave() {
+  awk -v x0="$picX" -v y0="$picY" -v x="$1" -v y="$2" -v a="$3" 'BEGIN { for (i = 0; i <= 24; i++)
+    printf "%d %d ", x0 + 4 * (x + 2 * i) + 2, y0 + 4 * int(y + a * sin(i / 4)) + 2 }'
+}
+shot_brush() {
+  start_editor
+  menu $fileMenu Down Right Return # File > New > 8x8 Standart Gigascreen
+  key c 4
+  palette_cell 12 10
+  key c p bracketright bracketright bracketright
+  # shellcheck disable=SC2046
+  drag $(wave 8 14 6)
+  click $brushKey $toolY
+  brush_shape
+  key 3 bracketright bracketright
+  # shellcheck disable=SC2046
+  drag $(wave 8 36 -6)
+  key 2
+  click $airbrushKey $toolY
+  x mousemove "$(px 84)" "$(py 26)" mousedown 1
+  pause 0.5
+  x mouseup 1
+  pause
+  key s
+  drag "$(px 4)" "$(py 4)" "$(px 30)" "$(py 30)" "$(px 62)" "$(py 46)"
+  menu $editMenu Up Return # Edit > Brush from selection
+  key Escape p
+  click "$(px 140)" "$(py 80)"
+  click "$(px 190)" "$(py 140)"
+  shot brush 1280x700+0+0
+}
+
 # A selection with its marching ants, and the same block flipped.
 shot_selection() {
   start_editor "$data/seeds/example.mgs"
@@ -389,7 +428,7 @@ shot_formats() {
   shot open-mlt
 }
 
-shots=(main_window palettes previews gradient instruments shapes fills selection corrector keyboard import png_export
+shots=(main_window palettes previews gradient instruments shapes fills brush selection corrector keyboard import png_export
   emulator history views formats)
 [ $# -eq 0 ] || shots=("$@")
 for s in "${shots[@]}"; do "shot_$s"; done

@@ -23,7 +23,7 @@ class StampView : public QWidget {
  public:
   StampView(MainWindow& w, QWidget* parent) : QWidget(parent), w_(w) {
     setObjectName("StampView");
-    setFixedHeight(72);
+    setFixedHeight(52);
   }
 
  protected:
@@ -81,12 +81,16 @@ BrushControls::BrushControls(MainWindow& window, QWidget* area) : QObject(area),
   size_ = spinBox("BrushSize", 1, kMaxBrushSize, area);
   shape_ = new QComboBox(area);
   shape_->setObjectName("BrushShape");
+  // The choice boxes keep no focus, so the editor's letter keys never pick
+  // an item in them.
+  shape_->setFocusPolicy(Qt::NoFocus);
   shape_->addItems({tr("Square"), tr("Round")});
   density_ = spinBox("AirbrushDensity", kMinAirDensity, kMaxAirDensity, area);
   radius_ = spinBox("AirbrushRadius", kMinAirRadius, kMaxAirRadius, area);
   stamp_ = new StampView(w_, area);
   transparent_ = new QComboBox(area);
   transparent_->setObjectName("StampTransparent");
+  transparent_->setFocusPolicy(Qt::NoFocus);
   transparent_->addItems({tr("None"), "1", "2", "3", "4"});
   QPushButton* clear = button("StampClear", tr("Clear stamp"), area);
   QPushButton* flipH = button("StampFlipH", tr("Flip horizontal"), area);
