@@ -134,6 +134,7 @@ BrushControls::BrushControls(MainWindow& window, QWidget* area) : QObject(area),
   });
 
   auto* edit = w_.menuBar()->findChild<QMenu*>("Edit1");
+  edit->addSeparator();
   fromSelection_ = AddMenuItem(edit, "EditBrushFromSelection1", tr("Brush from selection"), this, [this] { takeStamp(); });
   // Only a selection gives a stamp.
   connect(edit, &QMenu::aboutToShow, fromSelection_,
