@@ -86,8 +86,10 @@ class Driver {
 };
 
 // The editor started on `start` (written into `dir` first) and focused: where
-// its editor image lies on the screen and the middle row of the toolbar keys.
+// its window, where its editor image lies on the screen and the middle row of
+// the toolbar keys.
 struct EditorOnScreen {
+  QString window;
   QPoint origin;
   int keyMiddleY;
 };
@@ -105,7 +107,7 @@ inline EditorOnScreen StartEditorOn(Session& session, const cs::Picture& start, 
       "the start picture is not on the screen");
   const int keyMiddleY = CaptionStripTop(session.shot(), o.y()) - 1 - 41 + 4 + 16;
   session.tool({"windowfocus", "--sync", wid});
-  return {o, keyMiddleY};
+  return {wid, o, keyMiddleY};
 }
 
 }  // namespace cs::e2e
