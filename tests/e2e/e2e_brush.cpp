@@ -1,17 +1,14 @@
-// Brushes and stamps under a real X server, driven by X input: ] three times
-// and a stroke, a stamp from a selection (Edit > "Brush from selection")
-// painted twice; each Ctrl+S saves what the painting rules give, and one
-// Ctrl+Z takes back the stroke and then the last stamp.
+// Brushes and stamps under X input: ] three times and a stroke, a stamp from a
+// selection (Edit > "Brush from selection") painted twice; each Ctrl+S saves what
+// the painting rules give, and one Ctrl+Z takes back the stroke and the last stamp.
 #include "colour/palette_actions.h"
 #include "e2e_driver.h"
-#include "e2e_harness.h"
 #include "edit/brush.h"
 
 using namespace cs::e2e;
 
 int check() {
-  // Cells in four distinct mixed colours; the cells the stamp is taken from
-  // hold pixels of all four mixes.
+  // Cells in four distinct mixed colours, pixels of all four mixes in the stamp's.
   cs::Picture start{.vertSize = 8};
   for (int c = 0; c < cs::kColumns; ++c)
     for (int l = 0; l < cs::kLines; ++l) start.setCellColours(c, l, {1, 6, 2, 4});

@@ -85,9 +85,8 @@ class Driver {
   bool shift_ = false;
 };
 
-// The editor started on `start` (written into `dir` first) and focused: where
-// its window, where its editor image lies on the screen and the middle row of
-// the toolbar keys.
+// The editor started on `start` (written into `dir` first) and focused: its
+// window, its editor image's place on the screen, its toolbar keys' middle row.
 struct EditorOnScreen {
   QString window;
   QPoint origin;
