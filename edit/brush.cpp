@@ -87,7 +87,7 @@ void PaintBrushAt(EditorState& s, PaintSink& sink, int x, int y) {
         if (m != b.transparentMix) PaintMirroredPixel(s, collect, left + i, top + j, m / 2, m % 2);
       }
   } else {
-    for (const BrushOffset o : BrushFootprint(BrushActive(s) ? b.size : 1, b.round))
+    for (const BrushOffset o : BrushFootprint(b.size, b.round))
       PaintMirroredPixel(s, collect, x + o.dx, y + o.dy, s.colours.bit0, s.colours.bit1);
   }
   cells.redraw(sink);

@@ -38,9 +38,9 @@ bool BrushActive(const EditorState& s);
 void PaintMirroredPixel(EditorState& s, PaintSink& sink, int x, int y, int bit0, int bit1);
 
 // Paints the brush at picture pixel (x, y), the point rule's memo already
-// passed: the stamp for the pen when one is set, else the footprint in the
-// current mix; every pixel also at its mirror images. Pixels outside the
-// picture are skipped; each cell painted in is redrawn once.
+// passed (while BrushActive): the stamp for the pen when one is set, else the
+// footprint in the current mix; every pixel also at its mirror images. Pixels
+// outside the picture are skipped; each cell painted in is redrawn once.
 void PaintBrushAt(EditorState& s, PaintSink& sink, int x, int y);
 
 // The mask with every set pixel widened to the current footprint.

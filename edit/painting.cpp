@@ -78,26 +78,14 @@ void WritePoint(EditorState& s, PaintSink& sink, const PointInfo& p, int bit0, i
 }
 
 bool PaintMirroredPoint(EditorState& s, PaintSink& sink, int X, int Y) {
-  if (!BrushActive(s)) {
-    if (!PaintPoint(s, sink, X, Y)) return false;
-    const ShapeOptions& o = s.shapes;
-    if (!o.mirrorLeftRight && !o.mirrorTopBottom) return true;
-    const int scale = s.view.pixelScale();
-    const PointInfo p = MapPosition(s, X, Y);
-    const int x = p.pixelX(), y = p.line;
-    const auto paintAt = [&](int mx, int my) {
-      if (mx == x && my == y) return;  // on the axis: already painted
-      WritePoint(s, sink, MapPosition(s, mx * scale, my * scale), s.colours.bit0, s.colours.bit1);
-    };
-    if (o.mirrorLeftRight) paintAt(kWidth - 1 - x, y);
-    if (o.mirrorTopBottom) paintAt(x, kLines - 1 - y);
-    if (o.mirrorLeftRight && o.mirrorTopBottom) paintAt(kWidth - 1 - x, kLines - 1 - y);
-    return true;
-  }
-  // The point itself decides, by the memo, whether the brush paints.
+  // The point itself decides, by the memo, whether anything is painted; the
+  // brush, when wider than the point, paints around it.
   PointInfo p{};
   if (!passPoint(s, sink, X, Y, p)) return false;
-  PaintBrushAt(s, sink, p.pixelX(), p.line);
+  if (BrushActive(s))
+    PaintBrushAt(s, sink, p.pixelX(), p.line);
+  else
+    PaintMirroredPixel(s, sink, p.pixelX(), p.line, s.colours.bit0, s.colours.bit1);
   return true;
 }
 
