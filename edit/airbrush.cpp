@@ -9,8 +9,8 @@ namespace cs {
 
 namespace {
 
-// A 64-bit xorshift-multiply generator: small, fast and the same on every
-// platform, so a seed sprays the same pixels everywhere.
+// The splitmix64 generator: small, fast and the same on every platform, so
+// a seed sprays the same pixels everywhere.
 uint64_t nextRandom(uint64_t& state) {
   state += 0x9E3779B97F4A7C15ull;
   uint64_t z = state;
