@@ -1,5 +1,6 @@
 #include "edit/instrument_table.h"
 
+#include "edit/airbrush.h"
 #include "edit/fill_instrument.h"
 #include "edit/pen_instruments.h"
 #include "edit/shape_instruments.h"
@@ -12,7 +13,7 @@ namespace {
 using I = Instrument;
 
 // Toolbar order: Paint, Line, Rect, FillChar, Select, Ellipse after the zoom
-// and grid keys; Fill opens the group after the current colours.
+// and grid keys; Fill and Airbrush open the group after the current colours.
 constexpr InstrumentInfo kInstruments[] = {
     {I::Paint, "Key_Instrument_Paint", "Image_Instrument_Paint", "pencil", "Pencil (use hotkey 'P')",
      "Pencil", 'P', "Pen", 0, PenUnit},
@@ -28,6 +29,8 @@ constexpr InstrumentInfo kInstruments[] = {
      "Ellipse", 'D', "Ellipse", 0, EllipseUnit},
     {I::Fill, "Key_Instrument_Fill", "Image_Instrument_Fill", "bucket", "Fill (use hotkey 'K')", "Fill", 'K',
      "Fill", 1, FillUnit},
+    {I::Airbrush, "Key_Instrument_Airbrush", "Image_Instrument_Airbrush", "spraycan", "Airbrush", "Airbrush", 0,
+     "Airbrush", 1, AirbrushUnit},
     {I::Text, "Key_Instrument_Text", "Image_Instrument_Text", "text", "Text", "Text", 0, "Text", 1, TextUnit},
 };
 

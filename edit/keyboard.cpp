@@ -78,6 +78,9 @@ constexpr Rule kRules[] = {
     // Z alone shows or hides the reference image; with any modifier it
     // keeps its undo and history meanings.
     {'Z', kNone, Need::NoModifier, KeyCommand::ToggleReference},
+    // The brush's size, wherever the Brush panel is.
+    {vk::BracketLeft, kNone, Need::NoCtrlNoAlt, KeyCommand::BrushSmaller},
+    {vk::BracketRight, kNone, Need::NoCtrlNoAlt, KeyCommand::BrushLarger},
 };
 
 bool modifiersFit(Need need, KeyModifiers m) {

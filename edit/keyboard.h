@@ -19,6 +19,8 @@ inline constexpr int Right = 0x27;
 inline constexpr int Down = 0x28;
 inline constexpr int Delete = 0x2E;
 inline constexpr int F12 = 0x7B;
+inline constexpr int BracketLeft = 0xDB;
+inline constexpr int BracketRight = 0xDD;
 }  // namespace vk
 
 struct KeyModifiers {
@@ -85,6 +87,8 @@ enum class KeyCommand {
   ViewScreen1,
   ViewFlickerRisk,
   ToggleReference,  // shows or hides the reference image
+  BrushSmaller,  // the brush one size smaller
+  BrushLarger,   // and one size larger
 };
 
 // Every command the key runs, in the order of the rule table.

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "edit/brush.h"
 #include "render/view_geometry.h"
 
 namespace cs {
@@ -22,9 +23,13 @@ bool InsidePicture(const EditorState& s, int X, int Y) {
   return X >= 0 && Y >= 0 && X < kWidth * scale && Y < kLines * scale;
 }
 
-bool PaintPoint(EditorState& s, PaintSink& sink, int X, int Y) {
+namespace {
+
+// The part of the point rule before the writes: the last point, the status
+// labels and the pen memo. False when nothing is to be written.
+bool passPoint(EditorState& s, PaintSink& sink, int X, int Y, PointInfo& p) {
   s.lastPoint = {X, Y};
-  const PointInfo p = MapPosition(s, X, Y);
+  p = MapPosition(s, X, Y);
   // The callers keep positions inside the Picture; a stray one is dropped
   // rather than allowed to address outside the planes.
   if (p.column < 0 || p.column >= kColumns || p.line < 0 || p.line >= kLines) return false;
@@ -34,7 +39,14 @@ bool PaintPoint(EditorState& s, PaintSink& sink, int X, int Y) {
   if (memo.column == p.column && memo.cellRow == p.cellRow && memo.bit == p.bit && memo.line == p.line)
     return false;
   memo = {p.column, p.cellRow, p.bit, p.line};
+  return true;
+}
 
+}  // namespace
+
+bool PaintPoint(EditorState& s, PaintSink& sink, int X, int Y) {
+  PointInfo p{};
+  if (!passPoint(s, sink, X, Y, p)) return false;
   WritePoint(s, sink, p, s.colours.bit0, s.colours.bit1);
   return true;
 }
@@ -66,19 +78,14 @@ void WritePoint(EditorState& s, PaintSink& sink, const PointInfo& p, int bit0, i
 }
 
 bool PaintMirroredPoint(EditorState& s, PaintSink& sink, int X, int Y) {
-  if (!PaintPoint(s, sink, X, Y)) return false;
-  const ShapeOptions& o = s.shapes;
-  if (!o.mirrorLeftRight && !o.mirrorTopBottom) return true;
-  const int scale = s.view.pixelScale();
-  const PointInfo p = MapPosition(s, X, Y);
-  const int x = p.pixelX(), y = p.line;
-  const auto paintAt = [&](int mx, int my) {
-    if (mx == x && my == y) return;  // on the axis: already painted
-    WritePoint(s, sink, MapPosition(s, mx * scale, my * scale), s.colours.bit0, s.colours.bit1);
-  };
-  if (o.mirrorLeftRight) paintAt(kWidth - 1 - x, y);
-  if (o.mirrorTopBottom) paintAt(x, kLines - 1 - y);
-  if (o.mirrorLeftRight && o.mirrorTopBottom) paintAt(kWidth - 1 - x, kLines - 1 - y);
+  // The point itself decides, by the memo, whether anything is painted; the
+  // brush, when wider than the point, paints around it.
+  PointInfo p{};
+  if (!passPoint(s, sink, X, Y, p)) return false;
+  if (BrushActive(s))
+    PaintBrushAt(s, sink, p.pixelX(), p.line);
+  else
+    PaintMirroredPixel(s, sink, p.pixelX(), p.line, s.colours.bit0, s.colours.bit1);
   return true;
 }
 

@@ -45,7 +45,8 @@ bool PaintPoint(EditorState& s, PaintSink& sink, int X, int Y);
 // the cell's whole byte with FillChar. No memo, no status, no LastPoint.
 void WritePoint(EditorState& s, PaintSink& sink, const PointInfo& p, int bit0, int bit1);
 // A point of the pen: PaintPoint, and while it painted, the same point at
-// its mirror images (without moving LastPoint or the memo).
+// its mirror images (without moving LastPoint or the memo); with a brush
+// wider than a pixel or a stamp, the brush's pixels around the point instead.
 bool PaintMirroredPoint(EditorState& s, PaintSink& sink, int X, int Y);
 // A point of a shape: never skipped by the memo, mirrored like the pen's.
 void PaintShapePoint(EditorState& s, PaintSink& sink, int X, int Y);

@@ -34,6 +34,15 @@ class Pen : public InstrumentUnit {
     }
   }
 
+  // The pen's stroke is named by what it painted with: a stamp, a brush
+  // wider than a pixel, or the plain pen (the table's name).
+  ReleaseResult release(EditorState& s, PaintSink&, const PaintContext&) override {
+    if (s.curInstrument != Instrument::Paint) return {};
+    if (s.brush.hasStamp()) return {"Stamp", false};
+    if (s.brush.size > 1) return {"Brush", false};
+    return {};
+  }
+
   // Only the pen itself ends its Shift-line when Shift goes up.
   bool endsShiftLineOnKeyRelease() const override { return endsShiftLine_; }
 

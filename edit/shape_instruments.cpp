@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "edit/brush.h"
 #include "edit/ellipse.h"
 #include "edit/mask_paint.h"
 #include "edit/patterns.h"
@@ -131,11 +132,14 @@ class TwoClickShape : public InstrumentUnit {
   static void paintEllipse(EditorState& s, PaintSink& sink, const std::vector<PixelXY>& outline) {
     PixelMask points;
     for (const PixelXY& p : outline) points.set(p.x, p.y);
-    points = withMirrors(s, points);
+    // A brush wider than one pixel paints its footprint at every outline point.
+    points = withMirrors(s, WidenedByBrush(s, points));
     if (!s.shapes.filled) return PaintMask(s, sink, points);
     // Each line's inside runs from its leftmost to its rightmost outline
-    // pixel, so it holds the outline too.
-    const PixelMask inside = withMirrors(s, insideOf(outline));
+    // pixel, so it holds the outline too (the brush's widening added).
+    PixelMask inside = withMirrors(s, insideOf(outline));
+    for (int y = 0; y < kLines; ++y)
+      for (size_t i = 0; i < 4; ++i) inside.rows[size_t(y)].w[i] |= points.rows[size_t(y)].w[i];
     if (s.shapes.pattern == kSolidPattern) return PaintMask(s, sink, inside);
     PixelMask second = PatternSecond(s.shapes.pattern);
     for (int y = 0; y < kLines; ++y)

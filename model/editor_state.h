@@ -85,8 +85,9 @@ struct CorrectorState {
 };
 
 // Instrument values as the toolbar and the keys set them.
-enum class Instrument : uint8_t { Paint = 0, FillChar = 1, Line = 2, Rect = 3, Ellipse = 4, Fill = 5, Select = 255,
-  Text = 7 };
+enum class Instrument : uint8_t {
+  Paint = 0, FillChar = 1, Line = 2, Rect = 3, Ellipse = 4, Fill = 5, Airbrush = 6, Text = 7, Select = 255
+};
 
 // What shapes and fills paint besides their outline, and the mirrors every
 // drawn point is repeated in.
@@ -128,6 +129,24 @@ struct TextState {
   Font font = BuiltInFont();
 };
 
+// What the pen and the shapes paint each point with: a square or round
+// brush, the airbrush's spray, or a stamp taken from the picture.
+struct BrushState {
+  int size = 1;  // 1..8 picture pixels across
+  bool round = false;
+  int airDensity = 8;  // pixels per spray, 1..64
+  int airRadius = 8;   // picture pixels, 2..32
+  uint64_t airSeed = 0;    // what the next airbrush press seeds its random source with
+  uint64_t airRandom = 0;  // the running random source of the airbrush
+  // The stamp: its pixels' mixes (2 * bit0 + bit1), row by row; none while
+  // the width is 0.
+  int stampWidth = 0;
+  int stampHeight = 0;
+  std::vector<uint8_t> stampMixes;
+  int transparentMix = -1;  // the stamp's mix that is not painted, -1 for none
+  bool hasStamp() const { return stampWidth > 0; }
+};
+
 struct EditorState {
   Picture picture;
   UndoSnapshot undo;
@@ -162,6 +181,7 @@ struct EditorState {
   ImagePoint lastPoint;       // the last pen position, anchor of the open shape
   ImagePoint lastMousePos;    // the last position moved over while no click guard was set
   ShapeOptions shapes;
+  BrushState brush;
   FillDrag fillDrag;
   // The last position moved over, click guard or not: the magnifier follows it.
   ImagePoint zoomPreviewMouse;

@@ -61,6 +61,8 @@ patterns_x=1140
 patterns_y=43
 reference_x=1058
 reference_y=43
+brush_x=1040
+brush_y=300
 EOF
 readonly top=60
 # The picture's top-left on the screen at zoom level 1 (4 screen pixels to a
@@ -190,10 +192,12 @@ shot_instruments() {
   shot instruments 700x440+0+0
 }
 
-# The toolbar's keys after the current colours (their middles): Fill, Text,
-# Filled shapes, Mirror left-right, Mirror top-bottom, Patterns, Brush; and a
-# pattern or a second-mix swatch of the Patterns panel at patterns_x, patterns_y.
-readonly toolY=39 fillKey=908 textKey=940 filledKey=972 mirrorKey=1004 patternsKey=1068 brushKey=1100
+# The toolbar's keys after the current colours (their middles): Fill, Airbrush,
+# Text, Filled shapes, Mirror left-right, Mirror top-bottom, Patterns, Brush;
+# and a pattern or a second-mix swatch of the Patterns panel at patterns_x,
+# patterns_y.
+readonly toolY=39 fillKey=908 airbrushKey=940 textKey=972 filledKey=1004 mirrorKey=1036 patternsKey=1100
+readonly brushKey=1132
 pattern() { click $((1140 + 4 + ($1 % 4) * 31 + 14)) $((top + 43 + 21 + ($1 / 4) * 31 + 14)); }
 second_mix() { click $((1140 + 4 + $1 * 31 + 14)) $((top + 43 + 163 + 10)); }
 
@@ -248,6 +252,43 @@ shot_fills() {
   shot fills 1280x900+0+0
 }
 
+# Brushes on a new 8x8 picture: pen strokes with the square and the round
+# brush of size 4 (] three times), an airbrush cloud, and a stamp taken from
+# a selection of the strokes, painted twice; the Brush panel beside them.
+brush_shape() { click $((1040 + 162)) $((top + 300 + 57)); x key Down Return; pause; }
+# A stroke of picture pixels 2 apart from (x0, y0) to the right, waving by a.
+wave() {
+  awk -v x0="$picX" -v y0="$picY" -v x="$1" -v y="$2" -v a="$3" 'BEGIN { for (i = 0; i <= 24; i++)
+    printf "%d %d ", x0 + 4 * (x + 2 * i) + 2, y0 + 4 * int(y + a * sin(i / 4)) + 2 }'
+}
+shot_brush() {
+  start_editor
+  menu $fileMenu Down Right Return # File > New > 8x8 Standart Gigascreen
+  key c 4
+  palette_cell 12 10
+  key c p bracketright bracketright bracketright
+  # shellcheck disable=SC2046
+  drag $(wave 8 14 6)
+  click $brushKey $toolY
+  brush_shape
+  key 3 bracketright bracketright
+  # shellcheck disable=SC2046
+  drag $(wave 8 36 -6)
+  key 2
+  click $airbrushKey $toolY
+  x mousemove "$(px 84)" "$(py 26)" mousedown 1
+  pause 0.5
+  x mouseup 1
+  pause
+  key s
+  drag "$(px 4)" "$(py 4)" "$(px 30)" "$(py 30)" "$(px 62)" "$(py 46)"
+  menu $editMenu Up Return # Edit > Brush from selection
+  key Escape p
+  click "$(px 140)" "$(py 80)"
+  click "$(px 190)" "$(py 140)"
+  shot brush 1280x730+0+0
+}
+
 # Lettering on a new 8x8 picture with the built-in font: a title, a line
 # typed from a Russian layout, and an opaque line over the second mix still
 # open with its cursor, with the Brush panel (at brush_x, brush_y) showing the
@@ -265,7 +306,7 @@ shot_text() {
   key Return
   x type --delay 60 "Привет, ZX!"
   key Escape 3
-  click 812 $((top + 43 + 17 + 250 + 48)) # "Opaque text"
+  click $((1040 + 12)) $((top + 300 + 17 + 250 + 48)) # "Opaque text"
   click $patternsKey $toolY
   second_mix 1
   click "$(px 8)" "$(py 40)"
@@ -274,7 +315,7 @@ shot_text() {
   x mousemove "$(px 150)" "$(py 120)"
   pause 0.3
   xwd -root -silent >"$work/screen.xwd"
-  convert "xwd:$work/screen.xwd" -crop 1280x560+0+0 +repage -strip "$images/text.png"
+  convert "xwd:$work/screen.xwd" -crop 1280x730+0+0 +repage -strip "$images/text.png"
   echo "docs/images/text.png"
 }
 
@@ -452,8 +493,8 @@ shot_reference() {
   shot reference
 }
 
-shots=(main_window palettes previews gradient instruments shapes fills text selection corrector keyboard import
-  png_export emulator history views formats reference)
+shots=(main_window palettes previews gradient instruments shapes fills brush text selection corrector keyboard
+  import png_export emulator history views formats reference)
 [ $# -eq 0 ] || shots=("$@")
 for s in "${shots[@]}"; do "shot_$s"; done
 stop_editor

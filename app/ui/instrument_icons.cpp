@@ -101,6 +101,17 @@ void brush(QPainter& p) {
   p.drawEllipse(QRectF(-8, -2.5, 6, 5));
 }
 
+void spraycan(QPainter& p) {
+  // A spray can with its nozzle and a cloud of dots in front of it.
+  p.setPen(QPen(kInk, 1));
+  p.setBrush(QColor(200, 200, 210));
+  p.drawRect(3, 9, 7, 11);
+  p.fillRect(5, 6, 3, 3, kInk);
+  p.fillRect(8, 6, 2, 1, kInk);
+  static constexpr int kDots[][2] = {{13, 4}, {16, 6}, {19, 5}, {14, 8}, {17, 9}, {20, 8}, {15, 11}, {18, 12}, {12, 6}};
+  for (const auto& d : kDots) p.fillRect(d[0], d[1], 1, 1, kPaint);
+}
+
 }  // namespace
 
 QImage MakeInstrumentIcon(const char* name) {
@@ -126,6 +137,7 @@ QImage MakeInstrumentIcon(const char* name) {
   else if (n == "mirror-top-bottom") mirror(p, false);
   else if (n == "patterns") patterns(p);
   else if (n == "brush") brush(p);
+  else if (n == "spraycan") spraycan(p);
   return img;
 }
 

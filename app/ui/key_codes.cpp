@@ -18,6 +18,8 @@ int positionKey(quint32 scanCode) {
   static constexpr char kBottom[] = "ZXCVBNM";
   if (scanCode >= 10 && scanCode <= 19) return kDigits[scanCode - 10];
   if (scanCode >= 24 && scanCode <= 33) return kTop[scanCode - 24];
+  if (scanCode == 34) return vk::BracketLeft;
+  if (scanCode == 35) return vk::BracketRight;
   if (scanCode >= 38 && scanCode <= 46) return kMiddle[scanCode - 38];
   if (scanCode >= 52 && scanCode <= 58) return kBottom[scanCode - 52];
   return -1;
@@ -36,6 +38,8 @@ int KeyCodeOf(int qtKey, Qt::KeyboardModifiers modifiers, quint32 scanCode) {
     case Qt::Key_Space: return vk::Space;
     case Qt::Key_Delete: return keypad ? -1 : vk::Delete;
     case Qt::Key_F12: return vk::F12;
+    case Qt::Key_BracketLeft: return vk::BracketLeft;
+    case Qt::Key_BracketRight: return vk::BracketRight;
     case Qt::Key_Left: return keypad ? -1 : vk::Left;
     case Qt::Key_Up: return keypad ? -1 : vk::Up;
     case Qt::Key_Right: return keypad ? -1 : vk::Right;

@@ -49,6 +49,7 @@ class PalettePanel;
 class PanelCaptionStrip;
 class PatternsPanel;
 class BrushPanel;
+class BrushControls;
 class PreviewPanel;
 class ReferenceController;
 struct PictureWriter;
@@ -126,6 +127,7 @@ class MainWindow : public QMainWindow {
   // The Brush panel (main_window_brush.cpp), also the View menu's "Brush".
   void ToggleBrushPanel();
   BrushPanel* brushPanel() const { return brushPanel_; }
+  BrushControls* brushControls() const { return brushControls_; }
   // The preview image shows the composed preview again, without the frame.
   void ShowPreview();
   // The preview, the magnifier and the preview's frame show the view's
@@ -297,6 +299,9 @@ class MainWindow : public QMainWindow {
   void buildPanelKeys();
   void buildPatternsPanel();
   void buildBrushPanel();
+  // The Airbrush's spray timer runs from a left press to the release (main_window_airbrush.cpp).
+  void airbrushPressed(QPoint pos);
+  void airbrushReleased();
   void togglePanel(QWidget* panel, ToolKey* key);
   // Shows (raised above the other floating panels) or hides a panel.
   void showOnTop(QWidget* panel, bool show);
@@ -381,6 +386,8 @@ class MainWindow : public QMainWindow {
   BrushPanel* brushPanel_ = nullptr;
   ReferenceController* reference_ = nullptr;
   TextController* text_ = nullptr;
+  BrushControls* brushControls_ = nullptr;
+  QTimer* airTimer_ = nullptr;
   ToolKey* paletteKey_ = nullptr;
   ToolKey* borderPaletteKey_ = nullptr;
   ToolKey* previewKey_ = nullptr;

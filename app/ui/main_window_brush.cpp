@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/ui/brush_controls.h"
 #include "app/ui/brush_panel.h"
 #include "app/ui/main_window.h"
 #include "app/ui/menu_item.h"
@@ -12,6 +13,7 @@ namespace cs {
 void MainWindow::buildBrushPanel() {
   brushPanel_ = new BrushPanel(workSpace_);
   registerPanel(brushPanel_, &WindowPositions::brushX, &WindowPositions::brushY);
+  brushControls_ = new BrushControls(*this, brushPanel_->brushArea());
   auto* view = menuBar()->findChild<QMenu*>("View1");
   QAction* item =
       AddMenuItem(view, "ViewBrush1", tr("Brush"), this, [this](bool on) { showOnTop(brushPanel_, on); });

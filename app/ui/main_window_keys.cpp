@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "app/ui/brush_controls.h"
 #include "app/ui/history_controller.h"
 #include "app/ui/key_codes.h"
 #include "app/ui/main_window.h"
@@ -122,6 +123,8 @@ void MainWindow::runKeyCommand(KeyCommand c, int key) {
     case KeyCommand::ViewScreen1: viewModes_->setMode(ViewMode::Screen1); break;
     case KeyCommand::ViewFlickerRisk: viewModes_->setMode(ViewMode::FlickerRisk); break;
     case KeyCommand::ToggleReference: reference_->toggleShown(); break;
+    case KeyCommand::BrushSmaller: brushControls_->stepSize(-1); break;
+    case KeyCommand::BrushLarger: brushControls_->stepSize(1); break;
   }
 }
 

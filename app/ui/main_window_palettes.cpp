@@ -1,6 +1,7 @@
 // The current colours in the window: the full-palette and border-palette
 // contents, the toolbar's current-colour swatches, and the operations that
 // keep all of them showing the editor state.
+#include "app/ui/brush_controls.h"
 #include "app/ui/floating_panel.h"
 #include "app/ui/history_controller.h"
 #include "app/ui/main_window.h"
@@ -31,6 +32,7 @@ void MainWindow::RedrawPalettePanels() {
   paletteContent_->RedrawPalettePanels();
   currentColours_->RedrawPalettePanels();
   patternsPanel_->redraw();
+  if (brushControls_) brushControls_->refresh();  // the stamp shows in the current colours
 }
 
 void MainWindow::ShowMixSelection() {

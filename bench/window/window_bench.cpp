@@ -10,7 +10,8 @@
 // the pen point is set against that too. Every figure is a ratio over several
 // rounds, printed as its minimum, median and maximum. The refresh is measured
 // again with a reference image shown over the picture at 50 %, against the
-// refresh without it.
+// refresh without it. Last, the pen point with the round brush of size 8 is
+// set against the same least frame.
 #include <QFile>
 #include <algorithm>
 #include <cstdio>
@@ -125,7 +126,8 @@ int check() {
     session.tool({"key", "z"});
     withReference.push_back(perEvent(editorPid, [&] { keys(session, "g"); }) / floor / refresh.back());
     session.tool({"key", "z"});
-    idle.push_back(perEvent(editorPid, [&] { keys(session, "k"); }) / floor);
+    // F5: no rule of the key table (every letter chooses or toggles something).
+    idle.push_back(perEvent(editorPid, [&] { keys(session, "F5"); }) / floor);
     // A pen stroke across the picture, one picture pixel (16 screen pixels)
     // per move; the same moves without a button (the status bar follows the
     // pointer: a frame that paints only its fields); and along the status
@@ -155,5 +157,32 @@ int check() {
               s.max);
   const Spread r = spreadOf(withReference);
   std::printf("Refresh (G) with a reference shown at 50 %% / without: %.2fx %.2fx %.2fx\n", r.min, r.median, r.max);
+
+  // The round brush of size 8: the Brush panel shown by its toolbar key (the
+  // last key, at its default place under the toolbar), "Round" chosen in its
+  // Shape box, the panel hidden again and ] pressed seven times.
+  session.tool({"mousemove", "1132", "39", "click", "1"});
+  QThread::msleep(500);
+  session.tool({"mousemove", "962", "160", "click", "1"});
+  QThread::msleep(500);
+  session.tool({"key", "Down", "Return"});
+  session.tool({"mousemove", "1132", "39", "click", "1"});
+  session.tool({"key", "--delay", "50", "bracketright", "bracketright", "bracketright", "bracketright",
+                "bracketright", "bracketright", "bracketright"});
+  session.tool({"mousemove", "372", "39", "click", "1"});  // the pen's key
+  std::vector<double> brushToField;
+  for (int round = 0; round < kRounds; ++round) {
+    session.tool({"windowraise", bare});
+    session.tool({"windowfocus", "--sync", bare});
+    const double field = perEvent(barePid, [&] { moves(session, 300, 400); });
+    session.tool({"windowraise", editor});
+    session.tool({"windowfocus", "--sync", editor});
+    const int y = 520 + 16 * round;
+    session.tool({"mousemove", "300", QString::number(y), "mousedown", "1"});
+    brushToField.push_back(perEvent(editorPid, [&] { moves(session, 300, y); }) / field);
+    session.tool({"mouseup", "1"});
+  }
+  const Spread b = spreadOf(brushToField);
+  std::printf("Pen point, round brush of size 8 / the same: %.2fx %.2fx %.2fx\n", b.min, b.median, b.max);
   return 0;
 }

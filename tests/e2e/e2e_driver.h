@@ -8,6 +8,8 @@
 
 #include "e2e_harness.h"
 #include "edit/instruments.h"
+#include "formats/mgs_file.h"
+#include "render/compose.h"
 
 namespace cs::e2e {
 
@@ -82,5 +84,29 @@ class Driver {
   cs::MixTable mix_ = cs::ComputeMixTable();
   bool shift_ = false;
 };
+
+// The editor started on `start` (written into `dir` first) and focused: its
+// window, its editor image's place on the screen, its toolbar keys' middle row.
+struct EditorOnScreen {
+  QString window;
+  QPoint origin;
+  int keyMiddleY;
+};
+inline EditorOnScreen StartEditorOn(Session& session, const cs::Picture& start, const QTemporaryDir& dir) {
+  const QString file = dir.filePath("start.mgs");
+  if (cs::SaveMgsFile(file.toStdString(), start)) fail("the start picture was not written");
+  session.startXvfb();
+  session.startEditor(CHROMASMITH_EXE, file);
+  const QString wid = session.waitForWindow("chromaSmith x0.94 - " + file);
+  cs::ComposedImages shown;
+  cs::ComposePicture(start, cs::ColourTables{}, shown);
+  const Expect e{&shown.composite, kScale, start.cellHeight(), false};
+  const QPoint o = session.poll<QPoint>(
+      [&](const Screen& s) { return locate(s, e, QRect(0, 0, 1920 - 1023, 1080 - 767), QRect(0, 0, 1920, 1080)); },
+      "the start picture is not on the screen");
+  const int keyMiddleY = CaptionStripTop(session.shot(), o.y()) - 1 - 41 + 4 + 16;
+  session.tool({"windowfocus", "--sync", wid});
+  return {wid, o, keyMiddleY};
+}
 
 }  // namespace cs::e2e

@@ -5,10 +5,7 @@
 // the same line without it, and less flicker. One Ctrl+Z takes back the line
 // and its exchanges together.
 #include "colour/flicker.h"
-#include "e2e_harness.h"
-#include "edit/instruments.h"
-#include "formats/mgs_file.h"
-#include "render/compose.h"
+#include "e2e_driver.h"
 
 using namespace cs::e2e;
 
@@ -20,23 +17,11 @@ int check() {
     for (int y = 128; y < cs::kLines; ++y)
       start.attrs(0)[cs::attrIndex(c, y)] = start.attrs(0)[cs::attrIndex(c, y) + 1] = 14;
   QTemporaryDir dir;
-  const QString file = dir.filePath("start.mgs");
-  if (cs::SaveMgsFile(file.toStdString(), start)) fail("the start picture was not written");
-
   Session session("e2e_low_flicker_last.png");
-  session.startXvfb();
-  session.startEditor(CHROMASMITH_EXE, file);
-  const QString wid = session.waitForWindow("chromaSmith x0.94 - " + file);
-  session.tool({"windowfocus", "--sync", wid});
-  cs::ComposedImages shown;
-  cs::ComposePicture(start, cs::ColourTables{}, shown);
-  const Expect e{&shown.composite, 4, 8, false};
-  const QPoint o = session.poll<QPoint>(
-      [&](const Screen& s) {
-        return locate(s, e, QRect(0, 0, 1920 - 1023, 1080 - 767), QRect(0, 0, 1920, 1080));
-      },
-      "the start picture is not on the screen");
-  // Edit > "Low-flicker painting", the menu's last item.
+  const EditorOnScreen editor = StartEditorOn(session, start, dir);
+  const QString wid = editor.window;
+  const QPoint o = editor.origin;
+  // Edit > "Low-flicker painting", the last item open without a selection.
   clickAt(session, session.poll<QPoint>([](const Screen& s) { return MenuTitle(s, 1); }, "no Edit menu"));
   for (const char* k : {"Up", "Return"}) act(session, {"key", k});
 

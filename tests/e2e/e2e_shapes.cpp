@@ -23,25 +23,13 @@ int check() {
   for (int c = 0; c < cs::kColumns; ++c)
     for (int l = 0; l < cs::kLines; ++l) start.setCellColours(c, l, {1, 6, 2, 4});
   QTemporaryDir dir;
-  const QString file = dir.filePath("start.mgs");
-  if (cs::SaveMgsFile(file.toStdString(), start)) fail("the start picture was not written");
-
   Session session("e2e_shapes_last.png");
-  session.startXvfb();
-  session.startEditor(CHROMASMITH_EXE, file);
-  const QString wid = session.waitForWindow("chromaSmith x0.94 - " + file);
-  cs::ComposedImages shown;
-  cs::ComposePicture(start, cs::ColourTables{}, shown);
-  const Expect e{&shown.composite, kScale, 8, false};
-  const QPoint o = session.poll<QPoint>(
-      [&](const Screen& s) { return locate(s, e, QRect(0, 0, 1920 - 1023, 1080 - 767), QRect(0, 0, 1920, 1080)); },
-      "the start picture is not on the screen");
-  const int keyMiddleY = CaptionStripTop(session.shot(), o.y()) - 1 - 41 + 4 + 16;
-  session.tool({"windowfocus", "--sync", wid});
+  const EditorOnScreen on = StartEditorOn(session, start, dir);
+  const int keyMiddleY = on.keyMiddleY;
 
   cs::EditorState expect;
   expect.picture = start;
-  Driver d(session, o, expect);
+  Driver d(session, on.origin, expect);
   std::vector<cs::Picture> steps{start};
   const auto mix = [&](const char* key, int n) {
     d.key(key, [&] {

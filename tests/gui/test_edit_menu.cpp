@@ -69,7 +69,9 @@ class EditMenuTest : public QObject {
                                "History (use hotkey 'Y')",
                                "",
                                "Balance flicker",
-                               "Low-flicker painting"};
+                               "Low-flicker painting",
+                               "",
+                               "Brush from selection"};
     QStringList shown;
     for (QAction* a : s->find<QMenu>("Edit1")->actions()) shown << a->text();
     QCOMPARE(shown, captions);
