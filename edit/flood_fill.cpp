@@ -56,25 +56,20 @@ PixelMask PixelsOfColour(const Picture& pic, const MixTable& mix, Rgb rgb) {
   const uint8_t* p1 = pic.pixels(1);
   const uint8_t* a0 = pic.attrs(0);
   const uint8_t* a1 = pic.attrs(1);
+  // Cell by cell down each column: the cell's four mixes decide once which
+  // of a pixel's four bit pairs look like rgb; each byte is then one mask.
   for (int c = 0; c < kColumns; ++c) {
-    int lastAttr = -1;
-    bool m00 = false, m01 = false, m10 = false, m11 = false;
-    for (int y = 0; y < kLines; ++y) {
-      const int a = attrIndex(c, attributeLineFast(h, c, y));
-      if (a != lastAttr) {
-        lastAttr = a;
-        m00 = looks(a0[a], a1[a]);
-        m01 = looks(a0[a], a1[a + 1]);
-        m10 = looks(a0[a + 1], a1[a]);
-        m11 = looks(a0[a + 1], a1[a + 1]);
+    for (int y = 0; y < kLines;) {
+      const CellSpan cell = cellSpan(h, c, y);
+      const int a = attrIndex(c, cell.firstLine);
+      const auto all = [](bool on) { return on ? uint8_t(0xFF) : uint8_t(0); };
+      const uint8_t m00 = all(looks(a0[a], a1[a])), m01 = all(looks(a0[a], a1[a + 1]));
+      const uint8_t m10 = all(looks(a0[a + 1], a1[a])), m11 = all(looks(a0[a + 1], a1[a + 1]));
+      for (const int end = cell.firstLine + cell.height; y < end; ++y) {
+        const uint8_t b0 = p0[pixelIndex(c, y)], b1 = p1[pixelIndex(c, y)];
+        const auto v = uint8_t((~b0 & ~b1 & m00) | (~b0 & b1 & m01) | (b0 & ~b1 & m10) | (b0 & b1 & m11));
+        m.rows[size_t(y)].setByte(c, v);
       }
-      const uint8_t b0 = p0[pixelIndex(c, y)], b1 = p1[pixelIndex(c, y)];
-      uint8_t v = 0;
-      if (m00) v |= uint8_t(~b0 & ~b1);
-      if (m01) v |= uint8_t(~b0 & b1);
-      if (m10) v |= uint8_t(b0 & ~b1);
-      if (m11) v |= uint8_t(b0 & b1);
-      if (v) m.rows[size_t(y)].orByte(c, v);
     }
   }
   return m;

@@ -30,15 +30,13 @@ void PaintMask(EditorState& s, PaintSink& sink, const PixelMask& region, const P
   std::vector<Cell> cells;
   cells.reserve(kColumns * kLines / 8);
   for (int c = 0; c < kColumns; ++c) {
-    const size_t word = size_t(c >> 3);
-    const int shift = 56 - 8 * (c & 7);
     int lastCell = -1;
     for (int y = 0; y < kLines; ++y) {
-      const auto m = uint8_t(region.rows[size_t(y)].w[word] >> shift);
+      const uint8_t m = region.rows[size_t(y)].byte(c);
       if (!m) continue;
       const int attrLine = attributeLineFast(h, c, y);
       if (pix) {
-        const auto inSecond = second ? uint8_t(second->rows[size_t(y)].w[word] >> shift & m) : uint8_t(0);
+        const auto inSecond = second ? uint8_t(second->rows[size_t(y)].byte(c) & m) : uint8_t(0);
         const auto inCurrent = uint8_t(m & ~inSecond);
         const int i = pixelIndex(c, y);
         p0[i] = uint8_t((p0[i] & ~m) | (cur0 & inCurrent) | (sec0 & inSecond));

@@ -17,8 +17,21 @@ struct MaskRow {
   void set(int x) { w[size_t(x >> 6)] |= uint64_t(1) << (63 - (x & 63)); }
   // Sets the pixels a..b, both inclusive (a <= b).
   void setRun(int a, int b);
-  // The pixel byte of byte column c.
-  uint8_t byte(int c) const { return uint8_t(w[size_t(c >> 3)] >> (56 - 8 * (c & 7))); }
+  // The pixel byte of byte column c. On a little-endian machine it is read
+  // and written in place: column c is byte 7 - (c mod 8) of its word.
+  uint8_t byte(int c) const {
+    if constexpr (std::endian::native == std::endian::little)
+      return reinterpret_cast<const uint8_t*>(w.data())[(c & ~7) + 7 - (c & 7)];
+    return uint8_t(w[size_t(c >> 3)] >> (56 - 8 * (c & 7)));
+  }
+  void setByte(int c, uint8_t v) {
+    if constexpr (std::endian::native == std::endian::little) {
+      reinterpret_cast<uint8_t*>(w.data())[(c & ~7) + 7 - (c & 7)] = v;
+    } else {
+      const int shift = 56 - 8 * (c & 7);
+      w[size_t(c >> 3)] = (w[size_t(c >> 3)] & ~(uint64_t(0xFF) << shift)) | uint64_t(v) << shift;
+    }
+  }
   void orByte(int c, uint8_t v) { w[size_t(c >> 3)] |= uint64_t(v) << (56 - 8 * (c & 7)); }
   bool any() const { return (w[0] | w[1] | w[2] | w[3]) != 0; }
   friend bool operator==(const MaskRow&, const MaskRow&) = default;

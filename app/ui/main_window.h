@@ -121,10 +121,10 @@ class MainWindow : public QMainWindow {
   void ToggleBorderPalettePanel();
   void TogglePreviewPanel();
   void ToggleZoomPreviewPanel();
-  // The Patterns panel (main_window_patterns.cpp), also the View menu's "Patterns".
+  // The Patterns and Brush panels (main_window_patterns.cpp, main_window_brush.cpp),
+  // also the View menu's "Patterns" and "Brush".
   void TogglePatternsPanel();
   PatternsPanel* patternsPanel() const { return patternsPanel_; }
-  // The Brush panel (main_window_brush.cpp), also the View menu's "Brush".
   void ToggleBrushPanel();
   BrushPanel* brushPanel() const { return brushPanel_; }
   BrushControls* brushControls() const { return brushControls_; }
@@ -352,7 +352,6 @@ class MainWindow : public QMainWindow {
   ToolKey* zGridKey_ = nullptr;
   ToolKey* pixKey_ = nullptr;
   ToolKey* rgbKey_ = nullptr;
-  // Paint, FillChar, Line, Rect, Ellipse, Select.
   std::vector<ToolKey*> instrumentKeys_;  // in the order of the instrument table
   ShapeOptionsControls* shapeOptions_ = nullptr;
   CurrentColoursPanel* currentColours_ = nullptr;
