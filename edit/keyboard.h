@@ -5,6 +5,7 @@
 // right; Ctrl+Up rotates pixels and raises the preview's zoom target).
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 namespace cs {
@@ -89,6 +90,14 @@ enum class KeyCommand {
   ToggleReference,  // shows or hides the reference image
   BrushSmaller,  // the brush one size smaller
   BrushLarger,   // and one size larger
+};
+
+// The last key release and the cursor steps it ended, in case the press
+// that follows at the same moment shows it was a repeat.
+struct KeyReleaseMemo {
+  int key = 0;
+  uint64_t time = 0;  // the window system's event time
+  int steps = 0;
 };
 
 // Every command the key runs, in the order of the rule table.

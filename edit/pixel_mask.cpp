@@ -20,6 +20,18 @@ int PixelMask::count() const {
   return n;
 }
 
+PixelMask& PixelMask::operator|=(const PixelMask& o) {
+  for (size_t y = 0; y < rows.size(); ++y)
+    for (size_t i = 0; i < 4; ++i) rows[y].w[i] |= o.rows[y].w[i];
+  return *this;
+}
+
+PixelMask& PixelMask::subtract(const PixelMask& o) {
+  for (size_t y = 0; y < rows.size(); ++y)
+    for (size_t i = 0; i < 4; ++i) rows[y].w[i] &= ~o.rows[y].w[i];
+  return *this;
+}
+
 PixelMask Mirrored(const PixelMask& m, bool leftRight, bool topBottom) {
   PixelMask out;
   for (int y = 0; y < kLines; ++y) {

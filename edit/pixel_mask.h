@@ -42,6 +42,9 @@ struct PixelMask {
   bool test(int x, int y) const { return rows[size_t(y)].test(x); }
   void set(int x, int y) { rows[size_t(y)].set(x); }
   int count() const;
+  // Adds the pixels of `o`; takes them away.
+  PixelMask& operator|=(const PixelMask& o);
+  PixelMask& subtract(const PixelMask& o);
   friend bool operator==(const PixelMask&, const PixelMask&) = default;
 };
 

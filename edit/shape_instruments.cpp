@@ -37,13 +37,9 @@ PixelMask withMirrors(const EditorState& s, PixelMask m) {
   const ShapeOptions& o = s.shapes;
   if (!o.mirrorLeftRight && !o.mirrorTopBottom) return m;
   const PixelMask plain = m;
-  const auto add = [&m](const PixelMask& more) {
-    for (int y = 0; y < kLines; ++y)
-      for (size_t i = 0; i < 4; ++i) m.rows[size_t(y)].w[i] |= more.rows[size_t(y)].w[i];
-  };
-  if (o.mirrorLeftRight) add(Mirrored(plain, true, false));
-  if (o.mirrorTopBottom) add(Mirrored(plain, false, true));
-  if (o.mirrorLeftRight && o.mirrorTopBottom) add(Mirrored(plain, true, true));
+  if (o.mirrorLeftRight) m |= Mirrored(plain, true, false);
+  if (o.mirrorTopBottom) m |= Mirrored(plain, false, true);
+  if (o.mirrorLeftRight && o.mirrorTopBottom) m |= Mirrored(plain, true, true);
   return m;
 }
 
@@ -63,13 +59,21 @@ PixelMask insideOf(const std::vector<PixelXY>& outline) {
   return m;
 }
 
-// The picture pixels of the rectangle's outline, both corners included.
-std::vector<PixelXY> rectOutline(int x0, int y0, int x1, int y1) {
-  const int l = std::min(x0, x1), r = std::max(x0, x1), t = std::min(y0, y1), b = std::max(y0, y1);
-  std::vector<PixelXY> out;
-  for (int x = l; x <= r; ++x) out.push_back({x, t}), out.push_back({x, b});
-  for (int y = t; y <= b; ++y) out.push_back({l, y}), out.push_back({r, y});
-  return out;
+// The rectangle between two picture pixels, both corners included.
+PixelMask boxOf(int x0, int y0, int x1, int y1) {
+  PixelMask m;
+  for (int y = std::min(y0, y1); y <= std::max(y0, y1); ++y)
+    m.rows[size_t(y)].setRun(std::min(x0, x1), std::max(x0, x1));
+  return m;
+}
+
+// A filled shape's inside, painted in the pattern: its 0 bits in the second
+// mix, except on `solid`, the outline's pixels, which stay in the current mix.
+void paintInside(EditorState& s, PaintSink& sink, const PixelMask& inside, const PixelMask& solid) {
+  if (s.shapes.pattern == kSolidPattern) return PaintMask(s, sink, inside);
+  PixelMask second = PatternSecond(s.shapes.pattern);
+  second.subtract(solid);
+  PaintMask(s, sink, inside, &second);
 }
 
 // Rect and Ellipse: the first click takes the snapshot and anchors the
@@ -114,15 +118,8 @@ class TwoClickShape : public InstrumentUnit {
       s.penMemo.clear();
       return;
     }
-    if (s.shapes.filled) {
-      const PixelMask inside = withMirrors(s, insideOf(rectOutline(x0, y0, x1, y1)));
-      if (s.shapes.pattern == kSolidPattern) {
-        PaintMask(s, sink, inside);
-      } else {
-        const PixelMask second = PatternSecond(s.shapes.pattern);
-        PaintMask(s, sink, inside, &second);
-      }
-    }
+    // The outline is painted over the inside point by point afterwards.
+    if (s.shapes.filled) paintInside(s, sink, withMirrors(s, boxOf(x0, y0, x1, y1)), PixelMask{});
     DrawPenRect(s, sink, s.lastPoint.x, s.lastPoint.y, X, Y);
   }
 
@@ -138,13 +135,8 @@ class TwoClickShape : public InstrumentUnit {
     // Each line's inside runs from its leftmost to its rightmost outline
     // pixel, so it holds the outline too (the brush's widening added).
     PixelMask inside = withMirrors(s, insideOf(outline));
-    for (int y = 0; y < kLines; ++y)
-      for (size_t i = 0; i < 4; ++i) inside.rows[size_t(y)].w[i] |= points.rows[size_t(y)].w[i];
-    if (s.shapes.pattern == kSolidPattern) return PaintMask(s, sink, inside);
-    PixelMask second = PatternSecond(s.shapes.pattern);
-    for (int y = 0; y < kLines; ++y)
-      for (size_t i = 0; i < 4; ++i) second.rows[size_t(y)].w[i] &= ~points.rows[size_t(y)].w[i];
-    PaintMask(s, sink, inside, &second);
+    inside |= points;
+    paintInside(s, sink, inside, points);
   }
 
   RubberBand::Kind kind_;

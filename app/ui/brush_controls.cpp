@@ -7,8 +7,10 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTimer>
 
 #include "app/ui/main_window.h"
 #include "app/ui/menu_item.h"
@@ -165,6 +167,26 @@ void BrushControls::refresh() {
   radius_->setValue(b.airRadius);
   transparent_->setCurrentIndex(b.transparentMix + 1);
   stamp_->update();
+}
+
+void BrushControls::airbrushPressed(QPoint pos) {
+  EditorState& s = w_.state();
+  if (s.clickGuard || !InsidePicture(s, pos.x(), pos.y())) return;
+  s.brush.airSeed = QRandomGenerator::global()->generate64();
+  if (!airTimer_) {
+    airTimer_ = new QTimer(this);
+    airTimer_->setInterval(20);
+    connect(airTimer_, &QTimer::timeout, this, [this] {
+      EditorState& st = w_.state();
+      AirbrushSpray(st, *w_.paintSink_, st.lastMousePos.x, st.lastMousePos.y);
+    });
+  }
+  s.lastMousePos = {pos.x(), pos.y()};
+  airTimer_->start();
+}
+
+void BrushControls::airbrushReleased() {
+  if (airTimer_) airTimer_->stop();
 }
 
 }  // namespace cs

@@ -93,8 +93,7 @@ MainWindow::MainWindow(StartupOptions options)
   tables_.mix = BuildMixTable(MakeFullPaletteImage());
   buildInstrumentKeys();
   buildPaletteContent();
-  buildPatternsPanel();
-  buildBrushPanel();
+  buildDrawingPanels();
   text_ = new TextController(*this);
   buildCorrector();
   connectEditorImage();

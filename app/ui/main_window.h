@@ -121,8 +121,7 @@ class MainWindow : public QMainWindow {
   void ToggleBorderPalettePanel();
   void TogglePreviewPanel();
   void ToggleZoomPreviewPanel();
-  // The Patterns and Brush panels (main_window_patterns.cpp, main_window_brush.cpp),
-  // also the View menu's "Patterns" and "Brush".
+  // The Patterns and Brush panels (main_window_drawing_panels.cpp).
   void TogglePatternsPanel();
   PatternsPanel* patternsPanel() const { return patternsPanel_; }
   void ToggleBrushPanel();
@@ -281,6 +280,7 @@ class MainWindow : public QMainWindow {
   friend class HistoryController;
   friend class ReferenceController;
   friend class TextController;
+  friend class BrushControls;
   void buildMenus();
   void buildEditMenu();
   void buildToolbar();
@@ -297,11 +297,7 @@ class MainWindow : public QMainWindow {
   void showZoomOnKeys();
   void buildPanels();
   void buildPanelKeys();
-  void buildPatternsPanel();
-  void buildBrushPanel();
-  // The Airbrush's spray timer runs from a left press to the release (main_window_airbrush.cpp).
-  void airbrushPressed(QPoint pos);
-  void airbrushReleased();
+  void buildDrawingPanels();
   void togglePanel(QWidget* panel, ToolKey* key);
   // Shows (raised above the other floating panels) or hides a panel.
   void showOnTop(QWidget* panel, bool show);
@@ -386,7 +382,6 @@ class MainWindow : public QMainWindow {
   ReferenceController* reference_ = nullptr;
   TextController* text_ = nullptr;
   BrushControls* brushControls_ = nullptr;
-  QTimer* airTimer_ = nullptr;
   ToolKey* paletteKey_ = nullptr;
   ToolKey* borderPaletteKey_ = nullptr;
   ToolKey* previewKey_ = nullptr;
@@ -397,13 +392,7 @@ class MainWindow : public QMainWindow {
   // The preview image missed a refresh while neither it nor the magnifier
   // (which copies from it) was shown.
   bool previewStale_ = false;
-  // The last key release and the cursor steps it ended, in case the press
-  // that follows at the same moment shows it was a repeat.
-  struct KeyRelease {
-    int key = 0;
-    quint64 time = 0;
-    int steps = 0;
-  } lastRelease_;
+  KeyReleaseMemo lastRelease_;
   // Errors raised before the window is first shown (a bad command-line
   // file) wait for it, so their box stands over the window, not alone.
   std::vector<std::pair<MessageKind, QString>> pendingMessages_;

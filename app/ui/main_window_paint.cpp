@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/ui/brush_controls.h"
 #include "app/ui/editor_image.h"
 #include "app/ui/history_controller.h"
 #include "app/ui/icons.h"
@@ -90,7 +91,7 @@ void MainWindow::SetInstrument(Instrument n) {
 void MainWindow::editorMousePress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos) {
   // With the reference panel's Move down, the mouse moves the reference.
   if (reference_->mousePress(button, pos)) return;
-  if (button == Qt::LeftButton && state_.curInstrument == Instrument::Airbrush) airbrushPressed(pos);
+  if (button == Qt::LeftButton && state_.curInstrument == Instrument::Airbrush) brushControls_->airbrushPressed(pos);
   const PressResult r =
       EditorPress(state_, *paintSink_, buttonOf(button), modifiers & Qt::ShiftModifier, pos.x(), pos.y());
   if (r.pickedColours) {
@@ -122,7 +123,7 @@ void MainWindow::editorMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers
 
 void MainWindow::editorMouseRelease() {
   if (reference_->mouseRelease()) return;
-  airbrushReleased();
+  brushControls_->airbrushReleased();
   const ReleaseResult r = EditorRelease(state_, *paintSink_, PaintContext{&tables_.mix});
   if (r.refreshView) RefreshPicture(false);
   // A stroke, a fill, a line segment or a shape ends with the release.

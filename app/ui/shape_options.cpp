@@ -2,6 +2,7 @@
 
 #include <QActionGroup>
 #include <QMenu>
+#include <functional>
 
 #include "app/ui/brush_panel.h"
 #include "app/ui/icons.h"
@@ -31,22 +32,22 @@ void ShapeOptionsControls::build(QWidget* toolbar, int left, QMenu* view) {
                                tr("Mirror left-right"), &ShapeOptionsControls::toggleMirrorLeftRight);
   mirrorTopBottomKey_ = addKey("Key_MirrorTopBottom", "mirror-top-bottom", "Image_MirrorTopBottom",
                                tr("Mirror top-bottom"), &ShapeOptionsControls::toggleMirrorTopBottom);
-  // The Patterns panel's key: lowered while the panel is shown by it.
-  auto* patterns = new ToolKey("Key_Patterns", MakeInstrumentIcon("patterns"), "Image_Patterns", tr("Patterns"), toolbar);
-  patterns->move(x, 4);
-  x += kToolKeySize;
-  connect(patterns, &ToolKey::pressed, this, [this, patterns] {
-    w_.TogglePatternsPanel();
-    patterns->setOuterLowered(!w_.patternsPanel()->isHidden());
-  });
-  // The Brush panel's key, the same.
-  auto* brush = new ToolKey("Key_Brush", MakeInstrumentIcon("brush"), "Image_Brush", tr("Brush"), toolbar);
-  brush->move(x, 4);
-  x += kToolKeySize;
-  connect(brush, &ToolKey::pressed, this, [this, brush] {
-    w_.ToggleBrushPanel();
-    brush->setOuterLowered(!w_.brushPanel()->isHidden());
-  });
+  // The keys of the Patterns and Brush panels: lowered while the panel is
+  // shown by its key.
+  const auto addPanelKey = [&](const char* name, const char* icon, const char* iconName, const QString& hint,
+                               void (MainWindow::*toggle)(), std::function<QWidget*()> panel) {
+    auto* key = new ToolKey(name, MakeInstrumentIcon(icon), iconName, hint, toolbar);
+    key->move(x, 4);
+    x += kToolKeySize;
+    connect(key, &ToolKey::pressed, this, [this, key, toggle, panel] {
+      (w_.*toggle)();
+      key->setOuterLowered(!panel()->isHidden());
+    });
+  };
+  addPanelKey("Key_Patterns", "patterns", "Image_Patterns", tr("Patterns"), &MainWindow::TogglePatternsPanel,
+              [this]() -> QWidget* { return w_.patternsPanel(); });
+  addPanelKey("Key_Brush", "brush", "Image_Brush", tr("Brush"), &MainWindow::ToggleBrushPanel,
+              [this]() -> QWidget* { return w_.brushPanel(); });
   keysEnd_ = x;
 
   view->addSeparator();
