@@ -4,7 +4,8 @@ CHROMASMITH_PACKAGES=(qt6-base-dev libpng-dev libgtest-dev libbenchmark-dev cmak
   clang libclang-rt-14-dev xvfb xdotool x11-apps x11-xserver-utils imagemagick fonts-dejavu-core
   desktop-file-utils libxml2-utils shared-mime-info dpkg-dev fuse-emulator-gtk
   pasmo libspectrum-dev fuse-emulator-utils libjpeg62-turbo-dev libgif-dev libexif-dev pkg-config
-  help2man libxcb1-dev opense-basic zlib1g-dev openbox x11-utils)
+  help2man libxcb1-dev opense-basic zlib1g-dev openbox x11-utils
+  qt6-l10n-tools qt6-translations-l10n gettext)
 
 ensure_deps() {
   local missing=()

@@ -1,13 +1,17 @@
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
+#include "app/language.h"
 #include "app/ui/main_window.h"
+#include "app/ui/translations.h"
 
 namespace {
 
-const char* const kHelp =
-    "Usage: chromasmith [PICTURE]\n"
+const char* const kHelp = QT_TRANSLATE_NOOP(
+    "main",
+    "Usage: chromasmith [--language en|ru] [PICTURE]\n"
     "  or:  chromasmith --help | --version\n"
     "\n"
     "Opens the editor of ZX Spectrum GigaScreen pictures, with PICTURE (any kind\n"
@@ -16,15 +20,27 @@ const char* const kHelp =
     "8x1 picture. Qt's own options (-platform, -style ...) are taken as well.\n"
     "\n"
     "Options:\n"
-    "  --help      show this text\n"
-    "  --version   print the program's version\n";
+    "  --language L  speak English (en) or Russian (ru) whatever the locale says\n"
+    "  --help        show this text\n"
+    "  --version     print the program's version\n");
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Answered before Qt starts, so they work without a display.
+  cs::LanguageOption languageOption = cs::TakeLanguageOption(argc, argv);
+  if (languageOption.error) {
+    std::fprintf(stderr, "chromasmith: %s\n", languageOption.error->c_str());
+    return 2;
+  }
+  const cs::Language language = cs::ChooseLanguage(languageOption, [](const char* name) { return std::getenv(name); });
+  argc = int(languageOption.rest.size());
+  languageOption.rest.push_back(nullptr);
+  argv = languageOption.rest.data();
+  // Answered before the window starts, so they work without a display.
   if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
-    std::fputs(kHelp, stdout);
+    QCoreApplication app(argc, argv);
+    cs::InstallTranslations(app, language, QCoreApplication::applicationDirPath());
+    std::fputs(QCoreApplication::translate("main", kHelp).toLocal8Bit().constData(), stdout);
     return 0;
   }
   if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
@@ -32,6 +48,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   QApplication app(argc, argv);
+  cs::InstallTranslations(app, language, QApplication::applicationDirPath());
   // The name of the user's configuration and data folders of an installed
   // program, whatever the executable is called; the desktop file's name lets
   // the desktop match the window to its entry and icon.
