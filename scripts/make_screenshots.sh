@@ -4,10 +4,16 @@
 # own, drives it with xdotool as a user would (keys, clicks, drags, menus) and
 # writes screenshots, cropped to the window or panel they show, as
 # docs/images/*.png. Run it again after a change to the user interface.
-#   scripts/make_screenshots.sh [BUILD_DIR] [SHOT...]
+#   scripts/make_screenshots.sh [--language ru] [BUILD_DIR] [SHOT...]
 # With SHOT names (the functions shot_NAME below) only those are made. A new
 # picture is a function shot_NAME, built from the helpers below, and its NAME
 # in the list `shots` at the end; docs/manual.md then shows images/NAME.png.
+#
+# With --language ru the editor speaks Russian and the pictures of the Russian
+# manual (docs/manual.ru.md) go to docs/images/ru/ under the same names. Only
+# the pictures that show the editor's words are made again: the Russian manual
+# shows the others (the picture alone, the photograph, the emulator) from
+# docs/images/, and a run in Russian leaves them out.
 #
 # No window manager runs, so windows and panels appear exactly where the
 # editor puts them: panels at the positions of the INI file written below,
@@ -16,9 +22,18 @@
 # the item; the counts are written beside each menu command below.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+language=en
+case "${1:-}" in
+  --language) language=$2; shift 2 ;;
+  --language=*) language=${1#*=}; shift ;;
+esac
+case "$language" in
+  en) images=$PWD/docs/images ;;
+  ru) images=$PWD/docs/images/ru ;;
+  *) echo "make_screenshots.sh: no manual in the language \"$language\" (en, ru)" >&2; exit 2 ;;
+esac
 build=$(realpath "${1:-build}")
 shift || true
-images=$PWD/docs/images
 data=$PWD/tests/data
 work=$(mktemp -d)
 xvfb='' editor=''
@@ -72,6 +87,10 @@ px() { echo $((picX + 4 * $1 + 2)); }
 py() { echo $((picY + 4 * $1 + 2)); }
 
 x() { xdotool "$@" 2>/dev/null; }
+# True in the English run. The pictures that show no word of the editor (the
+# picture alone, the photograph, the emulator) are made in that run only, and
+# the manuals of every language show them.
+shared_run() { [ "$language" = en ]; }
 pause() { sleep "${1:-0.3}"; }
 
 # start_editor [FILE]: a fresh editor, with FILE loaded when given.
@@ -80,12 +99,13 @@ start_editor() {
   # The last editor was killed with its changes unsaved: its recovery copy
   # goes, so this one starts without the question to restore it.
   rm -rf "$XDG_STATE_HOME"
-  "$work/prefix/bin/chromasmith" "$@" >>"$work/editor.log" 2>&1 &
+  "$work/prefix/bin/chromasmith" --language "$language" "$@" >>"$work/editor.log" 2>&1 &
   editor=$!
   wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^chromaSmith x0.94' | head -1)
   x windowfocus --sync "$wid" || true
   x mousemove 640 480
   pause 1
+  [ -n "$fileMenu" ] || read -r fileMenu editMenu viewMenu _ < <(menu_titles)
 }
 stop_editor() {
   [ -z "$editor" ] || { kill "$editor" 2>/dev/null || true; wait "$editor" 2>/dev/null || true; }
@@ -118,15 +138,31 @@ menu() {
   for k in "$@"; do x key "$k"; pause 0.15; done
   pause 0.6
 }
-# The menu bar's titles: File, Edit, View.
-readonly fileMenu=20 editMenu=56 viewMenu=97
+# The middles of the menu bar's titles (File, Edit, View, ...) on the screen,
+# found in its pixels, since their widths follow the language: the columns
+# darker than the bar's background, where the words of one title stand
+# closer together than two titles do.
+fileMenu='' editMenu='' viewMenu=''
+menu_titles() {
+  xwd -root -silent | convert xwd:- -crop 640x12+0+3 +repage -colorspace gray -scale '640x1!' -depth 8 gray:- |
+    od -An -v -tu1 -w1 | awk '{ v[NR - 1] = $1 } END {
+      n = 0; inside = 0
+      for (x = 0; x < 640; x++) {
+        if (v[x] < v[639] - 8) {
+          if (!inside && (n == 0 || x - end[n] > 8)) first[++n] = x
+          inside = 1; end[n] = x
+        } else inside = 0
+      }
+      for (i = 1; i <= n; i++) printf "%d ", (first[i] + end[i]) / 2
+      print "" }'
+}
 # shot NAME [WxH+X+Y]: the screen, or that part of it, as docs/images/NAME.png.
 shot() {
   x mousemove 1279 899
   pause 0.5
   xwd -root -silent >"$work/screen.xwd"
   convert "xwd:$work/screen.xwd" ${2:+-crop "$2" +repage} -strip "$images/$1.png"
-  echo "docs/images/$1.png"
+  echo "${images#"$PWD"/}/$1.png"
 }
 # A cell of the full palette (screen 0 colour c, screen 1 colour r) and a mix
 # swatch (0 ... 3) of its panel at palette_x, palette_y.
@@ -316,7 +352,7 @@ shot_text() {
   pause 0.3
   xwd -root -silent >"$work/screen.xwd"
   convert "xwd:$work/screen.xwd" -crop 1280x730+0+0 +repage -strip "$images/text.png"
-  echo "docs/images/text.png"
+  echo "${images#"$PWD"/}/text.png"
 }
 
 # A selection with its marching ants, and the same block flipped.
@@ -352,15 +388,32 @@ shot_keyboard() {
     -background white -gravity west -append -strip "$images/keyboard-cursor.png"
 }
 
+# new_window [WINDOW...]: waits for a window of the editor, other than its
+# main window and the WINDOWs, to show, and prints its id. Dialogs are found
+# so, not by their titles, which follow the language.
+new_window() {
+  local id
+  for _ in $(seq 100); do
+    for id in $(xdotool search --onlyvisible --pid "$editor" 2>/dev/null); do
+      [[ " $wid $* " == *" $id "* ]] || { echo "$id"; return; }
+    done
+    sleep 0.2
+  done
+  echo "no new window of the editor showed" >&2
+  return 1
+}
+
 # import_photo PHOTO: File > Import > "Import image..." (the sixth item of
 # Import, the fifth item of File), the file's name typed into the file
 # dialog, then the import dialog's OK once its preview is done.
 import_photo() {
   menu $fileMenu Down Down Down Down Down Right Down Down Down Down Down Return
+  local files dialog
+  files=$(new_window)
   x type --delay 20 "$1"
   pause
   x key Return
-  dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Import image$' | head -1)
+  dialog=$(new_window "$files")
   pause 3
   eval "$(xdotool getwindowgeometry --shell "$dialog")"
   [ -z "${2:-}" ] || shot "$2" "${WIDTH}x${HEIGHT}+${X}+${Y}"
@@ -372,8 +425,10 @@ import_photo() {
 # A photograph imported into an empty 8x1 picture: the photograph, the import
 # dialog with its preview, and the editor with the result.
 shot_import() {
-  convert "$data/photos/chelsea.png" -resize 256x192^ -gravity center -extent 256x192 -strip \
-    "$images/import-photo.png"
+  if shared_run; then
+    convert "$data/photos/chelsea.png" -resize 256x192^ -gravity center -extent 256x192 -strip \
+      "$images/import-photo.png"
+  fi
   start_editor
   import_photo "$data/photos/chelsea.png" import-dialog
   shot import-result
@@ -441,6 +496,7 @@ shot_views() {
   for view in t:view-screen0 u:view-screen1 i:view-interlace r:view-flicker-risk; do
     key "${view%%:*}"
     pause 0.5
+    shared_run || continue
     shot "${view#*:}" 1040x790+120+85
     convert "$images/${view#*:}.png" -resize 50% -strip "$images/${view#*:}.png"
   done
@@ -496,6 +552,12 @@ shot_reference() {
 shots=(main_window palettes previews gradient instruments shapes fills brush text selection corrector keyboard
   import png_export emulator history views formats reference)
 [ $# -eq 0 ] || shots=("$@")
-for s in "${shots[@]}"; do "shot_$s"; done
+for s in "${shots[@]}"; do
+  if ! shared_run && [[ " selection emulator " == *" $s "* ]]; then
+    echo "$s: shows no word of the editor, made in the English run only"
+    continue
+  fi
+  "shot_$s"
+done
 stop_editor
 du -ch "$images"/*.png | tail -1
