@@ -489,7 +489,8 @@ shot_history() {
 }
 
 # The views of the View menu on the sample picture: each screen alone, the
-# interlaced frames and the flicker-risk map (the status bar shows its score).
+# interlaced frames and the flicker-risk map (the status bar shows its score,
+# and the instrument's name, whose Russian is longer, at its right end).
 shot_views() {
   start_editor "$data/seeds/example.mgs"
   local view
@@ -500,7 +501,7 @@ shot_views() {
     shot "${view#*:}" 1040x790+120+85
     convert "$images/${view#*:}.png" -resize 50% -strip "$images/${view#*:}.png"
   done
-  shot flicker-score 720x24+0+876
+  shot flicker-score 760x24+0+876
   key m
 }
 
