@@ -224,6 +224,8 @@ class Session {
   }
 
   void startEditor(const QString& exe, const QString& picture) { startProgram(exe, {picture}); }
+  // An environment variable for the programs started from now on.
+  void setEnvironment(const QString& name, const QString& value) { env_.insert(name, value); }
 
   // Each call starts one more program on the same display (an editor, a
   // window manager), stopped with the session.
