@@ -217,6 +217,8 @@ class Session {
     env_ = QProcessEnvironment::systemEnvironment();
     env_.insert("DISPLAY", ":" + number);
     env_.insert("QT_QPA_PLATFORM", "xcb");
+    // No locale: the editor speaks its original English whatever the machine's.
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) env_.remove(name);
     env_.insert("XDG_RUNTIME_DIR", runtime_.path());
     // Recovery copies in a folder of the session's own, fresh for every run.
     env_.insert("XDG_STATE_HOME", stateHome());
