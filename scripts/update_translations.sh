@@ -19,5 +19,5 @@ else
   mapfile -t sources < <(git ls-files '*/ui/*.cpp' '*/ui/*.h' '*.cpp' '*.h' | grep -v -E '^(tests|bench|fuzz)/' | sort -u)
   drop=(-no-obsolete)
 fi
-"$LUPDATE" -locations none -no-ui-lines "${drop[@]}" -tr-function-alias QT_TRANSLATE_NOOP+=CS_TRANSLATE_NOOP \
+"$LUPDATE" -I . -locations none -no-ui-lines "${drop[@]}" -tr-function-alias QT_TRANSLATE_NOOP+=CS_TRANSLATE_NOOP \
   -source-language en -target-language ru_RU "${sources[@]}" -ts "$ts"
