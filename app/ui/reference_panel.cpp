@@ -30,6 +30,16 @@ QSpinBox* spinBox(QWidget* parent, const QString& name, int low, int high, const
   return box;
 }
 
+// A label longer than its place (in a translation) takes the room it needs
+// from the number field to its right, whose right edge stays.
+void makeRoom(QLabel* label, QSpinBox* box) {
+  const int need = label->sizeHint().width();
+  if (need <= label->width()) return;
+  label->resize(need, label->height());
+  const int left = label->x() + need + 4;
+  box->setGeometry(left, box->y(), box->geometry().right() + 1 - left, box->height());
+}
+
 }  // namespace
 
 ReferencePanel::ReferencePanel(QWidget* parent)
@@ -37,18 +47,22 @@ ReferencePanel::ReferencePanel(QWidget* parent)
   addCloseIcon("ImageReferenceClose");
   // Placed by hand, as on the other panels: the tests find the fields there.
   const auto label = [this](const QString& text, QRect where) {
-    (new QLabel(text, this))->setGeometry(where);
+    auto* l = new QLabel(text, this);
+    l->setGeometry(where);
+    return l;
   };
-  label(tr("Opacity"), {8, 24, 68, 20});
+  QLabel* opacityLabel = label(tr("Opacity"), {8, 24, 68, 20});
   opacity_ = spinBox(this, "Reference_Opacity", 0, 100, " %", {80, 23, 130, 22});
+  makeRoom(opacityLabel, opacity_);
   fit_ = new QRadioButton(tr("Fit"), this);
   fit_->setObjectName("Reference_Fit");
   fit_->setGeometry(8, 50, 96, 20);
   cover_ = new QRadioButton(tr("Cover"), this);
   cover_->setObjectName("Reference_Cover");
   cover_->setGeometry(110, 50, 100, 20);
-  label(tr("Scale"), {8, 78, 68, 20});
+  QLabel* scaleLabel = label(tr("Scale"), {8, 78, 68, 20});
   scale_ = spinBox(this, "Reference_Scale", kMinReferenceScale, kMaxReferenceScale, " %", {80, 77, 130, 22});
+  makeRoom(scaleLabel, scale_);
   label(tr("X"), {8, 106, 18, 20});
   x_ = spinBox(this, "Reference_X", -kMaxReferenceOffset, kMaxReferenceOffset, {}, {26, 105, 74, 22});
   label(tr("Y"), {118, 106, 18, 20});
