@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -115,8 +116,12 @@ BrushControls::BrushControls(MainWindow& window, QWidget* area) : QObject(area),
   labelled(tr("Airbrush radius"), radius_);
   grid->addWidget(stamp_, row++, 0, 1, 2);
   labelled(tr("Transparent mix"), transparent_);
-  grid->addWidget(flipH, row, 0);
-  grid->addWidget(flipV, row++, 1);
+  // The flips share their row in halves, whatever the labels above take.
+  auto* flips = new QHBoxLayout;
+  flips->setSpacing(grid->horizontalSpacing());
+  flips->addWidget(flipH, 1);
+  flips->addWidget(flipV, 1);
+  grid->addLayout(flips, row++, 0, 1, 2);
   grid->addWidget(clear, row++, 0, 1, 2);
   grid->setRowStretch(row, 1);
 

@@ -60,7 +60,12 @@ AboutPanel::AboutPanel(QWidget* parent)
     : FloatingPanel("Panel_About", "Panel24", tr("About"), {345, 161}, parent) {
   addCloseIcon("Image10");
   addLabel(this, "Label_About_Title", "chromaSmith", 32, false, {104, 32});
-  addLabel(this, "Label_About_Subtitle", tr("cross-editor zx multigigascreen graphics"), 11, true, {56, 64});
+  QLabel* subtitle = addLabel(this, "Label_About_Subtitle", tr("cross-editor zx multigigascreen graphics"),
+                              11, true, {56, 64});
+  // A longer wording than the panel has room for right of its place is
+  // centred instead.
+  if (subtitle->geometry().right() > width() - 8)
+    subtitle->move((width() - subtitle->width()) / 2, subtitle->y());
   addLabel(this, "Label12", tr("version %1").arg(kVersion), 16, true, {128, 88});
   addLabel(this, "Label_About_Web", kWebAddress, 16, true, {56, 120});
 }

@@ -6,7 +6,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <cstring>
 
 #include "colour/ui/palette_widgets.h"
 
@@ -25,26 +24,6 @@ QFrame* sunkenBox(const char* name, QRect where, QWidget* panel) {
   box->setLineWidth(1);
   box->setGeometry(where);
   return box;
-}
-
-// The history names an operation by its key's caption. A translation may
-// shorten the captions to fit the keys, so the step has its own text, the
-// same as the caption in English.
-QString stepName(const char* caption) {
-  static const char* const kSteps[][2] = {
-      QT_TRANSLATE_NOOP3("cs::CorrectorPanel", "Invert All", "history step"),
-      QT_TRANSLATE_NOOP3("cs::CorrectorPanel", "Invert RGB", "history step"),
-      QT_TRANSLATE_NOOP3("cs::CorrectorPanel", "Invert PIX", "history step"),
-      QT_TRANSLATE_NOOP3("cs::CorrectorPanel", "CopyR All", "history step"),
-      QT_TRANSLATE_NOOP3("cs::CorrectorPanel", "CopyR RGB", "history step"),
-      QT_TRANSLATE_NOOP3("cs::CorrectorPanel", "CopyR PIX", "history step"),
-      QT_TRANSLATE_NOOP3("cs::CorrectorPanel", "CopyL All", "history step"),
-      QT_TRANSLATE_NOOP3("cs::CorrectorPanel", "CopyL RGB", "history step"),
-      QT_TRANSLATE_NOOP3("cs::CorrectorPanel", "CopyL PIX", "history step"),
-  };
-  for (const auto& step : kSteps)
-    if (std::strcmp(step[0], caption) == 0) return CorrectorPanel::tr(step[0], step[1]);
-  return CorrectorPanel::tr(caption);
 }
 
 }  // namespace
@@ -159,13 +138,13 @@ void CorrectorPanel::buildButtons(QWidget* panel) {
       {"Button10", QT_TR_NOOP("Invert PIX"), {168, 577, 81, 25}, CorrectorOp::InvertPixBoth},
   };
   for (const auto& b : kButtons) {
-    auto* button = new QPushButton(tr(b.caption), panel);
+    const QString caption = tr(b.caption);
+    auto* button = new QPushButton(caption, panel);
     button->setObjectName(b.name);
     button->setGeometry(b.where);
     button->setFocusPolicy(Qt::NoFocus);
     const CorrectorOp op = b.op;
-    connect(button, &QPushButton::clicked, this,
-            [this, op, step = stepName(b.caption)] { runOperation(op, step); });
+    connect(button, &QPushButton::clicked, this, [this, op, caption] { runOperation(op, caption); });
   }
 }
 

@@ -77,8 +77,8 @@ class CorrectorPanel : public QObject {
   const CorrectorImages& images() const { return images_; }
 
  signals:
-  // An operation rewrote the block in the Picture's planes; `caption` names
-  // it as its button does, in full where the button's text is shortened.
+  // An operation rewrote the block in the Picture's planes; `caption` is
+  // its button's.
   void pictureChanged(const QString& caption);
 
  private:

@@ -24,11 +24,11 @@
     </message>
     <message>
         <source>Square</source>
-        <translation>Квадратная</translation>
+        <translation>Квадрат</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation>Круглая</translation>
+        <translation>Круг</translation>
     </message>
     <message>
         <source>None</source>
@@ -56,11 +56,11 @@
     </message>
     <message>
         <source>Airbrush density</source>
-        <translation>Плотность распылителя</translation>
+        <translation>Густота распыла</translation>
     </message>
     <message>
         <source>Airbrush radius</source>
-        <translation>Радиус распылителя</translation>
+        <translation>Радиус распыла</translation>
     </message>
     <message>
         <source>Transparent mix</source>
@@ -80,51 +80,6 @@
 </context>
 <context>
     <name>cs::CorrectorPanel</name>
-    <message>
-        <source>Invert All</source>
-        <comment>history step</comment>
-        <translation>Инвертировать всё</translation>
-    </message>
-    <message>
-        <source>Invert RGB</source>
-        <comment>history step</comment>
-        <translation>Инвертировать RGB</translation>
-    </message>
-    <message>
-        <source>Invert PIX</source>
-        <comment>history step</comment>
-        <translation>Инвертировать PIX</translation>
-    </message>
-    <message>
-        <source>CopyR All</source>
-        <comment>history step</comment>
-        <translation>Копировать всё вправо</translation>
-    </message>
-    <message>
-        <source>CopyR RGB</source>
-        <comment>history step</comment>
-        <translation>Копировать RGB вправо</translation>
-    </message>
-    <message>
-        <source>CopyR PIX</source>
-        <comment>history step</comment>
-        <translation>Копировать PIX вправо</translation>
-    </message>
-    <message>
-        <source>CopyL All</source>
-        <comment>history step</comment>
-        <translation>Копировать всё влево</translation>
-    </message>
-    <message>
-        <source>CopyL RGB</source>
-        <comment>history step</comment>
-        <translation>Копировать RGB влево</translation>
-    </message>
-    <message>
-        <source>CopyL PIX</source>
-        <comment>history step</comment>
-        <translation>Копировать PIX влево</translation>
-    </message>
     <message>
         <source>Flash on/off</source>
         <translation>Мигание (FLASH) вкл./выкл.</translation>
@@ -240,7 +195,8 @@
     </message>
     <message>
         <source>8x%1, the picture&apos;s (File &gt; New or &quot;Change char size&quot; chooses another)</source>
-        <translation>8x%1, как у картинки (другую задают «Файл &gt; Создать» и «Изменить размер знакоместа»)</translation>
+        <translation>8x%1, как у картинки
+(другую задают «Файл &gt; Создать» и «Изменить размер знакоместа»)</translation>
     </message>
     <message>
         <source>Cell height:</source>
