@@ -24,8 +24,6 @@ namespace cs {
 
 namespace {
 
-constexpr const char* kFontFilter = "Spectrum fonts|*.ch8;*.chr;*.fnt;*.bin;*.udg|All files|*";
-
 // Typed glyphs repaint their cells; the status bar keeps what it showed.
 class TextPaintSink : public PaintSink {
  public:
@@ -63,7 +61,7 @@ TextController::TextController(MainWindow& w)
   connect(opaque_, &QCheckBox::toggled, this, [this](bool on) { w_.state().text.opaque = on; });
   connect(load_, &QPushButton::clicked, this, [this] {
     FileDialog& dialog = w_.openDialog();
-    dialog.filter = kFontFilter;
+    dialog.filter = tr("Spectrum fonts") + "|*.ch8;*.chr;*.fnt;*.bin;*.udg|" + tr("All files") + "|*";
     if (!dialog.execute()) return;
     w_.state().clickGuard = true;  // the click that closed the dialog paints nothing
     loadFont(dialog.fileName);
@@ -122,7 +120,7 @@ void TextController::close() {
   w_.editorImage()->setRubberBand({}, {});
   if (!painted) return;
   w_.viewModes().keepFlickerLow(w_.history()->recordedPicture());
-  w_.history()->record("Text");
+  w_.history()->record(tr("Text"));
 }
 
 void TextController::showCursor() {

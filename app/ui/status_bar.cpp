@@ -37,8 +37,8 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
   // The bar paints every pixel it covers, so the window beneath is never
   // repainted for it.
   setAttribute(Qt::WA_OpaquePaintEvent);
-  caption_ =
-      new StatusField("Label5", "Current Char Palette:", QRect(kCaptionLeft, kTop, kCaptionWidth, kHeight), this);
+  caption_ = new StatusField("Label5", tr("Current Char Palette:"),
+                             QRect(kCaptionLeft, kTop, kCaptionWidth, kHeight), this);
   for (int i = 0; i < 4; ++i) {
     auto* c = new QWidget(this);
     c->setObjectName(QString("Status_Color%1").arg(i));
