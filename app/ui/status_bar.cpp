@@ -58,9 +58,10 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
   by_ = field("Status_By", "Ay: 00", 3);
   flicker_ = new StatusField("Status_FlickerScore", "",
                              QRect(kFieldsLeft + kFieldStep * 4, kTop, 2 * kFieldWidth, kHeight), this);
+  // Room for the longer instrument names of other languages.
   instrument_ = new StatusField("Status_Instrument", "",
-                                QRect(kFieldsLeft + kFieldStep * 6, kTop, 2 * kFieldWidth, kHeight), this);
-  notice_ = new StatusField("Status_Notice", "", QRect(kFieldsLeft + kFieldStep * 8, kTop, 900, kHeight), this);
+                                QRect(kFieldsLeft + kFieldStep * 6, kTop, 3 * kFieldWidth, kHeight), this);
+  notice_ = new StatusField("Status_Notice", "", QRect(kFieldsLeft + kFieldStep * 9, kTop, 900, kHeight), this);
 }
 
 void StatusBar::setCellColours(const std::array<Rgb, 4>& colours) {

@@ -471,7 +471,7 @@ Make it executable with: chmod +x &quot;%1&quot;</source>
     </message>
     <message>
         <source>Flicker: %1</source>
-        <translation>Мерцание: %1</translation>
+        <translation>Мерцание: %L1</translation>
     </message>
 </context>
 <context>
