@@ -22,7 +22,7 @@ namespace cs {
 
 namespace {
 
-// How the history names a transform's step (untranslated).
+// How the history names a transform's step, translated where it is recorded.
 const char* TransformName(Transform t) {
   switch (t) {
     case Transform::FlipHorizontal: return QT_TRANSLATE_NOOP("cs::MainWindow", "Flip Horizontal");
