@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QFile>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -49,12 +48,13 @@ TextController::TextController(MainWindow& w)
   // Keys typed into a text must not also press these controls.
   for (QWidget* c : {static_cast<QWidget*>(load_), static_cast<QWidget*>(opaque_)})
     c->setFocusPolicy(Qt::NoFocus);
+  // The button, the font's name and the check box each have a row of their
+  // own: the panel is narrow, and the captions of some languages are long.
   auto* rows = new QVBoxLayout(area);
-  rows->setContentsMargins(8, 6, 8, 6);
-  auto* fontRow = new QHBoxLayout;
-  fontRow->addWidget(load_);
-  fontRow->addWidget(name_, 1);
-  rows->addLayout(fontRow);
+  rows->setContentsMargins(8, 4, 8, 4);
+  rows->setSpacing(2);
+  rows->addWidget(load_, 0, Qt::AlignLeft);
+  rows->addWidget(name_);
   rows->addWidget(opaque_);
   rows->addStretch(1);
 
