@@ -18,10 +18,12 @@ inline const QSet<QString>& LatinNames() {
       // formats and colour models
       "PNG", "JPEG", "GIF", "BMP", "SZX", "SNA", "TAP", "TRD", "SCR", "IMG", "MGS", "RGB", "PIX", "INI",
       // Spectrum keywords for the attribute's parts
-      "INK", "PAPER", "BRIGHT", "FLASH",
+      "INK", "PAPER", "PAP", "BRIGHT", "FLASH",
       // key names
-      "Ctrl", "Shift", "Alt", "Esc", "Enter", "Del", "Delete", "Space", "Tab", "Home", "End", "PgUp", "PgDn",
-      "Backspace", "Return", "Ins", "Insert"};
+      "Ctrl", "Shift", "Alt", "CTRL", "SHIFT", "ALT", "Esc", "Enter", "Del", "Delete", "Space", "Tab", "Home", "End", "PgUp", "PgDn",
+      "Backspace", "Return", "Ins", "Insert",
+      // Qt's own Russian keeps the OK of its buttons
+      "OK"};
   return names;
 }
 

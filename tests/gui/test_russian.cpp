@@ -39,7 +39,12 @@ QStringList placeholders(const QString& text) {
   return found;
 }
 
-QString listed(const QStringList& entries) { return "\n  " + entries.mid(0, 40).join("\n  "); }
+// The entries, each on a line of its own; all of them go to the log as well,
+// since a test's message is cut short.
+QString listed(const QStringList& entries) {
+  for (const QString& e : entries) qWarning("%s", qPrintable(e));
+  return "\n  " + entries.mid(0, 10).join("\n  ");
+}
 
 }  // namespace
 
