@@ -3,23 +3,24 @@
 // orientation tag, read with libexif, turns and mirrors the image as the
 // camera meant it to be seen.
 // jpeglib.h needs size_t and FILE declared before it.
+#include <jerror.h>
+#include <jpeglib.h>
+#include <libexif/exif-data.h>
+
 #include <csetjmp>
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <utility>
 
-#include <jpeglib.h>
-#include <jerror.h>
-#include <libexif/exif-data.h>
-
 #include "formats/image_decoders.h"
+#include "model/translatable.h"
 
 namespace cs {
 
 namespace {
 
-FileError damaged() { return FileError::format("The JPEG image is damaged."); }
+FileError damaged() { return FileError::format(CS_TRANSLATE_NOOP("Core", "The JPEG image is damaged.")); }
 
 struct ErrorManager {
   jpeg_error_mgr base;

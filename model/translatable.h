@@ -23,6 +23,10 @@ namespace cs {
 // as written. Every pattern used is remembered for TranslateText.
 std::string FormatText(const char* pattern, std::initializer_list<std::string> args);
 
+// A text and what it is about, "name: reason"; the translation reads both
+// parts of such a text on their own.
+inline constexpr const char* kTextColon = "%1: %2";
+
 // The patterns FormatText has composed texts from in this run.
 std::vector<std::string> ComposedPatterns();
 
