@@ -3,15 +3,15 @@
 // orientation tag, read with libexif, turns and mirrors the image as the
 // camera meant it to be seen.
 // jpeglib.h needs size_t and FILE declared before it.
-#include <jerror.h>
-#include <jpeglib.h>
-#include <libexif/exif-data.h>
-
 #include <csetjmp>
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <utility>
+
+#include <jpeglib.h>
+#include <jerror.h>
+#include <libexif/exif-data.h>
 
 #include "formats/image_decoders.h"
 #include "model/translatable.h"
