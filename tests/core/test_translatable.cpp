@@ -23,8 +23,8 @@ std::optional<std::string> russian(const std::string& text) {
   return it == kRussian.end() ? std::nullopt : std::optional(it->second);
 }
 
-const std::vector<std::string> kPatterns = {"The image is %1 x %2 pixels", "%1 of %1", "Step %1", "Cannot open %1",
-                                            "%1: %2"};
+const std::vector<std::string> kPatterns = {"The image is %1 x %2 pixels", "%1 of %1", "Step %1",
+                                            "Cannot open %1", "%1: %2"};
 
 std::string translate(const std::string& text) { return TranslateText(text, russian, kPatterns); }
 
