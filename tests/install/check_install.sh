@@ -72,7 +72,8 @@ for f in "${translations[@]}"; do
   [ -s "$prefix/$f" ] || fail "$f is missing"
 done
 # Russian even with no Russian locale installed; English pages stay English.
-env -i LANGUAGE=ru "$prefix/bin/chromasmith-convert" --help | grep -q '^Использование: chromasmith-convert' ||
+help=$(env -i LANGUAGE=ru "$prefix/bin/chromasmith-convert" --help)
+grep -q '^Использование: chromasmith-convert' <<<"$help" ||
   fail "the installed converter does not speak Russian under LANGUAGE=ru"
 grep -q '^\.SH ОБЗОР' "$prefix/share/man/ru/man1/chromasmith-convert.1" || fail "the Russian man page is not Russian"
 grep -q '^\.SH SYNOPSIS' "$prefix/share/man/man1/chromasmith-convert.1" || fail "the English man page is not English"
