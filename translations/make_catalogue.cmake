@@ -22,7 +22,9 @@ if(failed)
 endif()
 get_filename_component(folder ${MO} DIRECTORY)
 file(MAKE_DIRECTORY ${folder})
-execute_process(COMMAND ${MSGFMT} -o ${MO} ${PO} RESULT_VARIABLE failed)
+# An unfinished translation comes out fuzzy; lrelease puts those in the
+# editor's .qm, and the tools take them too, so both speak alike.
+execute_process(COMMAND ${MSGFMT} --use-fuzzy -o ${MO} ${PO} RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "msgfmt failed")
 endif()
