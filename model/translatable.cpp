@@ -116,6 +116,44 @@ class Matcher {
   int budget_ = 1000;
 };
 
+struct Pattern {
+  std::string_view text;
+  std::vector<Piece> pieces;
+};
+
+std::string translate(std::string_view english, const TextLookup& lookup,
+                      const std::vector<Pattern>& patterns) {
+  const std::string text(english);
+  if (text.empty()) return text;
+  if (auto whole = lookup(text)) return *whole;
+
+  std::string result;
+  for (const Pattern& pattern : patterns) {
+    // The first reading that changes anything: a pattern without a
+    // translation of its own may still hold values that have one.
+    const Matcher::Accept accept = [&](const Values& values) {
+      Values translated;
+      for (std::size_t i = 0; i < values.size(); ++i)
+        if (values[i]) translated[i] = translate(*values[i], lookup, patterns);
+      const std::string key(pattern.text);
+      result = fill(lookup(key).value_or(key), translated);
+      return result != text;
+    };
+    if (Matcher(pattern.pieces, text, accept).run()) return result;
+  }
+
+  if (text.find('\n') == std::string::npos) return text;
+  std::string lines;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find('\n', start);
+    lines += translate(std::string_view(text).substr(start, end - start), lookup, patterns);
+    if (end == std::string::npos) break;
+    lines += '\n';
+    start = end + 1;
+  }
+  return lines;
+}
+
 }  // namespace
 
 std::string FormatText(const char* pattern, std::initializer_list<std::string> args) {
@@ -135,43 +173,17 @@ std::vector<std::string> ComposedPatterns() {
 
 std::string TranslateText(std::string_view english, const TextLookup& lookup,
                           const std::vector<std::string>& patterns) {
-  const std::string text(english);
-  if (text.empty()) return text;
-  if (auto whole = lookup(text)) return *whole;
-
   // The patterns with most words first, so that "%1: %2" comes after every
-  // message it could also be read as; one of values alone says nothing.
-  std::vector<std::pair<std::vector<Piece>, const std::string*>> candidates;
+  // message it could also be read as; one of values alone would fit any text.
+  std::vector<Pattern> candidates;
   for (const std::string& pattern : patterns) {
-    auto pieces = piecesOf(pattern);
-    if (literalLength(pieces) > 0) candidates.emplace_back(std::move(pieces), &pattern);
+    Pattern p{pattern, piecesOf(pattern)};
+    if (literalLength(p.pieces) > 0) candidates.push_back(std::move(p));
   }
-  std::stable_sort(candidates.begin(), candidates.end(),
-                   [](const auto& a, const auto& b) { return literalLength(a.first) > literalLength(b.first); });
-  std::string result;
-  for (const auto& [pieces, pattern] : candidates) {
-    // The first reading that changes anything: a pattern without a
-    // translation of its own may still hold values that have one.
-    const Matcher::Accept accept = [&](const Values& values) {
-      Values translated;
-      for (std::size_t i = 0; i < values.size(); ++i)
-        if (values[i]) translated[i] = TranslateText(*values[i], lookup, patterns);
-      result = fill(lookup(*pattern).value_or(*pattern), translated);
-      return result != text;
-    };
-    if (Matcher(pieces, text, accept).run()) return result;
-  }
-
-  if (text.find('\n') == std::string::npos) return text;
-  std::string lines;
-  for (std::size_t start = 0;;) {
-    const std::size_t end = text.find('\n', start);
-    lines += TranslateText(std::string_view(text).substr(start, end - start), lookup, patterns);
-    if (end == std::string::npos) break;
-    lines += '\n';
-    start = end + 1;
-  }
-  return lines;
+  std::stable_sort(candidates.begin(), candidates.end(), [](const Pattern& a, const Pattern& b) {
+    return literalLength(a.pieces) > literalLength(b.pieces);
+  });
+  return translate(english, lookup, candidates);
 }
 
 std::string TranslateText(std::string_view english, const TextLookup& lookup) {
