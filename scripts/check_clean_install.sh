@@ -82,7 +82,7 @@ done
 LANGUAGE=ru chromasmith-convert --help >/tmp/help-ru.txt
 grep -q '^Использование: chromasmith-convert' /tmp/help-ru.txt ||
   fail "the converter's --help is not Russian under LANGUAGE=ru: $(head -3 /tmp/help-ru.txt)"
-echo "  LANGUAGE=ru chromasmith-convert --help: $(head -1 /tmp/help-ru.txt | cut -c1-40)..."
+echo "  LANGUAGE=ru chromasmith-convert --help: $(head -1 /tmp/help-ru.txt)"
 if LANGUAGE=ru chromasmith-convert /tmp/missing.mgs /tmp/out.png 2>/tmp/err-ru.txt; then
   fail "a missing file was converted"
 fi
