@@ -4,6 +4,7 @@
 
 #include "formats/png_export.h"
 #include "model/picture.h"
+#include "model/translatable.h"
 #include "render/gallery_palette.h"
 
 namespace cs {
@@ -45,7 +46,7 @@ std::optional<std::string> parse(std::span<const char* const> args, ConvertOptio
                             arg == "--to" || arg == "--output-dir" || arg == "--dither" || arg == "--strength" ||
                             arg == "--fit" || arg == "--palette";
     if (!takesValue) {
-      if (value) return "option " + arg + " takes no value";
+      if (value) return FormatText(CS_TRANSLATE_NOOP("Core", "option %1 takes no value"), {arg});
       if (arg == "--help")
         opt.help = true;
       else if (arg == "--version")
@@ -55,28 +56,31 @@ std::optional<std::string> parse(std::span<const char* const> args, ConvertOptio
       else if (arg == "--balance-flicker")
         opt.balanceFlicker = true;
       else
-        return "unknown option " + arg;
+        return FormatText(CS_TRANSLATE_NOOP("Core", "unknown option %1"), {arg});
       continue;
     }
     if (!value) {
-      if (i + 1 >= args.size()) return "option " + arg + " needs a value";
+      if (i + 1 >= args.size())
+        return FormatText(CS_TRANSLATE_NOOP("Core", "option %1 needs a value"), {arg});
       value = args[++i];
     }
     if (arg == "--cell-height") {
       const auto n = parseNumber(*value, 1, 8);
-      if (!n || !isValidCellHeight(*n)) return "cell height must be 8, 4, 2 or 1, not '" + *value + "'";
+      if (!n || !isValidCellHeight(*n))
+        return FormatText(CS_TRANSLATE_NOOP("Core", "cell height must be 8, 4, 2 or 1, not '%1'"), {*value});
       opt.cellHeight = n;
     } else if (arg == "--to") {
       const std::string ext = value->starts_with('.') ? value->substr(1) : *value;
       if (ext.empty() || ext.size() > 8 || !std::all_of(ext.begin(), ext.end(), isAsciiAlnum))
-        return "--to takes an extension such as png, not '" + *value + "'";
+        return FormatText(CS_TRANSLATE_NOOP("Core", "--to takes an extension such as png, not '%1'"),
+                          {*value});
       opt.to = ext;
     } else if (arg == "--output-dir") {
-      if (value->empty()) return "option --output-dir needs a folder";
+      if (value->empty()) return CS_TRANSLATE_NOOP("Core", "option --output-dir needs a folder");
       opt.outputDir = value;
     } else if (arg == "--png-mode") {
       const auto n = parseNumber(*value, 1, kPngModeCount);
-      if (!n) return "PNG mode must be 1 ... 11, not '" + *value + "'";
+      if (!n) return FormatText(CS_TRANSLATE_NOOP("Core", "PNG mode must be 1 ... 11, not '%1'"), {*value});
       opt.pngMode = *n;
     } else if (arg == "--dither") {
       if (*value == "none")
@@ -86,26 +90,29 @@ std::optional<std::string> parse(std::span<const char* const> args, ConvertOptio
       else if (*value == "diffusion")
         opt.dither = Dither::Diffusion;
       else
-        return "dither must be none, ordered or diffusion, not '" + *value + "'";
+        return FormatText(CS_TRANSLATE_NOOP("Core", "dither must be none, ordered or diffusion, not '%1'"),
+                          {*value});
     } else if (arg == "--strength") {
       const auto n = parseNumber(*value, 0, 100);
-      if (!n) return "strength must be 0 ... 100, not '" + *value + "'";
+      if (!n) return FormatText(CS_TRANSLATE_NOOP("Core", "strength must be 0 ... 100, not '%1'"), {*value});
       opt.strength = n;
     } else if (arg == "--palette") {
       opt.palette = viewPaletteByName(*value);
-      if (!opt.palette) return "unknown palette '" + *value + "'";
+      if (!opt.palette) return FormatText(CS_TRANSLATE_NOOP("Core", "unknown palette '%1'"), {*value});
     } else if (arg == "--fit") {
       if (*value == "cover")
         opt.fit = FitMode::Cover;
       else if (*value == "border")
         opt.fit = FitMode::Border;
       else
-        return "fit must be cover or border, not '" + *value + "'";
+        return FormatText(CS_TRANSLATE_NOOP("Core", "fit must be cover or border, not '%1'"), {*value});
     } else {
       const auto comma = value->find(',');
       const auto b0 = comma == std::string::npos ? std::nullopt : parseNumber(value->substr(0, comma), 0, 7);
       const auto b1 = comma == std::string::npos ? std::nullopt : parseNumber(value->substr(comma + 1), 0, 7);
-      if (!b0 || !b1) return "border must be two colours 0 ... 7 as B0,B1, not '" + *value + "'";
+      if (!b0 || !b1)
+        return FormatText(CS_TRANSLATE_NOOP("Core", "border must be two colours 0 ... 7 as B0,B1, not '%1'"),
+                          {*value});
       opt.border = std::pair{*b0, *b1};
     }
   }
@@ -113,10 +120,12 @@ std::optional<std::string> parse(std::span<const char* const> args, ConvertOptio
   const bool importOptions = opt.dither || opt.strength || opt.fit;
   if (opt.info && (opt.cellHeight || opt.border || importOptions || opt.to || opt.outputDir || opt.balanceFlicker ||
                    opt.palette || opt.files.size() != 1))
-    return "--info takes one INPUT and no other option";
-  if (opt.to.has_value() != opt.outputDir.has_value()) return "--to and --output-dir go together";
-  if (opt.to && opt.files.empty()) return "expected the FILEs to convert";
-  if (!opt.info && !opt.to && opt.files.size() != 2) return "expected INPUT and OUTPUT";
+    return CS_TRANSLATE_NOOP("Core", "--info takes one INPUT and no other option");
+  if (opt.to.has_value() != opt.outputDir.has_value())
+    return CS_TRANSLATE_NOOP("Core", "--to and --output-dir go together");
+  if (opt.to && opt.files.empty()) return CS_TRANSLATE_NOOP("Core", "expected the FILEs to convert");
+  if (!opt.info && !opt.to && opt.files.size() != 2)
+    return CS_TRANSLATE_NOOP("Core", "expected INPUT and OUTPUT");
   return std::nullopt;
 }
 

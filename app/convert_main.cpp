@@ -15,11 +15,15 @@
 #include <vector>
 
 #include "app/convert_args.h"
+#include "app/convert_help.h"
+#include "app/language.h"
+#include "app/tool_text.h"
+#include "colour/flicker.h"
 #include "emulator/snapshot_export.h"
 #include "formats/formats.h"
-#include "photo/image_import.h"
-#include "colour/flicker.h"
 #include "formats/image_file.h"
+#include "model/translatable.h"
+#include "photo/image_import.h"
 #include "render/compose.h"
 #include "render/gallery_palette.h"
 
@@ -30,79 +34,6 @@ using namespace cs;
 constexpr int kExitOk = 0;
 constexpr int kExitFileError = 1;
 constexpr int kExitUsage = 2;
-
-const char* const kHelp =
-    "Usage: chromasmith-convert [--cell-height N] [--png-mode N] [--border B0,B1] INPUT OUTPUT\n"
-    "  or:  chromasmith-convert [those options] --to EXT --output-dir DIR FILE...\n"
-    "  or:  chromasmith-convert [--cell-height N] [--dither D] [--strength P] [--fit F] IMAGE OUTPUT\n"
-    "  or:  chromasmith-convert [--balance-flicker] [--palette NAME] INPUT OUTPUT\n"
-    "  or:  chromasmith-convert --info INPUT\n"
-    "  or:  chromasmith-convert --help | --version\n"
-    "\n"
-    "Converts a ZX Spectrum GigaScreen picture from one file format to another.\n"
-    "\n"
-    "INPUT is read by its extension (any case):\n"
-    "  .mgs                      native picture\n"
-    "  .mg1 .mg2 .mg4 .mg8       multicolour picture (the header decides the cell height)\n"
-    "  .img .$img                GigaScreen picture, plain or behind a 17-byte disk-file header\n"
-    "  .scr .$scr                single screen, both screens get it; also its 6144 bytes of\n"
-    "                            pixels alone, or their top 2048 or 4096 (the rest cleared)\n"
-    "  .png .jpg .jpeg .gif .bmp an image (PNG, JPEG, GIF or BMP, told apart by its\n"
-    "                            contents; up to 8192 x 8192 pixels), converted into\n"
-    "                            a picture as the editor's \"Import image...\" does\n"
-    "  .ifl .mlt .mc .bmc4 .bsp .ch$ .zxp .atr .53c\n"
-    "                            the multicolour and GigaScreen kinds of other tools\n"
-    "  .sna .z80 .szx .tap       a snapshot's or a tape's screens (128K: banks 5 and 7)\n"
-    "It is loaded into a fresh picture (all black, cell height 1, border 0,0) exactly\n"
-    "as the editor loads it.\n"
-    "\n"
-    "OUTPUT is written by its extension (any case):\n"
-    "  .mgs                      native picture\n"
-    "  .mg1                      MG1 layout, whatever the cell height\n"
-    "  .mg2 .mg4 .mg8            layout of the picture's cell height (MG1 layout at cell height 1)\n"
-    "  .img                      GigaScreen picture, 8x8 cells\n"
-    "  .png                      the mixed picture as an RGB image\n"
-    "  .scr .ifl .mlt            screen 0 alone (.ifl 8x2, or 8x4 at cell heights 4 and 8;\n"
-    "                            .mlt 8x1)\n"
-    "  .bsp .ch$                 GigaScreen picture, 8x8 cells\n"
-    "  .szx .z80 .sna            Pentagon 128 snapshot that shows the picture\n"
-    "An existing OUTPUT is replaced only after a complete write.\n"
-    "\n"
-    "With --to, every FILE is converted in this one process into DIR under its own\n"
-    "name with the extension EXT (one of the OUTPUT kinds above). A FILE that fails\n"
-    "leaves no output and the others go on; so does one whose output would replace\n"
-    "another FILE of the run or the output of an earlier one. The failures with their\n"
-    "reasons and the count follow at the end, on stderr, where a progress line shows\n"
-    "meanwhile when stderr is a terminal.\n"
-    "\n"
-    "Options:\n"
-    "  --cell-height N   change the cell height to N (8, 4, 2 or 1) as \"Convert to 8xN\"\n"
-    "                    does: the pixel and attribute data stay as loaded; an image INPUT\n"
-    "                    is converted at that cell height (default 1)\n"
-    "  --dither D        for an image INPUT: none, ordered or diffusion (default)\n"
-    "  --strength P      for an image INPUT: share of the error diffusion passes on,\n"
-    "                    0 ... 100 percent (default %d)\n"
-    "  --fit F           for an image INPUT: cover (scaled to fill 256 x 192 and centred,\n"
-    "                    the overhang cut off; default) or border (scaled to fit inside,\n"
-    "                    centred on black)\n"
-    "  --border B0,B1    set the border colours of screen 0 and screen 1 (0 ... 7 each)\n"
-    "  --png-mode N      PNG size, 1 ... 11 (default 1), from the list below\n"
-    "  --balance-flicker exchange the two screens of those cells where that makes the\n"
-    "                    picture flicker less; the mixed colours stay the same\n"
-    "  --palette NAME    the colours of a PNG OUTPUT: chromaSmith (default) or one of\n"
-    "                    the zxart gallery's: srgb, pulsar, orthodox, alone, electroscale\n"
-    "  --to EXT          convert every FILE to the kind of extension EXT, for example png\n"
-    "  --output-dir DIR  the existing folder the FILEs converted with --to go to\n"
-    "  --info            print the kind, cell height, border and flicker score of INPUT\n"
-    "  --help            show this text\n"
-    "  --version         print the program's version\n"
-    "\n"
-    "PNG sizes of --png-mode:\n"
-    "%s"
-    "\n"
-    "Exit status: 0 on success, 1 when a file cannot be read or written (the error\n"
-    "is printed on stderr and no OUTPUT is left behind) or any FILE of a batch\n"
-    "failed, 2 for wrong arguments.\n";
 
 // Image, or any picture kind of the readers' table (formats/picture_kinds.h).
 enum class InputKind { Mgs, Mg, Img, HobetaImg, Scr, HobetaScr, Image, Other };
@@ -124,14 +55,15 @@ std::optional<InputKind> inputKindOf(const std::string& name) {
 
 const char* describe(InputKind kind) {
   switch (kind) {
-    case InputKind::Mgs: return "MGS native picture";
-    case InputKind::Mg: return "MG multicolour picture";
-    case InputKind::Img: return "IMG GigaScreen picture";
-    case InputKind::HobetaImg: return "$IMG GigaScreen picture with disk-file header";
-    case InputKind::Scr: return "SCR screen";
-    case InputKind::HobetaScr: return "$SCR screen with disk-file header";
-    case InputKind::Image: return "image";
-    case InputKind::Other: return "picture";
+    case InputKind::Mgs: return CS_TRANSLATE_NOOP("Core", "MGS native picture");
+    case InputKind::Mg: return CS_TRANSLATE_NOOP("Core", "MG multicolour picture");
+    case InputKind::Img: return CS_TRANSLATE_NOOP("Core", "IMG GigaScreen picture");
+    case InputKind::HobetaImg:
+      return CS_TRANSLATE_NOOP("Core", "$IMG GigaScreen picture with disk-file header");
+    case InputKind::Scr: return CS_TRANSLATE_NOOP("Core", "SCR screen");
+    case InputKind::HobetaScr: return CS_TRANSLATE_NOOP("Core", "$SCR screen with disk-file header");
+    case InputKind::Image: return CS_TRANSLATE_NOOP("Core", "image");
+    case InputKind::Other: return CS_TRANSLATE_NOOP("Core", "picture");
   }
   return "";
 }
@@ -153,7 +85,8 @@ FileError load(InputKind kind, const std::string& name, Picture& pic, const Impo
     case InputKind::Other: {
       std::string note;
       const FileError err = LoadPicture(name, pic, note);
-      if (!err && !note.empty()) std::fprintf(stderr, "chromasmith-convert: %s: %s\n", name.c_str(), note.c_str());
+      if (!err && !note.empty())
+        std::fprintf(stderr, "chromasmith-convert: %s: %s\n", name.c_str(), TrCoreText(note).c_str());
       return err;
     }
   }
@@ -234,21 +167,15 @@ ConvertResult convertFile(InputKind inKind, const std::string& input, OutputKind
   return {};
 }
 
+// `message` is in this run's language already.
 int usageError(const std::string& message) {
-  std::fprintf(stderr, "chromasmith-convert: %s\nTry 'chromasmith-convert --help'.\n", message.c_str());
+  std::fprintf(stderr, "chromasmith-convert: %s\n%s\n", message.c_str(),
+               TrTool(CS_TRANSLATE_NOOP("Tools", "Try 'chromasmith-convert --help'.")));
   return kExitUsage;
 }
 
-std::string pngModeList() {
-  std::string list;
-  for (int mode = 1; mode <= kPngModeCount; ++mode)
-    list += "  " + std::to_string(mode) + (mode < 10 ? "   " : "  ") +
-            PngSizeOf(mode).caption + "\n";
-  return list;
-}
-
 int fileError(const std::string& name, const FileError& err) {
-  std::fprintf(stderr, "chromasmith-convert: %s: %s\n", name.c_str(), err.line().c_str());
+  std::fprintf(stderr, "chromasmith-convert: %s: %s\n", name.c_str(), TrCoreText(err.line()).c_str());
   return kExitFileError;
 }
 
@@ -270,7 +197,9 @@ std::optional<FileId> fileIdOf(const std::string& name) {
 int convertBatch(const ConvertOptions& opt) {
   const std::string& ext = *opt.to;
   const auto outKind = outputKindOf("." + ext);
-  if (!outKind) return usageError("cannot write kind '" + ext + "': unknown extension");
+  if (!outKind)
+    return usageError(
+        FormatText(TrTool(CS_TRANSLATE_NOOP("Tools", "cannot write kind '%1': unknown extension")), {ext}));
   const std::string& dir = *opt.outputDir;
   struct stat st {};
   if (::stat(dir.c_str(), &st) != 0) return fileError(dir, FileError::fromErrno(errno));
@@ -289,7 +218,11 @@ int convertBatch(const ConvertOptions& opt) {
   int progressWidth = 0;
   const std::size_t total = opt.files.size();
   for (std::size_t i = 0; i < total; ++i) {
-    if (progress) progressWidth = std::fprintf(stderr, "\rconverting %zu of %zu", i + 1, total);
+    if (progress)
+      progressWidth = std::fprintf(stderr, "\r%s",
+                                   FormatText(TrTool(CS_TRANSLATE_NOOP("Tools", "converting %1 of %2")),
+                                              {std::to_string(i + 1), std::to_string(total)})
+                                       .c_str());
     const std::string& input = opt.files[i];
     const std::string output =
         (std::filesystem::path(dir) / std::filesystem::path(input).stem()).string() + "." + ext;
@@ -297,13 +230,18 @@ int convertBatch(const ConvertOptions& opt) {
     const auto outId = fileIdOf(output);
     std::string failure;
     if (!inKind) {
-      failure = input + ": cannot tell its kind from its extension";
+      failure = FormatText(TrTool(CS_TRANSLATE_NOOP("Tools", "%1: cannot tell its kind from its extension")),
+                           {input});
     } else if (written.count(output)) {
-      failure = input + ": not converted, as an earlier FILE was written to " + output;
+      failure = FormatText(
+          TrTool(CS_TRANSLATE_NOOP("Tools", "%1: not converted, as an earlier FILE was written to %2")),
+          {input, output});
     } else if (outId && inputs.count(*outId) && outId != fileIdOf(input)) {
-      failure = input + ": not converted, as " + output + " is another FILE of this run";
+      failure = FormatText(
+          TrTool(CS_TRANSLATE_NOOP("Tools", "%1: not converted, as %2 is another FILE of this run")),
+          {input, output});
     } else if (const ConvertResult r = convertFile(*inKind, input, *outKind, output, opt); r.error) {
-      failure = *r.file + ": " + r.error.line();
+      failure = *r.file + ": " + TrCoreText(r.error.line());
     } else {
       written.insert(output);
       continue;
@@ -314,20 +252,26 @@ int convertBatch(const ConvertOptions& opt) {
   if (progress) std::fprintf(stderr, "\r%*s\r", progressWidth, "");
   for (const std::string& failure : failures)
     std::fprintf(stderr, "chromasmith-convert: %s\n", failure.c_str());
-  std::fprintf(stderr, "chromasmith-convert: converted %zu of %zu files", total - failures.size(), total);
-  if (!failures.empty()) std::fprintf(stderr, ", %zu failed", failures.size());
-  std::fputc('\n', stderr);
+  std::string summary = FormatText(TrTool(CS_TRANSLATE_NOOP("Tools", "converted %1 of %2 files")),
+                                   {std::to_string(total - failures.size()), std::to_string(total)});
+  if (!failures.empty())
+    summary +=
+        FormatText(TrTool(CS_TRANSLATE_NOOP("Tools", ", %1 failed")), {std::to_string(failures.size())});
+  std::fprintf(stderr, "chromasmith-convert: %s\n", summary.c_str());
   return failures.empty() ? kExitOk : kExitFileError;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const ConvertArgs args = ParseConvertArgs({argv + 1, argc > 1 ? static_cast<std::size_t>(argc - 1) : 0});
-  if (args.error) return usageError(*args.error);
+  const LanguageOption language = TakeLanguageOption(argc, argv);
+  UseToolLanguage(ChooseLanguage(language, std::getenv));
+  if (language.error) return usageError(TrCoreText(*language.error));
+  const ConvertArgs args = ParseConvertArgs({language.rest.data() + 1, language.rest.size() - 1});
+  if (args.error) return usageError(TrCoreText(*args.error));
   const ConvertOptions& opt = args.options;
   if (opt.help) {
-    std::printf(kHelp, ImportOptions{}.strength, pngModeList().c_str());
+    std::fputs(ConvertHelp().c_str(), stdout);
     return kExitOk;
   }
   if (opt.version) {
@@ -339,23 +283,35 @@ int main(int argc, char** argv) {
 
   const std::string& input = opt.files[0];
   const auto inKind = inputKindOf(input);
-  if (!inKind) return usageError("cannot tell the kind of INPUT '" + input + "' from its extension");
+  if (!inKind)
+    return usageError(FormatText(
+        TrTool(CS_TRANSLATE_NOOP("Tools", "cannot tell the kind of INPUT '%1' from its extension")),
+        {input}));
   std::optional<OutputKind> outKind;
   if (!opt.info) {
     outKind = outputKindOf(opt.files[1]);
-    if (!outKind) return usageError("cannot write OUTPUT '" + opt.files[1] + "': unknown extension");
+    if (!outKind)
+      return usageError(FormatText(
+          TrTool(CS_TRANSLATE_NOOP("Tools", "cannot write OUTPUT '%1': unknown extension")), {opt.files[1]}));
   }
 
   if (*inKind != InputKind::Image && (opt.dither || opt.strength || opt.fit))
-    return usageError("--dither, --strength and --fit need an image INPUT");
+    return usageError(
+        TrTool(CS_TRANSLATE_NOOP("Tools", "--dither, --strength and --fit need an image INPUT")));
 
   if (opt.info) {
     Picture pic;
     if (const FileError err = load(*inKind, input, pic, importOptionsOf(opt))) return fileError(input, err);
     const std::string kindText =
         *inKind == InputKind::Other ? std::string(PictureKindOf(input)->description) : describe(*inKind);
-    std::printf("kind: %s\ncell height: %d\nborder: %d,%d\nflicker score: %.1f\n", kindText.c_str(), pic.vertSize,
-                pic.borderIndex0, pic.borderIndex1, FlickerScore(pic));
+    char score[32];
+    std::snprintf(score, sizeof score, "%.1f", FlickerScore(pic));
+    std::fputs(FormatText(TrTool(CS_TRANSLATE_NOOP(
+                              "Tools", "kind: %1\ncell height: %2\nborder: %3,%4\nflicker score: %5\n")),
+                          {TrCoreText(kindText), std::to_string(pic.vertSize),
+                           std::to_string(pic.borderIndex0), std::to_string(pic.borderIndex1), score})
+                   .c_str(),
+               stdout);
     return kExitOk;
   }
   if (const ConvertResult r = convertFile(*inKind, input, *outKind, opt.files[1], opt); r.error)

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "model/translatable.h"
+
 namespace cs {
 
 Language LanguageFromEnvironment(const EnvironmentReader& env) {
@@ -31,7 +33,7 @@ LanguageOption TakeLanguageOption(int argc, char** argv) {
     std::string_view value;
     if (arg == kOption) {
       if (i + 1 >= argc) {
-        out.error = "--language needs en or ru";
+        out.error = CS_TRANSLATE_NOOP("Core", "--language needs en or ru");
         continue;
       }
       value = argv[++i];
@@ -42,7 +44,9 @@ LanguageOption TakeLanguageOption(int argc, char** argv) {
       continue;
     }
     out.language = LanguageFromName(value);
-    if (!out.language) out.error = "--language needs en or ru, not '" + std::string(value) + "'";
+    if (!out.language)
+      out.error =
+          FormatText(CS_TRANSLATE_NOOP("Core", "--language needs en or ru, not '%1'"), {std::string(value)});
   }
   return out;
 }

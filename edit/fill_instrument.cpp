@@ -5,6 +5,7 @@
 #include "edit/flood_fill.h"
 #include "edit/mask_paint.h"
 #include "edit/patterns.h"
+#include "model/translatable.h"
 #include "render/view_geometry.h"
 
 namespace cs {
@@ -39,7 +40,7 @@ class Fill : public InstrumentUnit {
     // change nothing but the cells' colours around it: it does nothing.
     if (!gradient && pattern == kSolidPattern &&
         ShownColour(s.picture, *context.mix, ax, ay) == cc.mixColour(*context.mix, cc.mix))
-      return {"Fill", gradient};
+      return {CS_TRANSLATE_NOOP("Core", "Fill"), gradient};
     const PixelMask region = FillRegion(s.picture, *context.mix, ax, ay);
     TakeUndoSnapshot(s);
     if (gradient) {
@@ -54,7 +55,10 @@ class Fill : public InstrumentUnit {
     }
     s.lastPoint = drag.from;
     s.penMemo.clear();
-    return {gradient ? "Gradient fill" : pattern != kSolidPattern ? "Pattern fill" : "Fill", gradient};
+    return {gradient                   ? CS_TRANSLATE_NOOP("Core", "Gradient fill")
+            : pattern != kSolidPattern ? CS_TRANSLATE_NOOP("Core", "Pattern fill")
+                                       : CS_TRANSLATE_NOOP("Core", "Fill"),
+            gradient};
   }
 
  private:

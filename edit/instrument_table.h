@@ -15,8 +15,9 @@ struct InstrumentInfo {
   const char* keyName;   // objectName of its toolbar key
   const char* iconName;  // objectName of the key's icon image
   const char* icon;      // which drawing the icon shows
-  const char* hint;      // the icon's hint ("" for none), untranslated
-  const char* title;     // its name in the View menu's list, untranslated
+  // The texts are English, marked for the core's translation.
+  const char* hint;      // the icon's hint ("" for none)
+  const char* title;     // its name in the View menu's list
   char key;              // its key, without Ctrl; 0 for none
   const char* stepName;  // the history step of one use
   int group;             // 0: the keys after the zoom and grid keys; 1: after the colours

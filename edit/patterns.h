@@ -12,7 +12,7 @@ inline constexpr int kFillPatternCount = 16;
 inline constexpr int kSolidPattern = 0;
 
 struct FillPattern {
-  const char* name;  // untranslated; the panel shows it as the swatch's hint
+  const char* name;  // English, marked for the core's translation; the panel shows it as the swatch's hint
   std::array<uint8_t, 8> rows;
 };
 

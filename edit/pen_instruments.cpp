@@ -1,6 +1,7 @@
 #include "edit/pen_instruments.h"
 
 #include "edit/selection.h"
+#include "model/translatable.h"
 
 namespace cs {
 
@@ -38,8 +39,8 @@ class Pen : public InstrumentUnit {
   // wider than a pixel, or the plain pen (the table's name).
   ReleaseResult release(EditorState& s, PaintSink&, const PaintContext&) override {
     if (s.curInstrument != Instrument::Paint) return {};
-    if (s.brush.hasStamp()) return {"Stamp", false};
-    if (s.brush.size > 1) return {"Brush", false};
+    if (s.brush.hasStamp()) return {CS_TRANSLATE_NOOP("Core", "Stamp"), false};
+    if (s.brush.size > 1) return {CS_TRANSLATE_NOOP("Core", "Brush"), false};
     return {};
   }
 

@@ -6,6 +6,7 @@
 #include "edit/ellipse.h"
 #include "edit/mask_paint.h"
 #include "edit/patterns.h"
+#include "model/translatable.h"
 #include "render/view_geometry.h"
 
 namespace cs {
@@ -152,12 +153,14 @@ InstrumentUnit& LineUnit() {
 }
 
 InstrumentUnit& RectUnit() {
-  static TwoClickShape unit(RubberBand::Kind::Rect, "Rectangle", "Filled rectangle");
+  static TwoClickShape unit(RubberBand::Kind::Rect, CS_TRANSLATE_NOOP("Core", "Rectangle"),
+                            CS_TRANSLATE_NOOP("Core", "Filled rectangle"));
   return unit;
 }
 
 InstrumentUnit& EllipseUnit() {
-  static TwoClickShape unit(RubberBand::Kind::Ellipse, "Ellipse", "Filled ellipse");
+  static TwoClickShape unit(RubberBand::Kind::Ellipse, CS_TRANSLATE_NOOP("Core", "Ellipse"),
+                            CS_TRANSLATE_NOOP("Core", "Filled ellipse"));
   return unit;
 }
 

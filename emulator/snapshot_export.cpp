@@ -10,6 +10,7 @@
 #include "emulator/zx_machine.h"
 #include "formats/file_io.h"
 #include "formats/file_name.h"
+#include "model/translatable.h"
 
 namespace cs {
 
@@ -89,7 +90,8 @@ bool SnapshotKindOfName(const std::string& name, SnapshotKind& kind) {
 
 FileError WriteViewerSnapshot(const std::string& name, const Picture& pic, SnapshotKind kind) {
   const std::vector<uint8_t> bytes = EncodeViewerSnapshot(pic, kind);
-  if (bytes.empty()) return FileError::format("the snapshot library could not write the snapshot");
+  if (bytes.empty())
+    return FileError::format(CS_TRANSLATE_NOOP("Core", "the snapshot library could not write the snapshot"));
   return WriteFileAtomic(name, bytes);
 }
 

@@ -6,12 +6,13 @@
 #include <cstring>
 
 #include "formats/image_decoders.h"
+#include "model/translatable.h"
 
 namespace cs {
 
 namespace {
 
-FileError damaged() { return FileError::format("The BMP image is damaged."); }
+FileError damaged() { return FileError::format(CS_TRANSLATE_NOOP("Core", "The BMP image is damaged.")); }
 
 uint32_t u32(std::span<const uint8_t> b, std::size_t at) {
   return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 | uint32_t(b[at + 3]) << 24;
@@ -62,7 +63,7 @@ FileError readHeader(std::span<const uint8_t> b, Header& h) {
     for (int i = 0; i < count; ++i) h.masks[i] = u32(b, at + 4 * std::size_t(i));
     if (size == 40) h.tableAt += 4 * std::size_t(count);
   } else if (h.compression != 0) {
-    return FileError::format("Compressed BMP images are not read.");
+    return FileError::format(CS_TRANSLATE_NOOP("Core", "Compressed BMP images are not read."));
   }
   if (size >= 56 && h.compression != 0 && h.compression != 6) h.masks[3] = u32(b, 66);
   return {};

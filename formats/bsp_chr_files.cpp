@@ -5,6 +5,7 @@
 
 #include "formats/screen_file.h"
 #include "formats/zx_screen.h"
+#include "model/translatable.h"
 
 namespace cs {
 
@@ -22,7 +23,8 @@ constexpr int kCellRows = kLines / 8;
 FileError DecodeBsp(std::span<const uint8_t> bytes, Picture& pic, std::string& note) {
   note.clear();
   if (bytes.size() < kBspHeaderSize) return {FileErrorKind::ReadBeyondEnd};
-  if (std::memcmp(bytes.data(), "bsp", 3) != 0) return FileError::format("a .bsp file starts with \"bsp\"");
+  if (std::memcmp(bytes.data(), "bsp", 3) != 0)
+    return FileError::format(CS_TRANSLATE_NOOP("Core", "a .bsp file starts with \"bsp\""));
   const uint8_t config = bytes[3];
   const bool giga = config & kGigaScreen;
   const bool border = config & kBorderData;
@@ -37,21 +39,26 @@ FileError DecodeBsp(std::span<const uint8_t> bytes, Picture& pic, std::string& n
   uint8_t borders[2];
   if (!border) {
     if (bytes.size() != screensEnd)
-      return FileError::format("a .bsp file without border data has " + std::to_string(screensEnd) + " bytes, this one " +
-                         std::to_string(bytes.size()));
+      return FileError::format(
+          FormatText(CS_TRANSLATE_NOOP("Core", "a .bsp file without border data has %1 bytes, this one %2"),
+                     {std::to_string(screensEnd), std::to_string(bytes.size())}));
     borders[0] = bytes[kBorderPairOffset] & 7;
     borders[1] = (bytes[kBorderPairOffset] >> 3) & 7;
   } else {
-    if (bytes.size() == screensEnd) return FileError::format("the border data is missing");
+    if (bytes.size() == screensEnd)
+      return FileError::format(CS_TRANSLATE_NOOP("Core", "the border data is missing"));
     std::size_t border1At = screensEnd;
     if (giga) {
       border1At = bytes[kBspHeaderSize] | bytes[kBspHeaderSize + 1] << 8;
       if (border1At <= screensEnd || border1At >= bytes.size())
-        return FileError::format("screen 1's border data starts at " + std::to_string(border1At) + ", outside the file");
+        return FileError::format(
+            FormatText(CS_TRANSLATE_NOOP("Core", "screen 1's border data starts at %1, outside the file"),
+                       {std::to_string(border1At)}));
     }
     borders[0] = bytes[screensEnd] & 7;
     borders[1] = bytes[border1At] & 7;
-    note = "The border's changing colours were left out; the border takes the first of them";
+    note = CS_TRANSLATE_NOOP(
+        "Core", "The border's changing colours were left out; the border takes the first of them");
   }
   pic.vertSize = 8;
   pic.borderIndex0 = borders[0];
@@ -76,24 +83,30 @@ std::vector<uint8_t> EncodeBsp(const Picture& pic) {
 FileError DecodeChr(std::span<const uint8_t> bytes, Picture& pic, std::string& note) {
   note.clear();
   if (bytes.size() < 4) return {FileErrorKind::ReadBeyondEnd};
-  if (std::memcmp(bytes.data(), "chr$", 4) != 0) return FileError::format("a .ch$ file starts with \"chr$\"");
+  if (std::memcmp(bytes.data(), "chr$", 4) != 0)
+    return FileError::format(CS_TRANSLATE_NOOP("Core", "a .ch$ file starts with \"chr$\""));
   if (bytes.size() < kChrHeaderSize) return {FileErrorKind::ReadBeyondEnd};
   const int width = bytes[4], height = bytes[5], cellBytes = bytes[6];
   if (cellBytes != 8 && cellBytes != 9 && cellBytes != 18)
-    return FileError::format("a cell has 8, 9 or 18 bytes, this file says " + std::to_string(cellBytes));
+    return FileError::format(
+        FormatText(CS_TRANSLATE_NOOP("Core", "a cell has 8, 9 or 18 bytes, this file says %1"),
+                   {std::to_string(cellBytes)}));
   const std::size_t size = kChrHeaderSize + static_cast<std::size_t>(width * height * cellBytes);
   if (bytes.size() < size) return {FileErrorKind::ReadBeyondEnd};
   if (bytes.size() > size)
-    return FileError::format("a " + std::to_string(width) + " x " + std::to_string(height) + " cell picture has " +
-                       std::to_string(size) + " bytes, this one " + std::to_string(bytes.size()));
+    return FileError::format(FormatText(
+        CS_TRANSLATE_NOOP("Core", "a %1 x %2 cell picture has %3 bytes, this one %4"),
+        {std::to_string(width), std::to_string(height), std::to_string(size), std::to_string(bytes.size())}));
   // A picture of no cells has nothing to show: taking it would only blank
   // the editor's picture.
   if (width == 0 || height == 0)
-    return FileError::format("the picture is " + std::to_string(width) + " x " + std::to_string(height) +
-                             " cells: it holds no cells");
+    return FileError::format(
+        FormatText(CS_TRANSLATE_NOOP("Core", "the picture is %1 x %2 cells: it holds no cells"),
+                   {std::to_string(width), std::to_string(height)}));
   if (width > kColumns || height > kCellRows)
-    return FileError::format("the picture is " + std::to_string(width) + " x " + std::to_string(height) +
-                       " cells, larger than the screen's 32 x 24");
+    return FileError::format(FormatText(
+        CS_TRANSLATE_NOOP("Core", "the picture is %1 x %2 cells, larger than the screen's 32 x 24"),
+        {std::to_string(width), std::to_string(height)}));
 
   pic.vertSize = 8;
   // Cells outside the file's stay black.

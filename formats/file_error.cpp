@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include "model/translatable.h"
+
 namespace cs {
 
 std::string FileError::text() const {
@@ -10,22 +12,27 @@ std::string FileError::text() const {
   return plain;
 }
 
+std::string FileError::line() const {
+  return reason.empty() ? plainText() : FormatText(kTextColon, {plainText(), reason});
+}
+
 std::string FileError::plainText() const {
   switch (kind) {
     case FileErrorKind::None: return {};
-    case FileErrorKind::FileNotFound: return "File not found";
-    case FileErrorKind::AccessDenied: return "File access denied";
-    case FileErrorKind::ReadBeyondEnd: return "Read beyond end of file";
-    case FileErrorKind::DiskFull: return "Disk full";
-    case FileErrorKind::Io: return "I/O error " + std::to_string(code);
-    case FileErrorKind::Format: return "Error file format";
+    case FileErrorKind::FileNotFound: return CS_TRANSLATE_NOOP("Core", "File not found");
+    case FileErrorKind::AccessDenied: return CS_TRANSLATE_NOOP("Core", "File access denied");
+    case FileErrorKind::ReadBeyondEnd: return CS_TRANSLATE_NOOP("Core", "Read beyond end of file");
+    case FileErrorKind::DiskFull: return CS_TRANSLATE_NOOP("Core", "Disk full");
+    case FileErrorKind::Io:
+      return FormatText(CS_TRANSLATE_NOOP("Core", "I/O error %1"), {std::to_string(code)});
+    case FileErrorKind::Format: return CS_TRANSLATE_NOOP("Core", "Error file format");
   }
   return {};
 }
 
 FileError FileError::naming(const std::string& name) const {
   FileError named = *this;
-  named.reason = reason.empty() ? name : name + ": " + reason;
+  named.reason = reason.empty() ? name : FormatText(kTextColon, {name, reason});
   return named;
 }
 
@@ -39,7 +46,8 @@ FileError FileError::fromErrno(int err) {
     case ENOSPC:
     case EDQUOT: return {FileErrorKind::DiskFull};
     // The number alone tells a user nothing here.
-    case ELOOP: return {FileErrorKind::Io, err, "Too many levels of symbolic links"};
+    case ELOOP:
+      return {FileErrorKind::Io, err, CS_TRANSLATE_NOOP("Core", "Too many levels of symbolic links")};
     default: return {FileErrorKind::Io, err};
   }
 }

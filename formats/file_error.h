@@ -30,7 +30,7 @@ struct FileError {
   std::string text() const;
   std::string plainText() const;
   // Both on one line, for a terminal: "Error file format: why".
-  std::string line() const { return reason.empty() ? plainText() : plainText() + ": " + reason; }
+  std::string line() const;
   // The same error with the file's name leading its reason line, for a
   // message that would not otherwise say which file it is about.
   FileError naming(const std::string& name) const;

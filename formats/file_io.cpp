@@ -21,6 +21,8 @@
 #include <system_error>
 #include <utility>
 
+#include "model/translatable.h"
+
 namespace cs {
 
 namespace {
@@ -164,7 +166,7 @@ FileError readRegularFile(const std::string& name, std::size_t maxBytes, bool wh
   if (::fstat(fd, &st) != 0)
     err = FileError::fromErrno(errno);
   else if (!S_ISREG(st.st_mode))
-    err = {FileErrorKind::AccessDenied, 0, "It is not a regular file"};
+    err = {FileErrorKind::AccessDenied, 0, CS_TRANSLATE_NOOP("Core", "It is not a regular file")};
   else if (whole && static_cast<std::uintmax_t>(st.st_size) > maxBytes)
     err = {FileErrorKind::Format};
   if (err) {
@@ -251,7 +253,8 @@ FileError WriteFileAtomic(const std::string& name, std::span<const uint8_t> byte
   const bool exists = ::stat(path.c_str(), &old) == 0;
   // A FIFO, a device or a folder is never replaced by a regular file.
   if (exists && !S_ISREG(old.st_mode))
-    return {FileErrorKind::AccessDenied, 0, "It is not a regular file; nothing was written."};
+    return {FileErrorKind::AccessDenied, 0,
+            CS_TRANSLATE_NOOP("Core", "It is not a regular file; nothing was written.")};
   if (exists && ops.access(path.c_str(), W_OK) != 0 && errno != ENOENT) return FileError::fromErrno(errno);
 
   const std::string folder = folderOf(path);
@@ -265,8 +268,10 @@ FileError WriteFileAtomic(const std::string& name, std::span<const uint8_t> byte
       // "File not found" alone reads as if the picture were missing: say
       // that it is the folder to write into.
       FileError err = FileError::fromErrno(errno);
-      if (errno == ENOENT) err.reason = "The folder " + folder + " does not exist";
-      if (errno == ENOTDIR) err.reason = folder + " is not a folder";
+      if (errno == ENOENT)
+        err.reason = FormatText(CS_TRANSLATE_NOOP("Core", "The folder %1 does not exist"), {folder});
+      if (errno == ENOTDIR)
+        err.reason = FormatText(CS_TRANSLATE_NOOP("Core", "%1 is not a folder"), {folder});
       return err;
     }
   }

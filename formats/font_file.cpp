@@ -3,13 +3,16 @@
 #include <vector>
 
 #include "formats/file_io.h"
+#include "model/translatable.h"
 
 namespace cs {
 
 FileError DecodeFont(std::span<const uint8_t> bytes, Font& font) {
-  if (bytes.empty()) return FileError::format("the font file is empty");
+  if (bytes.empty()) return FileError::format(CS_TRANSLATE_NOOP("Core", "the font file is empty"));
   if (bytes.size() != kFontFileShort && bytes.size() != kFontFileLong)
-    return FileError::format("a font file has 768 or 2048 bytes, this one " + std::to_string(bytes.size()));
+    return FileError::format(
+        FormatText(CS_TRANSLATE_NOOP("Core", "a font file has 768 or 2048 bytes, this one %1"),
+                   {std::to_string(bytes.size())}));
   // The short layout leaves out the 32 control characters before the space.
   const char32_t first = bytes.size() == kFontFileShort ? 32 : 0;
   std::map<char32_t, Glyph> glyphs;
@@ -27,7 +30,7 @@ FileError LoadFontFile(const std::string& path, Font& font) {
   // A larger file is refused before it is read.
   if (FileError err = ReadWholeFile(path, kFontFileLong, bytes)) {
     if (err.kind == FileErrorKind::Format && err.reason.empty())
-      err.reason = "a font file has 768 or 2048 bytes, this one has more";
+      err.reason = CS_TRANSLATE_NOOP("Core", "a font file has 768 or 2048 bytes, this one has more");
     return err;
   }
   Font loaded;

@@ -5,12 +5,13 @@
 #include <cstring>
 
 #include "formats/image_decoders.h"
+#include "model/translatable.h"
 
 namespace cs {
 
 namespace {
 
-FileError damaged() { return FileError::format("The GIF image is damaged."); }
+FileError damaged() { return FileError::format(CS_TRANSLATE_NOOP("Core", "The GIF image is damaged.")); }
 
 struct Source {
   std::span<const uint8_t> bytes;

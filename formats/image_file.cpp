@@ -5,6 +5,7 @@
 
 #include "formats/file_io.h"
 #include "formats/image_decoders.h"
+#include "model/translatable.h"
 
 namespace cs {
 
@@ -25,17 +26,20 @@ std::string limitText(std::size_t maxPixels) {
     count += digits[i];
   }
   const auto side = static_cast<std::size_t>(std::llround(std::sqrt(static_cast<double>(maxPixels))));
-  if (side * side != maxPixels) return count + " pixels";
-  return std::to_string(side) + " x " + std::to_string(side) + " pixels (" + count + " pixels in any shape)";
+  if (side * side != maxPixels) return FormatText(CS_TRANSLATE_NOOP("Core", "%1 pixels"), {count});
+  return FormatText(CS_TRANSLATE_NOOP("Core", "%1 x %1 pixels (%2 pixels in any shape)"),
+                    {std::to_string(side), count});
 }
 
 }  // namespace
 
 FileError CheckImageSize(std::size_t width, std::size_t height, std::size_t maxPixels) {
-  if (width == 0 || height == 0) return FileError::format("The image has no pixels.");
+  if (width == 0 || height == 0)
+    return FileError::format(CS_TRANSLATE_NOOP("Core", "The image has no pixels."));
   if (width > maxPixels || height > maxPixels || width * height > maxPixels)
-    return FileError::format("The image is " + std::to_string(width) + " x " + std::to_string(height) +
-                             " pixels; images of up to " + limitText(maxPixels) + " are read.");
+    return FileError::format(
+        FormatText(CS_TRANSLATE_NOOP("Core", "The image is %1 x %2 pixels; images of up to %3 are read."),
+                   {std::to_string(width), std::to_string(height), limitText(maxPixels)}));
   return {};
 }
 
@@ -51,7 +55,7 @@ FileError DecodeImage(std::span<const uint8_t> bytes, RgbImage& out, std::size_t
   else if (startsWith(bytes, "BM", 2))
     err = DecodeBmpPixels(bytes, pixels, maxPixels);
   else
-    err = FileError::format("The file is not a PNG, JPEG, GIF or BMP image.");
+    err = FileError::format(CS_TRANSLATE_NOOP("Core", "The file is not a PNG, JPEG, GIF or BMP image."));
   if (err) return err;
   out = FromRgba(pixels.rgba.data(), pixels.width, pixels.height, pixels.width * 4);
   return {};
@@ -60,7 +64,8 @@ FileError DecodeImage(std::span<const uint8_t> bytes, RgbImage& out, std::size_t
 FileError ReadImageFile(const std::string& name, RgbImage& out) {
   std::vector<uint8_t> bytes;
   if (FileError err = ReadWholeFile(name, kMaxImageFileBytes, bytes)) {
-    if (err.kind == FileErrorKind::Format) err.reason = "The file is larger than 256 MiB.";
+    if (err.kind == FileErrorKind::Format)
+      err.reason = CS_TRANSLATE_NOOP("Core", "The file is larger than 256 MiB.");
     return err;
   }
   return DecodeImage(bytes, out);

@@ -14,12 +14,13 @@
 #include <libexif/exif-data.h>
 
 #include "formats/image_decoders.h"
+#include "model/translatable.h"
 
 namespace cs {
 
 namespace {
 
-FileError damaged() { return FileError::format("The JPEG image is damaged."); }
+FileError damaged() { return FileError::format(CS_TRANSLATE_NOOP("Core", "The JPEG image is damaged.")); }
 
 struct ErrorManager {
   jpeg_error_mgr base;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "formats/zx_screen.h"
+#include "model/translatable.h"
 
 namespace cs {
 
@@ -13,7 +14,8 @@ namespace cs {
 FileError DecodeIfl(std::span<const uint8_t> bytes, Picture& pic, std::string& note) {
   note.clear();
   if (bytes.size() != kIfl2FileSize && bytes.size() != kIfl4FileSize)
-    return FileError::format(SizeMismatch(".ifl", "9216 (8x2) or 7680 (8x4)", bytes.size()));
+    return FileError::format(
+        SizeMismatch(".ifl", CS_TRANSLATE_NOOP("Core", "9216 (8x2) or 7680 (8x4)"), bytes.size()));
   const int cellHeight = bytes.size() == kIfl2FileSize ? 2 : 4;
   pic.vertSize = static_cast<uint8_t>(cellHeight);
   ScreenToPlanes(bytes.data(), cellHeight, pic, 0);
@@ -51,7 +53,8 @@ FileError DecodeBmc4(std::span<const uint8_t> bytes, Picture& pic, std::string& 
   const uint8_t border = bytes[kIfl4FileSize] & 7;
   pic.borderIndex0 = border;
   pic.borderIndex1 = border;
-  note = "The border's changing colours were left out; the border takes the first of them";
+  note = CS_TRANSLATE_NOOP("Core",
+                           "The border's changing colours were left out; the border takes the first of them");
   CopyScreen0ToScreen1(pic);
   return {};
 }

@@ -12,6 +12,7 @@
 #include "formats/snapshot_file.h"
 #include "formats/tap_file.h"
 #include "formats/zxp_file.h"
+#include "model/translatable.h"
 
 namespace cs {
 
@@ -42,36 +43,45 @@ FileError snapshot(Bytes bytes, Picture& pic, std::string& note) {
 constexpr std::size_t kImgMax = kHobetaHeaderSize + kImgFileSize;
 
 constexpr PictureKind kKinds[] = {
-    {".mgs", "MGS native picture", kMgsFileSize, true, plain<DecodeMgs>},
-    {".mg1", "MG multicolour picture", MgFileSize(1), true, plain<DecodeMg>},
-    {".mg2", "MG multicolour picture", MgFileSize(1), true, plain<DecodeMg>},
-    {".mg4", "MG multicolour picture", MgFileSize(1), true, plain<DecodeMg>},
-    {".mg8", "MG multicolour picture", MgFileSize(1), true, plain<DecodeMg>},
-    {".img", "IMG GigaScreen picture", kImgMax, true, screen<false, false>},
-    {".$img", "$IMG GigaScreen picture with disk-file header", kImgMax, true, screen<true, false>},
-    {".scr", "SCR screen", kImgMax, true, screen<false, true>},
-    {".$scr", "$SCR screen with disk-file header", kImgMax, true, screen<true, true>},
-    {".ifl", "IFL multicolour screen, 8x2 or 8x4", kIfl2FileSize, false, DecodeIfl},
-    {".mlt", "MLT multicolour screen, 8x1", kMltFileSize, false, mlt},
-    {".mc", "MC multicolour screen, 8x1, linear bitmap", kMltFileSize, false, mc},
-    {".bmc4", "BMC4 multicolour screen, 8x4, with border", kBmc4FileSize, false, DecodeBmc4},
-    {".bsp", "BSP picture with title and author", 1 << 20, false, DecodeBsp},
-    {".ch$", "CHR$ picture of cells", kChrHeaderSize + 255 * 255 * 18, false, DecodeChr},
-    {".zxp", "ZX-Paintbrush text picture", kZxpMaxFileSize, false, DecodeZxp},
-    {".atr", "attributes alone", kAtrFileSize, false, DecodeAtr},
-    {".53c", "attributes alone", kAtrFileSize, false, DecodeAtr},
-    {".sna", "SNA snapshot", kSnapshotMaxFileSize, false, snapshot<SnapshotKind::Sna>},
-    {".z80", "Z80 snapshot", kSnapshotMaxFileSize, false, snapshot<SnapshotKind::Z80>},
-    {".szx", "SZX snapshot", kSnapshotMaxFileSize, false, snapshot<SnapshotKind::Szx>},
-    {".tap", "TAP tape image", kTapMaxFileSize, false, DecodeTap},
+    {".mgs", CS_TRANSLATE_NOOP("Core", "MGS native picture"), kMgsFileSize, true, plain<DecodeMgs>},
+    {".mg1", CS_TRANSLATE_NOOP("Core", "MG multicolour picture"), MgFileSize(1), true, plain<DecodeMg>},
+    {".mg2", CS_TRANSLATE_NOOP("Core", "MG multicolour picture"), MgFileSize(1), true, plain<DecodeMg>},
+    {".mg4", CS_TRANSLATE_NOOP("Core", "MG multicolour picture"), MgFileSize(1), true, plain<DecodeMg>},
+    {".mg8", CS_TRANSLATE_NOOP("Core", "MG multicolour picture"), MgFileSize(1), true, plain<DecodeMg>},
+    {".img", CS_TRANSLATE_NOOP("Core", "IMG GigaScreen picture"), kImgMax, true, screen<false, false>},
+    {".$img", CS_TRANSLATE_NOOP("Core", "$IMG GigaScreen picture with disk-file header"), kImgMax, true,
+     screen<true, false>},
+    {".scr", CS_TRANSLATE_NOOP("Core", "SCR screen"), kImgMax, true, screen<false, true>},
+    {".$scr", CS_TRANSLATE_NOOP("Core", "$SCR screen with disk-file header"), kImgMax, true,
+     screen<true, true>},
+    {".ifl", CS_TRANSLATE_NOOP("Core", "IFL multicolour screen, 8x2 or 8x4"), kIfl2FileSize, false,
+     DecodeIfl},
+    {".mlt", CS_TRANSLATE_NOOP("Core", "MLT multicolour screen, 8x1"), kMltFileSize, false, mlt},
+    {".mc", CS_TRANSLATE_NOOP("Core", "MC multicolour screen, 8x1, linear bitmap"), kMltFileSize, false, mc},
+    {".bmc4", CS_TRANSLATE_NOOP("Core", "BMC4 multicolour screen, 8x4, with border"), kBmc4FileSize, false,
+     DecodeBmc4},
+    {".bsp", CS_TRANSLATE_NOOP("Core", "BSP picture with title and author"), 1 << 20, false, DecodeBsp},
+    {".ch$", CS_TRANSLATE_NOOP("Core", "CHR$ picture of cells"), kChrHeaderSize + 255 * 255 * 18, false,
+     DecodeChr},
+    {".zxp", CS_TRANSLATE_NOOP("Core", "ZX-Paintbrush text picture"), kZxpMaxFileSize, false, DecodeZxp},
+    {".atr", CS_TRANSLATE_NOOP("Core", "attributes alone"), kAtrFileSize, false, DecodeAtr},
+    {".53c", CS_TRANSLATE_NOOP("Core", "attributes alone"), kAtrFileSize, false, DecodeAtr},
+    {".sna", CS_TRANSLATE_NOOP("Core", "SNA snapshot"), kSnapshotMaxFileSize, false,
+     snapshot<SnapshotKind::Sna>},
+    {".z80", CS_TRANSLATE_NOOP("Core", "Z80 snapshot"), kSnapshotMaxFileSize, false,
+     snapshot<SnapshotKind::Z80>},
+    {".szx", CS_TRANSLATE_NOOP("Core", "SZX snapshot"), kSnapshotMaxFileSize, false,
+     snapshot<SnapshotKind::Szx>},
+    {".tap", CS_TRANSLATE_NOOP("Core", "TAP tape image"), kTapMaxFileSize, false, DecodeTap},
 };
 
 constexpr PictureWriter kWriters[] = {
-    {".scr", "SCR screen: screen 0, 8x8 cells", EncodeScr},
-    {".ifl", "IFL multicolour screen: screen 0, 8x2 (8x4 at cell heights 4 and 8)", EncodeIfl},
-    {".mlt", "MLT multicolour screen: screen 0, 8x1", EncodeMlt},
-    {".bsp", "BSP GigaScreen picture with the border pair, 8x8 cells", EncodeBsp},
-    {".ch$", "CHR$ GigaScreen picture, 32 x 24 cells", EncodeChr},
+    {".scr", CS_TRANSLATE_NOOP("Core", "SCR screen: screen 0, 8x8 cells"), EncodeScr},
+    {".ifl", CS_TRANSLATE_NOOP("Core", "IFL multicolour screen: screen 0, 8x2 (8x4 at cell heights 4 and 8)"),
+     EncodeIfl},
+    {".mlt", CS_TRANSLATE_NOOP("Core", "MLT multicolour screen: screen 0, 8x1"), EncodeMlt},
+    {".bsp", CS_TRANSLATE_NOOP("Core", "BSP GigaScreen picture with the border pair, 8x8 cells"), EncodeBsp},
+    {".ch$", CS_TRANSLATE_NOOP("Core", "CHR$ GigaScreen picture, 32 x 24 cells"), EncodeChr},
 };
 
 }  // namespace
@@ -113,14 +123,17 @@ FileError LoadPicture(const PictureKind& kind, const std::string& name, Picture&
   // One byte past the limit shows a file that is too long.
   if (FileError err = ReadFileHead(name, kind.maxBytes + (kind.ignoresTail ? 0 : 1), file)) return err;
   if (!kind.ignoresTail && file.bytes().size() > kind.maxBytes)
-    return FileError::format("a " + std::string(kind.extension) + " file has at most " + std::to_string(kind.maxBytes) +
-                       " bytes, this one more");
+    return FileError::format(
+        FormatText(CS_TRANSLATE_NOOP("Core", "a %1 file has at most %2 bytes, this one more"),
+                   {std::string(kind.extension), std::to_string(kind.maxBytes)}));
   return kind.decode(file.bytes(), pic, note);
 }
 
 FileError LoadPicture(const std::string& name, Picture& pic, std::string& note) {
   const PictureKind* kind = PictureKindOf(name);
-  if (!kind) return FileError::format("no picture kind has the extension \"" + LowerExtension(name) + "\"");
+  if (!kind)
+    return FileError::format(FormatText(CS_TRANSLATE_NOOP("Core", "no picture kind has the extension \"%1\""),
+                                        {LowerExtension(name)}));
   return LoadPicture(*kind, name, pic, note);
 }
 

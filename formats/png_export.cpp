@@ -8,23 +8,24 @@
 #include "formats/file_io.h"
 #include "model/colour.h"
 #include "model/picture.h"
+#include "model/translatable.h"
 
 namespace cs {
 
 namespace {
 
 constexpr PngSize kSizes[kPngModeCount] = {
-    {"256 x 192 without border", 256, 192, 0, 0, 0},
-    {"512 x 384 without border", 512, 384, 0, 0, 0},
-    {"768 x 576 without border", 768, 576, 0, 0, 0},
-    {"1024 x 768 without border", 1024, 768, 0, 0, 0},
-    {"1280 x 960 without border", 1280, 960, 0, 0, 0},
-    {"320 x 240 (256x192 with border)", 256, 192, 32, 24, 24},
-    {"640 x 480 (512x384 with border)", 512, 384, 64, 48, 48},
-    {"800 x 600 (768x576 with border)", 768, 576, 16, 12, 12},
-    {"1024 x 768 (768x576 with border)", 768, 576, 128, 96, 96},
-    {"1280 x 960 (1024x768 with border)", 1024, 768, 128, 96, 96},
-    {"384 x 300 (256x192 full emul border)", 256, 192, 64, 64, 44},
+    {CS_TRANSLATE_NOOP("Core", "256 x 192 without border"), 256, 192, 0, 0, 0},
+    {CS_TRANSLATE_NOOP("Core", "512 x 384 without border"), 512, 384, 0, 0, 0},
+    {CS_TRANSLATE_NOOP("Core", "768 x 576 without border"), 768, 576, 0, 0, 0},
+    {CS_TRANSLATE_NOOP("Core", "1024 x 768 without border"), 1024, 768, 0, 0, 0},
+    {CS_TRANSLATE_NOOP("Core", "1280 x 960 without border"), 1280, 960, 0, 0, 0},
+    {CS_TRANSLATE_NOOP("Core", "320 x 240 (256x192 with border)"), 256, 192, 32, 24, 24},
+    {CS_TRANSLATE_NOOP("Core", "640 x 480 (512x384 with border)"), 512, 384, 64, 48, 48},
+    {CS_TRANSLATE_NOOP("Core", "800 x 600 (768x576 with border)"), 768, 576, 16, 12, 12},
+    {CS_TRANSLATE_NOOP("Core", "1024 x 768 (768x576 with border)"), 768, 576, 128, 96, 96},
+    {CS_TRANSLATE_NOOP("Core", "1280 x 960 (1024x768 with border)"), 1024, 768, 128, 96, 96},
+    {CS_TRANSLATE_NOOP("Core", "384 x 300 (256x192 full emul border)"), 256, 192, 64, 64, 44},
 };
 
 void appendToVector(png_structp png, png_bytep data, png_size_t size) {

@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "formats/image_decoders.h"
+#include "model/translatable.h"
 
 namespace cs {
 
 namespace {
 
-const FileError kDamaged = FileError::format("The PNG image is damaged.");
+const FileError kDamaged = FileError::format(CS_TRANSLATE_NOOP("Core", "The PNG image is damaged."));
 
 struct Reader {
   std::span<const uint8_t> bytes;

@@ -17,6 +17,7 @@
 #include "formats/file_error.h"
 #include "model/editor_state.h"
 #include "model/picture.h"
+#include "model/translatable.h"
 
 namespace cs {
 
@@ -42,7 +43,8 @@ std::string SelectionIniText(const std::string& ini, const Selection& sel, int c
 // height: a rectangle chosen at a larger cell height may not, after Convert.
 bool SelectionHasCells(const Selection& sel, int cellHeight);
 // What the user is told when it does not; nothing is written then.
-inline constexpr const char* kSelectionOutsideText = "The selection lies outside the picture; nothing was saved.";
+inline constexpr const char* kSelectionOutsideText =
+    CS_TRANSLATE_NOOP("Core", "The selection lies outside the picture; nothing was saved.");
 
 // Writes the five files; the files written before a failure stay. A
 // selection with no cell inside the Picture writes nothing (Format error). The

@@ -13,6 +13,7 @@
 
 #include "formats/screen_file.h"
 #include "formats/zx_screen.h"
+#include "model/translatable.h"
 
 namespace cs {
 
@@ -47,14 +48,17 @@ struct Screens {
 // has 4 more bytes and the banks not yet stored, in ascending order.
 std::string readSna(Bytes b, Screens& out) {
   if (b.size() != 49179 && b.size() != 131103 && b.size() != 147487)
-    return "an .sna file has 49179, 131103 or 147487 bytes, this one " + std::to_string(b.size());
+    return FormatText(
+        CS_TRANSLATE_NOOP("Core", "an .sna file has 49179, 131103 or 147487 bytes, this one %1"),
+        {std::to_string(b.size())});
   constexpr std::size_t kRam = 27;
   out.border = b[26] & 7;
   out.bank[0] = b.data() + kRam;
   if (b.size() == 49179) {
     // The program counter is on the stack, which must lie in RAM.
     const uint32_t sp = le(b, 23, 2);
-    if (sp < 0x4000 || sp == 0xFFFF) return "the .sna stack pointer is outside RAM";
+    if (sp < 0x4000 || sp == 0xFFFF)
+      return CS_TRANSLATE_NOOP("Core", "the .sna stack pointer is outside RAM");
     return {};
   }
   out.banked = true;
@@ -64,7 +68,8 @@ std::string readSna(Bytes b, Screens& out) {
   const std::size_t rest = kRam + 3 * kPage + 4;
   if (paged == 5 || paged == 2) {
     if (std::memcmp(b.data() + kRam + (paged == 5 ? 0 : kPage), b.data() + kRam + 2 * kPage, kPage) != 0)
-      return "the .sna file's two copies of bank " + std::to_string(paged) + " differ";
+      return FormatText(CS_TRANSLATE_NOOP("Core", "the .sna file's two copies of bank %1 differ"),
+                        {std::to_string(paged)});
   }
   std::size_t stored = 0;
   for (unsigned bank = 0; bank < 8; ++bank) {
@@ -74,7 +79,8 @@ std::string readSna(Bytes b, Screens& out) {
   }
   if (paged == 7) out.bank[1] = b.data() + kRam + 2 * kPage;
   if (rest + stored * kPage > b.size())
-    return "an .sna file with bank " + std::to_string(paged) + " paged in has 147487 bytes";
+    return FormatText(CS_TRANSLATE_NOOP("Core", "an .sna file with bank %1 paged in has 147487 bytes"),
+                      {std::to_string(paged)});
   return {};
 }
 
@@ -138,20 +144,25 @@ std::size_t unpackZ80(Bytes in, uint8_t* to, std::size_t room, bool countAll) {
   return done;
 }
 
+std::string unknownZ80Hardware(unsigned type) {
+  return FormatText(CS_TRANSLATE_NOOP("Core", "the .z80 hardware type %1 is unknown"),
+                    {std::to_string(type)});
+}
+
 // Whether a .z80 hardware type pages 128K; false for 48K-like machines, an
 // error for types no machine has. Version 2 numbers the 128K types 3 and 4,
 // version 3 numbers them 4 to 6 (3 is a 48K with an MGT interface).
 std::string z80Machine(unsigned type, int version, bool& banked) {
   if (type < 7) {
     const unsigned first128 = version == 2 ? 3 : 4;
-    if (version == 2 && type > 4) return "the .z80 hardware type " + std::to_string(type) + " is unknown";
+    if (version == 2 && type > 4) return unknownZ80Hardware(type);
     banked = type >= first128;
     return {};
   }
   switch (type) {
     case 7: case 8: case 9: case 10: case 12: case 13: banked = true; return {};  // +3, Pentagon, Scorpion, +2, +2A
     case 14: case 15: case 128: banked = false; return {};                        // Timex machines
-    default: return "the .z80 hardware type " + std::to_string(type) + " is unknown";
+    default: return unknownZ80Hardware(type);
   }
 }
 
@@ -159,45 +170,51 @@ std::string z80Machine(unsigned type, int version, bool& banked) {
 // 3 have an extra header and 16K pages, each with its length (0xFFFF: stored
 // plainly) and number (8 is RAM at 0x4000 or bank 5, 10 is bank 7).
 std::string readZ80(Bytes b, Screens& out) {
-  if (b.size() < 30) return "a .z80 file has a 30-byte header";
+  if (b.size() < 30) return CS_TRANSLATE_NOOP("Core", "a .z80 file has a 30-byte header");
   out.border = (b[12] >> 1) & 7;
   if (le(b, 6, 2) != 0) {
     // Version 1: 48K of RAM from 0x4000, packed up to the end marker 00 ED ED 00.
     const Bytes memory = b.subspan(30);
     if (!(b[12] & 0x20)) {
-      if (memory.size() < 3 * kPage) return "the .z80 memory is cut off";
+      if (memory.size() < 3 * kPage) return CS_TRANSLATE_NOOP("Core", "the .z80 memory is cut off");
       out.bank[0] = memory.data();
       return {};
     }
     static constexpr uint8_t kEnd[4] = {0x00, 0xED, 0xED, 0x00};
     const uint8_t* end = std::search(memory.data(), memory.data() + memory.size(), kEnd, kEnd + 4);
-    if (end == memory.data() + memory.size()) return "the .z80 memory has no end marker";
+    if (end == memory.data() + memory.size())
+      return CS_TRANSLATE_NOOP("Core", "the .z80 memory has no end marker");
     const std::size_t length = unpackZ80(memory.first(static_cast<std::size_t>(end - memory.data())),
                                          out.unpacked[0].data(), kScrFileSize, true);
-    if (length != 3 * kPage) return "the .z80 memory does not unpack to 48K";
+    if (length != 3 * kPage) return CS_TRANSLATE_NOOP("Core", "the .z80 memory does not unpack to 48K");
     out.bank[0] = out.unpacked[0].data();
     return {};
   }
-  if (b.size() < 32) return "the .z80 extra header is cut off";
+  if (b.size() < 32) return CS_TRANSLATE_NOOP("Core", "the .z80 extra header is cut off");
   const std::size_t extra = le(b, 30, 2);
-  if (extra != 23 && extra != 54 && extra != 55) return "the .z80 extra header has an unknown length";
+  if (extra != 23 && extra != 54 && extra != 55)
+    return CS_TRANSLATE_NOOP("Core", "the .z80 extra header has an unknown length");
   std::size_t at = 32 + extra;
-  if (at > b.size()) return "the .z80 extra header is cut off";
+  if (at > b.size()) return CS_TRANSLATE_NOOP("Core", "the .z80 extra header is cut off");
   if (std::string error = z80Machine(b[34], extra == 23 ? 2 : 3, out.banked); !error.empty()) return error;
   static constexpr uint8_t kSlt[6] = {0, 0, 0, 'S', 'L', 'T'};
   Bytes pages[2];
   while (at < b.size()) {
-    if (b.size() - at < 3) return "a .z80 memory block's header is cut off";
+    if (b.size() - at < 3) return CS_TRANSLATE_NOOP("Core", "a .z80 memory block's header is cut off");
     // A level loader's data follows the pages behind its signature.
     if (b.size() - at >= 8 && std::memcmp(b.data() + at, kSlt, 6) == 0) break;
     const std::size_t length = le(b, at, 2) == 0xFFFF ? kPage : le(b, at, 2);
     const unsigned page = b[at + 2];
     at += 3;
-    if (b.size() - at < length) return "a .z80 memory block runs past the end";
-    if (page == 0 || page > 18) return "a .z80 memory block has the unknown page " + std::to_string(page);
+    if (b.size() - at < length) return CS_TRANSLATE_NOOP("Core", "a .z80 memory block runs past the end");
+    if (page == 0 || page > 18)
+      return FormatText(CS_TRANSLATE_NOOP("Core", "a .z80 memory block has the unknown page %1"),
+                        {std::to_string(page)});
     for (int s = 0; s < 2; ++s)
       if (page == 8u + 2 * unsigned(s)) {
-        if (!pages[s].empty()) return "the .z80 file holds page " + std::to_string(page) + " twice";
+        if (!pages[s].empty())
+          return FormatText(CS_TRANSLATE_NOOP("Core", "the .z80 file holds page %1 twice"),
+                            {std::to_string(page)});
         pages[s] = b.subspan(at - 3, length + 3);
       }
     at += length;
@@ -210,8 +227,8 @@ std::string readZ80(Bytes b, Screens& out) {
       continue;
     }
     const std::size_t length = unpackZ80(data, out.unpacked[size_t(s)].data(), kScrFileSize, false);
-    if (length == SIZE_MAX) return "a .z80 page ends inside a run";
-    if (length < kScrFileSize) return "a .z80 page unpacks to less than a screen";
+    if (length == SIZE_MAX) return CS_TRANSLATE_NOOP("Core", "a .z80 page ends inside a run");
+    if (length < kScrFileSize) return CS_TRANSLATE_NOOP("Core", "a .z80 page unpacks to less than a screen");
     out.bank[s] = out.unpacked[size_t(s)].data();
   }
   return {};
@@ -257,28 +274,36 @@ class ScreenInflater {
 // and a length; each RAMP block one 16K RAM page, zlib-packed when its flags
 // say so, and SPCR the ports, the border first.
 std::string readSzx(Bytes b, Screens& out) {
-  if (b.size() < 8 || std::memcmp(b.data(), "ZXST", 4) != 0) return "an .szx file starts with \"ZXST\"";
+  if (b.size() < 8 || std::memcmp(b.data(), "ZXST", 4) != 0)
+    return CS_TRANSLATE_NOOP("Core", "an .szx file starts with \"ZXST\"");
   const unsigned machine = b[6];
-  if (machine > 16) return "the .szx machine type " + std::to_string(machine) + " is unknown";
+  if (machine > 16)
+    return FormatText(CS_TRANSLATE_NOOP("Core", "the .szx machine type %1 is unknown"),
+                      {std::to_string(machine)});
   // 16K, 48K, the Timex machines and the NTSC 48K have no 128K paging.
   out.banked = !(machine <= 1 || machine == 8 || machine == 9 || machine == 12 || machine == 15);
   Bytes pages[2];
   for (std::size_t at = 8; at < b.size();) {
-    if (b.size() - at < 8) return "an .szx block's header is cut off";
+    if (b.size() - at < 8) return CS_TRANSLATE_NOOP("Core", "an .szx block's header is cut off");
     const std::size_t length = le(b, at + 4, 4);
     const Bytes name = b.subspan(at, 4);
     at += 8;
-    if (b.size() - at < length) return "an .szx block runs past the end";
+    if (b.size() - at < length) return CS_TRANSLATE_NOOP("Core", "an .szx block runs past the end");
     const Bytes data = b.subspan(at, length);
     at += length;
     if (std::memcmp(name.data(), "SPCR", 4) == 0) {
-      if (length != 8) return "an .szx SPCR block has " + std::to_string(length) + " bytes, not 8";
+      if (length != 8)
+        return FormatText(CS_TRANSLATE_NOOP("Core", "an .szx SPCR block has %1 bytes, not 8"),
+                          {std::to_string(length)});
       out.border = data[0] & 7;
     } else if (std::memcmp(name.data(), "RAMP", 4) == 0) {
-      if (length < 3) return "an .szx RAMP block is cut off";
+      if (length < 3) return CS_TRANSLATE_NOOP("Core", "an .szx RAMP block is cut off");
       const unsigned page = data[2];
-      if (page > 63) return "an .szx RAMP block has the unknown page " + std::to_string(page);
-      if (!(data[0] & 1) && length - 3 < kPage) return "an .szx RAM page is cut off";
+      if (page > 63)
+        return FormatText(CS_TRANSLATE_NOOP("Core", "an .szx RAMP block has the unknown page %1"),
+                          {std::to_string(page)});
+      if (!(data[0] & 1) && length - 3 < kPage)
+        return CS_TRANSLATE_NOOP("Core", "an .szx RAM page is cut off");
       for (int s = 0; s < 2; ++s)
         if (page == unsigned(kScreenBanks[s])) pages[s] = data;
     }
@@ -290,7 +315,8 @@ std::string readSzx(Bytes b, Screens& out) {
       out.bank[s] = pages[s].data() + 3;
     } else {
       if (!inflater.screen(pages[s].subspan(3), out.unpacked[size_t(s)].data()))
-        return "the packed RAM page " + std::to_string(kScreenBanks[s]) + " is damaged";
+        return FormatText(CS_TRANSLATE_NOOP("Core", "the packed RAM page %1 is damaged"),
+                          {std::to_string(kScreenBanks[s])});
       out.bank[s] = out.unpacked[size_t(s)].data();
     }
   }
@@ -311,7 +337,9 @@ FileError DecodeSnapshot(std::span<const uint8_t> bytes, SnapshotKind kind, Pict
   if (!error.empty()) return FileError::format(error);
   const int count = screens.banked ? 2 : 1;
   for (int s = 0; s < count; ++s)
-    if (!screens.bank[s]) return FileError::format("the snapshot has no RAM bank " + std::to_string(kScreenBanks[s]));
+    if (!screens.bank[s])
+      return FileError::format(FormatText(CS_TRANSLATE_NOOP("Core", "the snapshot has no RAM bank %1"),
+                                          {std::to_string(kScreenBanks[s])}));
 
   // The whole file is checked: the screens go straight into the Picture,
   // bank 5's into both for a 48K machine.

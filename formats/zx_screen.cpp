@@ -5,6 +5,7 @@
 
 #include "formats/screen_strips.h"
 #include "model/colour.h"
+#include "model/translatable.h"
 
 namespace cs {
 
@@ -109,7 +110,8 @@ void CopyScreen0ToScreen1(Picture& pic) {
 }
 
 std::string SizeMismatch(const char* kind, const char* sizes, std::size_t size) {
-  return std::string("a ") + kind + " file has " + sizes + " bytes, this one " + std::to_string(size);
+  return FormatText(CS_TRANSLATE_NOOP("Core", "a %1 file has %2 bytes, this one %3"),
+                    {kind, sizes, std::to_string(size)});
 }
 
 }  // namespace cs

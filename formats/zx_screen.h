@@ -14,6 +14,7 @@
 #include <string>
 
 #include "model/picture.h"
+#include "model/translatable.h"
 
 namespace cs {
 
@@ -55,8 +56,9 @@ namespace cs {
 // than at the first line of its character row: colours the Picture keeps but
 // cannot show, since those columns keep 8-line cells.
 bool OuterColumnsHideColours(const uint8_t* attrPlane);
-inline constexpr const char* kOuterColumnsNote =
-    "The outer columns change colour within a character row; the picture shows each row's first line there";
+inline constexpr const char* kOuterColumnsNote = CS_TRANSLATE_NOOP(
+    "Core",
+    "The outer columns change colour within a character row; the picture shows each row's first line there");
 
 // Screen 0's planes into screen 1, for the kinds that hold one screen.
 void CopyScreen0ToScreen1(Picture& pic);

@@ -7,6 +7,7 @@
 #endif
 
 #include "formats/zx_screen.h"
+#include "model/translatable.h"
 
 namespace cs {
 
@@ -99,7 +100,8 @@ bool pixelBytes(const char* chars, uint8_t* bytes) {
 }
 
 FileError lineError(const Lines& lines, const std::string& what) {
-  return FileError::format("line " + std::to_string(lines.number()) + " " + what);
+  return FileError::format(
+      FormatText(CS_TRANSLATE_NOOP("Core", "line %1 %2"), {std::to_string(lines.number()), what}));
 }
 
 }  // namespace
@@ -109,36 +111,44 @@ FileError DecodeZxp(std::span<const uint8_t> bytes, Picture& pic, std::string& n
   Lines lines(bytes);
   std::string_view line;
   if (!lines.next(line) || (line != "ZX-Paintbrush image" && line != "ZX-Paintbrush extended image"))
-    return FileError::format("a .zxp file starts with \"ZX-Paintbrush image\"");
+    return FileError::format(CS_TRANSLATE_NOOP("Core", "a .zxp file starts with \"ZX-Paintbrush image\""));
   if (!lines.next(line)) return {FileErrorKind::ReadBeyondEnd};
-  if (!line.empty()) return lineError(lines, "should be empty");
+  if (!line.empty()) return lineError(lines, CS_TRANSLATE_NOOP("Core", "should be empty"));
 
   // Pixels and attributes are gathered first; the Picture changes only once
   // the whole text has been read.
   uint8_t pixels[kLines][kColumns];
   for (int y = 0; y < kLines; ++y) {
     if (!lines.next(line, kWidth)) return {FileErrorKind::ReadBeyondEnd};
-    if (line.size() != kWidth) return lineError(lines, "should have 256 pixels, it has " + std::to_string(line.size()));
-    if (!pixelBytes(line.data(), pixels[y])) return lineError(lines, "holds a pixel other than 0 or 1");
+    if (line.size() != kWidth)
+      return lineError(lines, FormatText(CS_TRANSLATE_NOOP("Core", "should have 256 pixels, it has %1"),
+                                         {std::to_string(line.size())}));
+    if (!pixelBytes(line.data(), pixels[y]))
+      return lineError(lines, CS_TRANSLATE_NOOP("Core", "holds a pixel other than 0 or 1"));
   }
   if (!lines.next(line)) return {FileErrorKind::ReadBeyondEnd};
-  if (!line.empty()) return lineError(lines, "should be empty after 192 lines of pixels");
+  if (!line.empty())
+    return lineError(lines, CS_TRANSLATE_NOOP("Core", "should be empty after 192 lines of pixels"));
 
   uint8_t rows[kLines][kColumns];
   int count = 0;
   while (lines.next(line) && !line.empty()) {
-    if (count == kLines) return lineError(lines, "is one attribute line too many");
-    if (!parseAttributes(line, rows[count])) return lineError(lines, "should hold 32 attributes");
+    if (count == kLines) return lineError(lines, CS_TRANSLATE_NOOP("Core", "is one attribute line too many"));
+    if (!parseAttributes(line, rows[count]))
+      return lineError(lines, CS_TRANSLATE_NOOP("Core", "should hold 32 attributes"));
     ++count;
   }
   if (count != kLines && count != kLines / 8)
-    return FileError::format("a .zxp file has 24 or 192 lines of attributes, this one " + std::to_string(count));
+    return FileError::format(
+        FormatText(CS_TRANSLATE_NOOP("Core", "a .zxp file has 24 or 192 lines of attributes, this one %1"),
+                   {std::to_string(count)}));
   const int rowHeight = kLines / count;
   pic.vertSize = static_cast<uint8_t>(rowHeight == 8 ? 8 : 1);
   LinearBitmapToPlane(&pixels[0][0], pic.pixels(0));
   AttributeRowsToPlane(&rows[0][0], rowHeight, pic.attrs(0));
   if (rowHeight == 1 && OuterColumnsHideColours(pic.attrs(0))) note = kOuterColumnsNote;
-  if (!lines.atEnd()) note = note.empty() ? "The palette after the attributes was left out" : note;
+  if (!lines.atEnd())
+    note = note.empty() ? CS_TRANSLATE_NOOP("Core", "The palette after the attributes was left out") : note;
   CopyScreen0ToScreen1(pic);
   return {};
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/picture.h"
+#include "model/translatable.h"
 
 namespace cs {
 
@@ -27,7 +28,8 @@ class History {
   static constexpr std::size_t npos = std::size_t(-1);
 
   // A history of one step, `name`, that holds `start`.
-  explicit History(const Picture& start, std::string name = "Start", HistoryLimits limits = {});
+  explicit History(const Picture& start, std::string name = CS_TRANSLATE_NOOP("Core", "Start"),
+                   HistoryLimits limits = {});
 
   // Records `pic` as the step after the current one, under `name`; the steps
   // ahead of the current one are dropped first. A Picture equal to the

@@ -2,8 +2,10 @@
 # Installs the .deb on a Debian 12 system that has nothing of ours, as a user
 # would, and shows that it works there: apt pulls every package it depends
 # on (and fuse, which it recommends), the menu entry, icon, MIME types and man
-# pages are in place, the installed editor opens a .mgs named on its command
-# line, and its File menu's emulator preview runs fuse from the zxview folder
+# pages are in place, so are the translations (the editor's, the command-line
+# tools' catalogue and the Russian man pages) and the converter speaks Russian
+# on a system without a Russian locale, the installed editor opens a .mgs
+# named on its command line, and its File menu's emulator preview runs fuse from the zxview folder
 # the editor fills from its installed copy. Takes some minutes and the
 # network, so it is run by hand, not by the test command.
 #   sudo scripts/check_clean_install.sh [BUILD_DIR] [ROOT] [MIRROR]
@@ -69,6 +71,24 @@ grep -q 'image/x-chromasmith-mg:\*\.mg8' /usr/share/mime/globs2 || fail "the MIM
 echo "  the MIME database knows *.mgs and *.mg1 ... *.mg8"
 for program in chromasmith chromasmith-convert chromasmith-zxsnap; do echo "  $($program --version)"; done
 
+echo "== the translations"
+for f in /usr/share/chromasmith/translations/chromasmith_ru.qm /usr/share/locale/ru/LC_MESSAGES/chromasmith.mo \
+  /usr/share/man/ru/man1/chromasmith.1 /usr/share/man/ru/man1/chromasmith-convert.1 \
+  /usr/share/man/ru/man1/chromasmith-zxsnap.1; do
+  [ -s "$f" ] || fail "$f is missing"
+  echo "  $f"
+done
+# The system has no ru_RU locale: the converter speaks Russian all the same.
+LANGUAGE=ru chromasmith-convert --help >/tmp/help-ru.txt
+grep -q '^Использование: chromasmith-convert' /tmp/help-ru.txt ||
+  fail "the converter's --help is not Russian under LANGUAGE=ru: $(head -3 /tmp/help-ru.txt)"
+echo "  LANGUAGE=ru chromasmith-convert --help: $(head -1 /tmp/help-ru.txt)"
+if LANGUAGE=ru chromasmith-convert /tmp/missing.mgs /tmp/out.png 2>/tmp/err-ru.txt; then
+  fail "a missing file was converted"
+fi
+grep -q 'Файл не найден' /tmp/err-ru.txt || fail "the converter's error is not Russian: $(cat /tmp/err-ru.txt)"
+echo "  $(cat /tmp/err-ru.txt)"
+
 echo "== the editor in an X server (xvfb, xdotool, x11-apps installed for the check only)"
 apt-get install -y -qq --no-install-recommends xvfb xdotool x11-apps >/tmp/apt-x.log 2>&1 || fail "no Xvfb"
 Xvfb :7 -screen 0 1280x900x24 -nolisten tcp >/tmp/xvfb.log 2>&1 &
@@ -100,6 +120,10 @@ echo "  fuse runs the picture from $zxview"
 kill -9 "$(xdotool getwindowpid "$fuse")" || true
 kill "$editor" || true
 sleep 1
+
+# == the editor in Russian: the check of its Russian menu bar under
+# LANGUAGE=ru goes here, in this X server, before it stops.
+
 kill "$xvfb" || true
 CHROOT
 

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -37,14 +38,16 @@ class StampView : public QWidget {
     const BrushState& b = w_.state().brush;
     if (!b.hasStamp()) {
       p.setPen(palette().windowText().color());
-      p.drawText(rect(), Qt::AlignCenter, tr("No stamp"));
+      p.drawText(rect(), Qt::AlignCenter, BrushControls::tr("No stamp"));
       return;
     }
     QImage img(b.stampWidth, b.stampHeight, QImage::Format_RGB32);
     QRgb mixes[4];
-    for (int m = 0; m < 4; ++m) mixes[m] = QColor::fromRgb(w_.state().colours.mixColour(w_.tables().mix, m)).rgb();
+    for (int m = 0; m < 4; ++m)
+      mixes[m] = QColor::fromRgb(w_.state().colours.mixColour(w_.tables().mix, m)).rgb();
     for (int y = 0; y < b.stampHeight; ++y)
-      for (int x = 0; x < b.stampWidth; ++x) img.setPixel(x, y, mixes[b.stampMixes[size_t(y * b.stampWidth + x)]]);
+      for (int x = 0; x < b.stampWidth; ++x)
+        img.setPixel(x, y, mixes[b.stampMixes[size_t(y * b.stampWidth + x)]]);
     const QRect box = rect().adjusted(2, 2, -2, -2);
     // Whole multiples while the stamp is small, so its pixels stay square.
     const int scale = std::max(1, std::min(box.width() / b.stampWidth, box.height() / b.stampHeight));
@@ -113,8 +116,12 @@ BrushControls::BrushControls(MainWindow& window, QWidget* area) : QObject(area),
   labelled(tr("Airbrush radius"), radius_);
   grid->addWidget(stamp_, row++, 0, 1, 2);
   labelled(tr("Transparent mix"), transparent_);
-  grid->addWidget(flipH, row, 0);
-  grid->addWidget(flipV, row++, 1);
+  // The flips share their row in halves, whatever the labels above take.
+  auto* flips = new QHBoxLayout;
+  flips->setSpacing(grid->horizontalSpacing());
+  flips->addWidget(flipH, 1);
+  flips->addWidget(flipV, 1);
+  grid->addLayout(flips, row++, 0, 1, 2);
   grid->addWidget(clear, row++, 0, 1, 2);
   grid->setRowStretch(row, 1);
 
@@ -141,7 +148,8 @@ BrushControls::BrushControls(MainWindow& window, QWidget* area) : QObject(area),
 
   auto* edit = w_.menuBar()->findChild<QMenu*>("Edit1");
   edit->addSeparator();
-  fromSelection_ = AddMenuItem(edit, "EditBrushFromSelection1", tr("Brush from selection"), this, [this] { takeStamp(); });
+  fromSelection_ =
+      AddMenuItem(edit, "EditBrushFromSelection1", tr("Brush from selection"), this, [this] { takeStamp(); });
   // Only a selection gives a stamp.
   connect(edit, &QMenu::aboutToShow, fromSelection_,
           [this] { fromSelection_->setEnabled(w_.state().selection.visible); });

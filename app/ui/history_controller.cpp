@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <cstdlib>
 
+#include "app/ui/core_text.h"
 #include "app/ui/history_panel.h"
 #include "app/ui/main_window.h"
 #include "app/ui/menu_item.h"
@@ -44,7 +45,7 @@ std::string editorId() {
 HistoryController::HistoryController(MainWindow& window, std::string recoveryFolder)
     : QObject(&window),
       w_(window),
-      history_(window.state().picture, "New 8x" + std::to_string(window.state().picture.cellHeight())),
+      history_(window.state().picture, tr("New 8x%1").arg(window.state().picture.cellHeight()).toStdString()),
       store_(std::make_unique<RecoveryStore>(folderOf(std::move(recoveryFolder)), editorId())) {
   writer_.setMaxThreadCount(1);  // writes and removals in the order they were asked for
   recoveryTimer_ = new QTimer(this);
@@ -73,7 +74,7 @@ void HistoryController::markSaved() {
 }
 
 void HistoryController::stepBackward() {
-  record("Edit");  // a change no command recorded is not lost by the step
+  record(tr("Edit"));  // a change no command recorded is not lost by the step
   if (history_.current() > 0) jumpTo(history_.current() - 1);
 }
 
@@ -103,12 +104,13 @@ void HistoryController::AddMenuItems(QMenu* edit, MainWindow& window) {
     const char* caption;
     void (HistoryController::*run)();
   } items[] = {
-      {"StepBackward1", "Step Backward (ALT+Z)", &HistoryController::stepBackward},
-      {"StepForward1", "Step Forward (ALT+SHIFT+Z)", &HistoryController::stepForward},
-      {"History1", "History (use hotkey 'Y')", &HistoryController::togglePanel},
+      {"StepBackward1", QT_TR_NOOP("Step Backward (ALT+Z)"), &HistoryController::stepBackward},
+      {"StepForward1", QT_TR_NOOP("Step Forward (ALT+SHIFT+Z)"), &HistoryController::stepForward},
+      {"History1", QT_TR_NOOP("History (use hotkey 'Y')"), &HistoryController::togglePanel},
   };
   for (const auto& item : items)
-    AddMenuItem(edit, item.name, item.caption, &window, [&window, run = item.run] { (window.history()->*run)(); });
+    AddMenuItem(edit, item.name, tr(item.caption), &window,
+                [&window, run = item.run] { (window.history()->*run)(); });
 }
 
 void HistoryController::changed() {
@@ -130,7 +132,7 @@ void HistoryController::writeRecovery() {
     const FileError err = store_->write(*pic, name);
     if (err)
       QMetaObject::invokeMethod(
-          this, [this, err] { recoveryFailed(QString::fromStdString(err.text())); }, Qt::QueuedConnection);
+          this, [this, err] { recoveryFailed(TrCore(err.text())); }, Qt::QueuedConnection);
   });
 }
 
@@ -147,26 +149,26 @@ void HistoryController::recoveryFailed(const QString& why) {
   if (warned_) return;
   warned_ = true;
   w_.statusBar1()->notice()->setText(
-      QString("No recovery copies: %1 (%2)").arg(decode(store_->folder()), why));
+      tr("No recovery copies: %1 (%2)").arg(decode(store_->folder()), why));
 }
 
 bool HistoryController::mayClose() {
   if (closed_) return true;
   // A change whose command has not ended yet (a stroke whose button is still
   // down) counts as unsaved too.
-  record("Edit");
+  record(tr("Edit"));
   if (modified()) {
     const QString file = decode(w_.state().currentFileName);
-    const QString text =
-        QString("Save changes to %1?").arg(file.isEmpty() ? "the new picture" : QFileInfo(file).fileName());
+    const QString text = file.isEmpty() ? tr("Save changes to the new picture?")
+                                        : tr("Save changes to %1?").arg(QFileInfo(file).fileName());
     CloseAnswer answer = CloseAnswer::Cancel;
     if (closeSink_) {
       answer = closeSink_(text);
     } else {
       QMessageBox box(QMessageBox::Question, "chromaSmith", text, QMessageBox::NoButton, &w_);
-      QPushButton* save = box.addButton("Save", QMessageBox::AcceptRole);
-      QPushButton* discard = box.addButton("Don't Save", QMessageBox::DestructiveRole);
-      box.addButton("Cancel", QMessageBox::RejectRole);
+      QPushButton* save = box.addButton(tr("Save"), QMessageBox::AcceptRole);
+      QPushButton* discard = box.addButton(tr("Don't Save"), QMessageBox::DestructiveRole);
+      box.addButton(tr("Cancel"), QMessageBox::RejectRole);
       box.setDefaultButton(save);
       box.exec();
       answer = box.clickedButton() == save      ? CloseAnswer::Save
@@ -195,20 +197,19 @@ void HistoryController::offerRecovery() {
     if (const FileError err = store_->read(copy, found)) {
       const std::string aside = store_->moveAside(copy);
       damaged << QString("%1: %2").arg(decode(aside.empty() ? copy.stem + ".mgs" : aside),
-                                       QString::fromStdString(err.text()));
+                                       TrCore(err.text()));
       continue;
     }
     if (restored) continue;  // kept for a later start
-    const QString text =
-        QString("Restore the unsaved picture from %1?")
-            .arg(QDateTime::fromSecsSinceEpoch(copy.modified).toString("yyyy-MM-dd hh:mm:ss"));
+    const QString when = QDateTime::fromSecsSinceEpoch(copy.modified).toString("yyyy-MM-dd hh:mm:ss");
+    const QString text = tr("Restore the unsaved picture from %1?").arg(when);
     bool restore = false;
     if (restoreSink_) {
       restore = restoreSink_(text);
     } else {
-      QMessageBox box(QMessageBox::Question, "Unsaved picture", text, QMessageBox::NoButton, &w_);
-      QPushButton* yes = box.addButton("Restore", QMessageBox::AcceptRole);
-      box.addButton("Discard", QMessageBox::DestructiveRole);
+      QMessageBox box(QMessageBox::Question, tr("Unsaved picture"), text, QMessageBox::NoButton, &w_);
+      QPushButton* yes = box.addButton(tr("Restore"), QMessageBox::AcceptRole);
+      box.addButton(tr("Discard"), QMessageBox::DestructiveRole);
       box.setDefaultButton(yes);
       box.exec();
       restore = box.clickedButton() == yes;
@@ -220,7 +221,7 @@ void HistoryController::offerRecovery() {
     restored = true;
     w_.state().picture = found.picture;
     w_.pictureReplaced(found.fileName);
-    record("Restore");
+    record(tr("Restore", "the step of a restored picture"));
     history_.markChanged();
     changed();
     // This editor's own copy is on the disk before the old one goes.
@@ -228,7 +229,8 @@ void HistoryController::offerRecovery() {
     writer_.start([this, copy] { store_->discard(copy); });
   }
   if (!damaged.isEmpty())
-    w_.showMessage(MessageKind::Error, "Damaged recovery files were moved aside:\n" + damaged.join('\n'));
+    w_.showMessage(MessageKind::Error,
+                   tr("Damaged recovery files were moved aside:\n%1").arg(damaged.join('\n')));
 }
 
 }  // namespace cs

@@ -39,7 +39,8 @@ class HistoryController : public QObject {
   const History& history() const { return history_; }
   HistoryPanel* panel() const { return panel_; }
 
-  // After a command: the Picture, if it changed, becomes a step named `name`.
+  // After a command: the Picture, if it changed, becomes a step named `name`,
+  // in the words the History panel shows.
   void record(const QString& name);
   // The picture as the last step recorded it: before the command running.
   const Picture& recordedPicture() const { return history_.currentPicture(); }

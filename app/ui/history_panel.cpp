@@ -60,7 +60,7 @@ QImage HistoryModel::thumbnail(std::size_t step) const {
 }
 
 HistoryPanel::HistoryPanel(const History& history, const MixTable& mix, QWidget* parent)
-    : FloatingPanel("Panel_History", "PanelHistoryCaption", "History", kPanelSize, parent) {
+    : FloatingPanel("Panel_History", "PanelHistoryCaption", tr("History"), kPanelSize, parent) {
   addCloseIcon("ImageHistoryClose");
   model_ = new HistoryModel(history, mix, this);
   list_ = new QListView(this);

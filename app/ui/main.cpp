@@ -6,6 +6,7 @@
 #include "app/language.h"
 #include "app/ui/main_window.h"
 #include "app/ui/translations.h"
+#include "app/ui/widget_texts.h"
 
 namespace {
 
@@ -61,5 +62,6 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) options.arguments->append(QByteArray(argv[i]));
   cs::MainWindow window(std::move(options));
   window.show();
+  cs::StartTextDumpIfAsked();
   return QApplication::exec();
 }

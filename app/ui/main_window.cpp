@@ -132,7 +132,7 @@ void MainWindow::buildToolbar() {
   for (int i = 0; i < 4; ++i) {
     const int level = i + 1;
     auto* key = new ToolKey(kZoomKeys[i].name, MakeIcon(kZoomKeys[i].icon), kZoomKeys[i].iconName,
-                            QString("Zoom x%1").arg(level), instruments_);
+                            tr("Zoom x%1").arg(level), instruments_);
     key->move(4 + kToolKeySize * i, kKeyTop);
     connect(key, &ToolKey::pressed, this, [this, level] {
       SetZoom(level);
@@ -143,12 +143,12 @@ void MainWindow::buildToolbar() {
   // Start-up shows level 1, as the first SetZoom would.
   zoomKeys_[0]->setInnerLowered(true);
 
-  gridKey_ = new ToolKey("Key_Grid", MakeIcon(Icon::CharGrid), "Image4", "PerChar Grid (use hotkey 'G')",
+  gridKey_ = new ToolKey("Key_Grid", MakeIcon(Icon::CharGrid), "Image4", tr("PerChar Grid (use hotkey 'G')"),
                          instruments_);
   gridKey_->move(140, kKeyTop);
   connect(gridKey_, &ToolKey::pressed, this, &MainWindow::ToggleCharGrid);
   zGridKey_ = new ToolKey("Key_zGrid", MakeIcon(Icon::PixelGrid), "Image5",
-                          "PerPixel Grid (use hotkey 'H')", instruments_);
+                          tr("PerPixel Grid (use hotkey 'H')"), instruments_);
   zGridKey_->move(172, kKeyTop);
   connect(zGridKey_, &ToolKey::pressed, this, &MainWindow::TogglePixelGrid);
 
@@ -170,7 +170,7 @@ void MainWindow::buildPictureWindow() {
   auto* column = new QVBoxLayout(picturePanel_);
   column->setContentsMargins(1, 1, 1, 1);
   column->setSpacing(0);
-  pictureCaption_ = new PanelCaptionStrip("Panel3", "Picture", picturePanel_);
+  pictureCaption_ = new PanelCaptionStrip("Panel3", tr("Picture"), picturePanel_);
   image6_ = pictureCaption_->addIcon("Image6", MakeResizeMinIcon());
   connect(image6_, &CaptionIcon::clicked, this, &MainWindow::TogglePictureMaximised);
   column->addWidget(pictureCaption_);
@@ -231,7 +231,7 @@ void MainWindow::SaveWindowsPositions() {
   // The user's configuration folder may not exist yet; the program's own does.
   const FileError err = folders_.installed ? MakeFolder(folders_.iniDir) : FileError{};
   if (err || SaveWindowPositions(path, positions_))
-    showMessage(MessageKind::Error, QString("Unable to write to %1").arg(QFile::decodeName(path.c_str())));
+    showMessage(MessageKind::Error, tr("Unable to write to %1").arg(QFile::decodeName(path.c_str())));
 }
 
 FileError MainWindow::prepareZxviewFolder() {
@@ -300,7 +300,8 @@ void MainWindow::showMessage(MessageKind kind, const QString& text) {
     pendingMessages_.emplace_back(kind, text);
     return;
   }
-  QMessageBox::critical(this, kind == MessageKind::FormatError ? "Error" : "chromaSmith", text, QMessageBox::Ok);
+  QMessageBox::critical(this, kind == MessageKind::FormatError ? tr("Error") : QString("chromaSmith"), text,
+                        QMessageBox::Ok);
 }
 
 void MainWindow::setFileCaption(const std::string& name) {

@@ -311,7 +311,7 @@ class MainWindow : public QMainWindow {
   bool reportFileError(const FileError& error);
   // The same for opening `path`, naming the file where the message needs it.
   bool reportOpenError(const FileError& error, const std::string& path, bool nameAlways);
-  bool runOpenDialog(const char* filter);
+  bool runOpenDialog(const QString& filter);
   // The chosen name with its extension ensured, or nothing for cancel.
   std::optional<std::string> runSaveDialog(const char* filter, const char* extension);
   // Asks about the first of `names` that exists; true when none does or the

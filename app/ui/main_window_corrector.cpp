@@ -14,7 +14,7 @@ void MainWindow::buildCorrector() {
   // editor image and the previews are refreshed with the corrector's views.
   connect(corrector_, &CorrectorPanel::pictureChanged, this, [this](const QString& caption) {
     RefreshPicture(true);
-    history_->record("Corrector: " + caption);
+    history_->record(tr("Corrector: %1").arg(caption));
   });
   connect(this, &MainWindow::pictureRefreshed, corrector_, &CorrectorPanel::followCellHeight);
   // Whatever shows the corrector (the menu, the key X), it shows the Picture

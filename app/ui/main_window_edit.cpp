@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QPushButton>
 
+#include "app/ui/core_text.h"
 #include "app/ui/file_dialog.h"
 #include "app/ui/history_controller.h"
 #include "app/ui/main_window.h"
@@ -21,18 +22,18 @@ namespace cs {
 
 namespace {
 
-// How the history names a transform's step.
+// How the history names a transform's step, translated where it is recorded.
 const char* TransformName(Transform t) {
   switch (t) {
-    case Transform::FlipHorizontal: return "Flip Horizontal";
-    case Transform::FlipVertical: return "Flip Vertical";
-    case Transform::Rotate90: return "Rotate 90` cw";
-    case Transform::RotateRight: return "Rotate pixels Right";
-    case Transform::RotateLeft: return "Rotate pixels Left";
-    case Transform::RotateUp: return "Rotate pixels Up";
-    case Transform::RotateDown: return "Rotate pixels Down";
+    case Transform::FlipHorizontal: return QT_TRANSLATE_NOOP("cs::MainWindow", "Flip Horizontal");
+    case Transform::FlipVertical: return QT_TRANSLATE_NOOP("cs::MainWindow", "Flip Vertical");
+    case Transform::Rotate90: return QT_TRANSLATE_NOOP("cs::MainWindow", "Rotate 90` cw");
+    case Transform::RotateRight: return QT_TRANSLATE_NOOP("cs::MainWindow", "Rotate pixels Right");
+    case Transform::RotateLeft: return QT_TRANSLATE_NOOP("cs::MainWindow", "Rotate pixels Left");
+    case Transform::RotateUp: return QT_TRANSLATE_NOOP("cs::MainWindow", "Rotate pixels Up");
+    case Transform::RotateDown: return QT_TRANSLATE_NOOP("cs::MainWindow", "Rotate pixels Down");
   }
-  return "Transform";
+  return QT_TRANSLATE_NOOP("cs::MainWindow", "Transform");
 }
 
 }  // namespace
@@ -68,26 +69,26 @@ void MainWindow::pasteSelection() {
   if (!PasteSelection(state_, bytes, mouseOverPicture())) return;
   viewModes_->keepFlickerLow(history_->recordedPicture(), false);
   RefreshPicture(true);
-  history_->record("Paste");
+  history_->record(tr("Paste"));
 }
 
 void MainWindow::deleteSelection() {
   if (!DeleteSelection(state_)) return;
   RefreshPicture(true);
-  history_->record("Delete");
+  history_->record(tr("Delete"));
 }
 
 void MainWindow::transform(Transform t) {
   if (!ApplyTransform(state_, t)) return;
   RefreshPicture(true);
-  history_->record(TransformName(t));
+  history_->record(tr(TransformName(t)));
 }
 
 void MainWindow::saveSelectionOk() {
   if (!state_.selection.visible) return;
   saveSelectionPanel_->hide();
   if (!SelectionHasCells(state_.selection, state_.picture.cellHeight())) {
-    showMessage(MessageKind::Error, kSelectionOutsideText);
+    showMessage(MessageKind::Error, TrCore(kSelectionOutsideText));
     return;
   }
   const int pixMode = saveSelectionPanel_->asScreen() ? kPixModeAsScreen : kPixModeLinear;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <sys/stat.h>
 
+#include "app/ui/core_text.h"
 #include "app/ui/file_dialog.h"
 #include "app/ui/history_controller.h"
 #include "app/ui/main_window.h"
@@ -22,7 +23,8 @@ constexpr const char* kSnapshotFilter = "*.szx|*.szx|*.z80|*.z80|*.sna|*.sna";
 
 // "Open *.mgs" offers, beside its own filter, every kind the editor reads.
 QString openFilter() {
-  return QString(kMgsFilter) + "|All pictures|" + QString::fromStdString(AllPicturePatterns());
+  return QString(kMgsFilter) + "|" + MainWindow::tr("All pictures") + "|" +
+         QString::fromStdString(AllPicturePatterns());
 }
 constexpr const char* kMgFilter = "*.mg1/mg2/mg4/mg8|*.mg1;*.mg2;*.mg4;*.mg8";
 
@@ -33,14 +35,14 @@ void MainWindow::NewPicture(int cellHeight) {
   reference_->pictureNew();
   SetZoom(1);
   RefreshPicture(true);
-  history_->record(QString("New 8x%1").arg(cellHeight));
+  history_->record(tr("New 8x%1").arg(cellHeight));
 }
 
 void MainWindow::ConvertPicture(int cellHeight) {
   cs::ConvertPicture(state_.picture, cellHeight);
   SetZoom(1);
   RefreshPicture(true);
-  history_->record(QString("Convert to 8x%1").arg(cellHeight));
+  history_->record(tr("Convert to 8x%1").arg(cellHeight));
 }
 
 bool MainWindow::reportOpenError(const FileError& error, const std::string& path, bool nameAlways) {
@@ -54,11 +56,11 @@ bool MainWindow::reportOpenError(const FileError& error, const std::string& path
 bool MainWindow::reportFileError(const FileError& error) {
   if (error.ok()) return false;
   showMessage(error.kind == FileErrorKind::Format ? MessageKind::FormatError : MessageKind::Error,
-              QString::fromStdString(error.text()));
+              TrCore(error.text()));
   return true;
 }
 
-bool MainWindow::runOpenDialog(const char* filter) {
+bool MainWindow::runOpenDialog(const QString& filter) {
   openDialog_->filter = filter;
   if (!openDialog_->execute()) return false;
   // The click that closed the dialog must not paint on the new picture.
@@ -84,7 +86,7 @@ bool MainWindow::mayReplace(const std::vector<std::string>& names) {
   for (const std::string& name : names) {
     struct stat st {};
     if (::stat(name.c_str(), &st) == 0)
-      return confirm(QString("%1 already exists.\nDo you want to replace it?").arg(QFile::decodeName(name.c_str())));
+      return confirm(tr("%1 already exists.\nDo you want to replace it?").arg(QFile::decodeName(name.c_str())));
   }
   return true;
 }
@@ -106,7 +108,7 @@ bool MainWindow::loadPictureFile(const std::string& path, FileError (*load)(cons
   pictureReplaced(path);
   // The picture is what its file holds: nothing to save yet.
   const QString file = QFileInfo(QFile::decodeName(path.c_str())).fileName();
-  history_->record(QString(load == cs::LoadMgsFile ? "Open %1" : "Import %1").arg(file));
+  history_->record((load == cs::LoadMgsFile ? tr("Open %1") : tr("Import %1")).arg(file));
   history_->markSaved();
   return true;
 }
@@ -134,10 +136,10 @@ bool MainWindow::openPictureFile(const std::string& path, bool nameAlways) {
   std::string note;
   if (reportOpenError(LoadPicture(path, state_.picture, note), path, nameAlways)) return false;
   pictureReplaced({});
-  history_->record("Import " + QFileInfo(QFile::decodeName(path.c_str())).fileName());
+  history_->record(tr("Import %1").arg(QFileInfo(QFile::decodeName(path.c_str())).fileName()));
   // What the file holds that the picture cannot show; a file without such a
   // thing takes the last one's remark away.
-  statusBar_->notice()->setText(QString::fromStdString(note));
+  statusBar_->notice()->setText(TrCore(note));
   return true;
 }
 
@@ -180,7 +182,7 @@ void MainWindow::ImportScreenFile(bool withHeader, bool singleScreen, const char
   if (reportOpenError(cs::ImportScreenFile(name, withHeader, singleScreen, state_.picture), name, false))
     return;
   pictureReplaced({});
-  history_->record("Import " + QFileInfo(QFile::decodeName(name.c_str())).fileName());
+  history_->record(tr("Import %1").arg(QFileInfo(QFile::decodeName(name.c_str())).fileName()));
 }
 
 void MainWindow::ExportMgFile(const char* filter, const char* extension, bool mg1Layout) {

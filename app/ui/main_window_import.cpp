@@ -11,8 +11,8 @@
 namespace cs {
 
 void MainWindow::ImportImage() {
-  const std::string filter = std::string("Images|") + ImageFilePatterns();
-  if (runOpenDialog(filter.c_str())) importImageFile(openDialog_->fileName);
+  const QString filter = tr("Images") + "|" + QString::fromLatin1(ImageFilePatterns());
+  if (runOpenDialog(filter)) importImageFile(openDialog_->fileName);
 }
 
 void MainWindow::importImageFile(const std::string& name) {
@@ -29,7 +29,7 @@ void MainWindow::importImageFile(const std::string& name) {
   TakeUndoSnapshot(state_);
   state_.picture.planes = result.planes;
   RefreshPicture(true);
-  history_->record("Import image");
+  history_->record(tr("Import image"));
 }
 
 }  // namespace cs

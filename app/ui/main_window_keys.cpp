@@ -93,7 +93,7 @@ void MainWindow::runKeyCommand(KeyCommand c, int key) {
     case KeyCommand::Undo:
       SwapUndoSnapshot(state_);
       RefreshPicture(true);
-      history_->record("Undo");
+      history_->record(tr("Undo"));
       break;
     case KeyCommand::SelectMix0: SelectMix(0); break;
     case KeyCommand::SelectMix1: SelectMix(1); break;

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 
 #include "app/ui/brush_controls.h"
+#include "app/ui/core_text.h"
 #include "app/ui/editor_image.h"
 #include "app/ui/history_controller.h"
 #include "app/ui/icons.h"
@@ -59,7 +60,7 @@ constexpr int kInstrumentGroupLeft[2] = {356, kShapeKeysLeft};
 void MainWindow::buildInstrumentKeys() {
   int placed[2] = {0, 0};
   for (const InstrumentInfo& k : Instruments()) {
-    auto* key = new ToolKey(k.keyName, MakeInstrumentIcon(k.icon), k.iconName, tr(k.hint), instruments_);
+    auto* key = new ToolKey(k.keyName, MakeInstrumentIcon(k.icon), k.iconName, TrCore(k.hint), instruments_);
     const int g = k.group;
     key->move(kInstrumentGroupLeft[g] + kToolKeySize * placed[g]++, 4);
     const Instrument value = k.value;
@@ -85,7 +86,7 @@ void MainWindow::SetInstrument(Instrument n) {
   const auto table = Instruments();
   for (size_t i = 0; i < instrumentKeys_.size(); ++i) instrumentKeys_[i]->setInnerLowered(table[i].value == n);
   if (shapeOptions_) shapeOptions_->instrumentChosen(n);
-  statusBar_->instrument()->setText(tr(InstrumentOf(n).title));
+  statusBar_->instrument()->setText(TrCore(InstrumentOf(n).title));
 }
 
 void MainWindow::editorMousePress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos) {
@@ -129,7 +130,7 @@ void MainWindow::editorMouseRelease() {
   // A stroke, a fill, a line segment or a shape ends with the release.
   if (!*r.stepName) return;
   viewModes_->keepFlickerLow(history_->recordedPicture());
-  history_->record(r.stepName);
+  history_->record(TrCore(r.stepName));
 }
 
 void MainWindow::ShowCellColours(int X, int Y) {

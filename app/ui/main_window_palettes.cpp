@@ -24,7 +24,8 @@ void MainWindow::buildPaletteContent() {
 
   borderContent_ = new BorderPalettePanel(state_, borderPanel_);
   connect(borderContent_, &BorderPalettePanel::borderChosen, this, &MainWindow::borderChanged);
-  connect(borderContent_, &BorderPalettePanel::borderChosen, this, [this] { history_->record("Border"); });
+  connect(borderContent_, &BorderPalettePanel::borderChosen, this,
+          [this] { history_->record(tr("Border")); });
   connect(this, &MainWindow::borderChanged, borderContent_, &BorderPalettePanel::ShowBorder);
 }
 

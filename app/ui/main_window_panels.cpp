@@ -39,16 +39,17 @@ RgbImage opaqueIcon(Icon icon) {
 }  // namespace
 
 void MainWindow::buildPanels() {
-  palettePanel_ = new FloatingPanel("Panel_Color", "Panel1", "Full Palette", {342, 486}, workSpace_);
+  palettePanel_ = new FloatingPanel("Panel_Color", "Panel1", tr("Full Palette"), {342, 486}, workSpace_);
   registerPanel(palettePanel_, &WindowPositions::paletteX, &WindowPositions::paletteY);
-  borderPanel_ = new FloatingPanel("Panel_Border", "Panel5", "Border Palette", {150, 166}, workSpace_);
+  borderPanel_ =
+      new FloatingPanel("Panel_Border", "Panel5", tr("Border Palette"), {150, 166}, workSpace_);
   registerPanel(borderPanel_, &WindowPositions::borderPaletteX, &WindowPositions::borderPaletteY);
   previewPanel_ = new PreviewPanel(workSpace_);
   registerPanel(previewPanel_, &WindowPositions::previewX, &WindowPositions::previewY);
   zoomPreviewPanel_ = new ZoomPreviewPanel(workSpace_);
   registerPanel(zoomPreviewPanel_, &WindowPositions::zoomPreviewX, &WindowPositions::zoomPreviewY);
   correctorPanel_ =
-      new FloatingPanel("Panel_Corrector", "Panel12", "Color Corrector", {1041, 617}, workSpace_);
+      new FloatingPanel("Panel_Corrector", "Panel12", tr("Color Corrector"), {1041, 617}, workSpace_);
   correctorPanel_->addCloseIcon("Image16");
   registerPanel(correctorPanel_, &WindowPositions::correctorX, &WindowPositions::correctorY);
   exportPngPanel_ = new ExportPngPanel(workSpace_);
@@ -107,17 +108,19 @@ void MainWindow::buildPanelKeys() {
     void (MainWindow::*toggle)();
     ToolKey* MainWindow::*key;
   } keys[] = {
-      {"KEY_Palette", Icon::Palette, "Image1", "Full Palette Window (use hotkey 'C')", 212,
+      {"KEY_Palette", Icon::Palette, "Image1", QT_TR_NOOP("Full Palette Window (use hotkey 'C')"), 212,
        &MainWindow::TogglePalettePanel, &MainWindow::paletteKey_},
-      {"KEY_BorderPalette", Icon::BorderPalette, "Image2", "Border Palette Window (use hotkey 'B')", 244,
-       &MainWindow::ToggleBorderPalettePanel, &MainWindow::borderPaletteKey_},
-      {"KEY_Preview", Icon::Preview, "Image3", "Preview and Zoom selector Window (use hotkey 'V')", 284,
-       &MainWindow::TogglePreviewPanel, &MainWindow::previewKey_},
-      {"KEY_ZoomPreview", Icon::Magnifier, "Image14", "Preview Zoom Window (use hotkey 'ALT+V')", 316,
-       &MainWindow::ToggleZoomPreviewPanel, &MainWindow::zoomPreviewKey_},
+      {"KEY_BorderPalette", Icon::BorderPalette, "Image2",
+       QT_TR_NOOP("Border Palette Window (use hotkey 'B')"), 244, &MainWindow::ToggleBorderPalettePanel,
+       &MainWindow::borderPaletteKey_},
+      {"KEY_Preview", Icon::Preview, "Image3",
+       QT_TR_NOOP("Preview and Zoom selector Window (use hotkey 'V')"), 284, &MainWindow::TogglePreviewPanel,
+       &MainWindow::previewKey_},
+      {"KEY_ZoomPreview", Icon::Magnifier, "Image14", QT_TR_NOOP("Preview Zoom Window (use hotkey 'ALT+V')"),
+       316, &MainWindow::ToggleZoomPreviewPanel, &MainWindow::zoomPreviewKey_},
   };
   for (const auto& k : keys) {
-    auto* key = new ToolKey(k.name, MakeIcon(k.icon), k.iconName, k.hint, instruments_);
+    auto* key = new ToolKey(k.name, MakeIcon(k.icon), k.iconName, tr(k.hint), instruments_);
     key->move(k.x, gridKey_->y());
     connect(key, &ToolKey::pressed, this, k.toggle);
     this->*k.key = key;

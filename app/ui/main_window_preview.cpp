@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "app/emulator_preview.h"
+#include "app/ui/core_text.h"
 #include "app/ui/main_window.h"
 
 namespace cs {
@@ -18,6 +19,7 @@ namespace cs {
 namespace {
 
 constexpr const char* kEmulator = "fuse";
+constexpr const char* kEmulatorInstall = "sudo apt-get install fuse-emulator-gtk";
 
 }  // namespace
 
@@ -28,15 +30,15 @@ void MainWindow::previewInEmulator() {
   const QString picture = dir + "/" + files->picture;
   const QString script = dir + "/" + files->script;
   if (const FileError err = prepareZxviewFolder()) {
-    showMessage(MessageKind::Error, QString("Unable to write to %1: %2\nMake the folder writable.")
-                                        .arg(dir, QString::fromStdString(err.text())));
+    showMessage(MessageKind::Error,
+                tr("Unable to write to %1: %2\nMake the folder writable.").arg(dir, TrCore(err.text())));
     return;
   }
   if (const FileError err = WritePreviewPicture(folders_.zxviewDir, *files, state_.picture)) {
     showMessage(MessageKind::Error,
-                QString("Unable to write to %1: %2\nMake the folder %3 writable, or run chromaSmith from a "
-                        "folder you may write to.")
-                    .arg(picture, QString::fromStdString(err.text()), dir));
+                tr("Unable to write to %1: %2\nMake the folder %3 writable, or run chromaSmith from a "
+                   "folder you may write to.")
+                    .arg(picture, TrCore(err.text()), dir));
     return;
   }
   // The folder's own bytes reach the system: a name that is not valid UTF-8
@@ -45,20 +47,20 @@ void MainWindow::previewInEmulator() {
   struct stat st {};
   if (::stat(scriptPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
     showMessage(MessageKind::Error,
-                QString("The emulator preview script %1 is missing.\nCopy the zxview folder that comes with "
-                        "chromaSmith to %2.")
+                tr("The emulator preview script %1 is missing.\nCopy the zxview folder that comes with "
+                   "chromaSmith to %2.")
                     .arg(script, dir));
     return;
   }
   // The zxview folder becomes the editor's current folder too, and stays so:
   // relative names given afterwards resolve against it.
   if (::chdir(folders_.zxviewDir.c_str()) != 0) {
-    showMessage(MessageKind::Error, QString("Unable to write to %1").arg(dir));
+    showMessage(MessageKind::Error, tr("Unable to write to %1").arg(dir));
     return;
   }
   if (QStandardPaths::findExecutable(kEmulator).isEmpty()) {
-    showMessage(MessageKind::Error, "The emulator fuse is not installed.\nInstall it with: "
-                                    "sudo apt-get install fuse-emulator-gtk");
+    showMessage(MessageKind::Error, tr("The emulator %1 is not installed.\nInstall it with: %2")
+                                        .arg(QString(kEmulator), QString(kEmulatorInstall)));
     return;
   }
   QProcess process;
@@ -69,8 +71,8 @@ void MainWindow::previewInEmulator() {
   env.insert("CHROMASMITH_BIN", programDir_);
   process.setProcessEnvironment(env);
   if (!process.startDetached())
-    showMessage(MessageKind::Error, QString("The emulator preview script %1 could not be started.\n"
-                                            "Make it executable with: chmod +x \"%1\"")
+    showMessage(MessageKind::Error, tr("The emulator preview script %1 could not be started.\n"
+                                       "Make it executable with: chmod +x \"%1\"")
                                         .arg(script));
 }
 

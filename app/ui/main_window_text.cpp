@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QFile>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -23,8 +22,6 @@
 namespace cs {
 
 namespace {
-
-constexpr const char* kFontFilter = "Spectrum fonts|*.ch8;*.chr;*.fnt;*.bin;*.udg|All files|*";
 
 // Typed glyphs repaint their cells; the status bar keeps what it showed.
 class TextPaintSink : public PaintSink {
@@ -51,19 +48,20 @@ TextController::TextController(MainWindow& w)
   // Keys typed into a text must not also press these controls.
   for (QWidget* c : {static_cast<QWidget*>(load_), static_cast<QWidget*>(opaque_)})
     c->setFocusPolicy(Qt::NoFocus);
+  // The button, the font's name and the check box each have a row of their
+  // own: the panel is narrow, and the captions of some languages are long.
   auto* rows = new QVBoxLayout(area);
-  rows->setContentsMargins(8, 6, 8, 6);
-  auto* fontRow = new QHBoxLayout;
-  fontRow->addWidget(load_);
-  fontRow->addWidget(name_, 1);
-  rows->addLayout(fontRow);
+  rows->setContentsMargins(8, 4, 8, 4);
+  rows->setSpacing(2);
+  rows->addWidget(load_, 0, Qt::AlignLeft);
+  rows->addWidget(name_);
   rows->addWidget(opaque_);
   rows->addStretch(1);
 
   connect(opaque_, &QCheckBox::toggled, this, [this](bool on) { w_.state().text.opaque = on; });
   connect(load_, &QPushButton::clicked, this, [this] {
     FileDialog& dialog = w_.openDialog();
-    dialog.filter = kFontFilter;
+    dialog.filter = tr("Spectrum fonts") + "|*.ch8;*.chr;*.fnt;*.bin;*.udg|" + tr("All files") + "|*";
     if (!dialog.execute()) return;
     w_.state().clickGuard = true;  // the click that closed the dialog paints nothing
     loadFont(dialog.fileName);
@@ -122,7 +120,7 @@ void TextController::close() {
   w_.editorImage()->setRubberBand({}, {});
   if (!painted) return;
   w_.viewModes().keepFlickerLow(w_.history()->recordedPicture());
-  w_.history()->record("Text");
+  w_.history()->record(tr("Text"));
 }
 
 void TextController::showCursor() {

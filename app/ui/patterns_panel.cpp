@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "app/panel_placement.h"
+#include "app/ui/core_text.h"
 #include "edit/patterns.h"
 
 namespace cs {
@@ -77,7 +78,7 @@ PatternsPanel::PatternsPanel(EditorState& state, const MixTable& mix, QWidget* p
               p.fillRect(x * kScale, y * kScale, kScale, kScale, PatternRow(n, y) & (0x80 >> x) ? one : zero);
         },
         [this, n] { return state_.shapes.pattern == n; }, [this, n] { choosePattern(n); });
-    patterns_[size_t(n)]->setToolTip(tr(Patterns()[size_t(n)].name));
+    patterns_[size_t(n)]->setToolTip(TrCore(Patterns()[size_t(n)].name));
   }
   auto* caption = new QLabel(tr("Second mix"), this);
   caption->setObjectName("LabelSecondMix");

@@ -57,7 +57,7 @@ void BorderFrame::paintEvent(QPaintEvent* e) {
 void BorderFrame::mouseMoveEvent(QMouseEvent*) { emit moved(); }
 
 PreviewPanel::PreviewPanel(QWidget* parent)
-    : FloatingPanel("Panel_Preview", "Panel20", "Preview and Zoom Selector", {650, 510}, parent) {
+    : FloatingPanel("Panel_Preview", "Panel20", tr("Preview and Zoom Selector"), {650, 510}, parent) {
   border_ = new BorderFrame(this);
   border_->setGeometry(kBorderFrame);
   image_ = new CanvasImage("Editor_IMG_Preview", kPreviewWidth, kPreviewHeight, border_);
@@ -65,7 +65,7 @@ PreviewPanel::PreviewPanel(QWidget* parent)
 }
 
 ZoomPreviewPanel::ZoomPreviewPanel(QWidget* parent)
-    : FloatingPanel("Panel_ZoomPreview", "Panel21", "Preview Zoom", {193, 209}, parent) {
+    : FloatingPanel("Panel_ZoomPreview", "Panel21", tr("Preview Zoom"), {193, 209}, parent) {
   image_ = new CanvasImage("Editor_IMG_ZoomPreview", kMagnifierSize, kMagnifierSize, this);
   image_->move(kMagnifierAt);
 }

@@ -43,7 +43,7 @@ std::string storePath(const std::string& folder) {
 // "Reference image..." offers every image the loader reads and every
 // picture kind the editor opens.
 QString referenceFilter() {
-  return QString("Images and pictures|") + ImageFilePatterns() + ";" +
+  return ReferenceController::tr("Images and pictures") + "|" + ImageFilePatterns() + ";" +
          QString::fromStdString(AllPicturePatterns());
 }
 
@@ -223,9 +223,10 @@ void ReferenceController::flush() {
 void ReferenceController::storeNote(StoreProblem problem) {
   if (problem == StoreProblem::None) return;
   // Once: the store has stopped and says nothing more.
-  const QString why = problem == StoreProblem::Unwritable ? tr("not writable") : tr("unreadable or damaged");
-  w_.statusBar1()->notice()->setText(
-      tr("References are not remembered: %1 is %2").arg(decode(store_.path()), why));
+  const QString text = problem == StoreProblem::Unwritable
+                           ? tr("References are not remembered: %1 is not writable")
+                           : tr("References are not remembered: %1 is unreadable or damaged");
+  w_.statusBar1()->notice()->setText(text.arg(decode(store_.path())));
 }
 
 void ReferenceController::pictureOpened(const std::string& name) {

@@ -6,6 +6,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <algorithm>
+#include <utility>
 
 namespace cs {
 
@@ -30,6 +32,23 @@ QSpinBox* spinBox(QWidget* parent, const QString& name, int low, int high, const
   return box;
 }
 
+// Labels longer than their place (in a translation) take the room they
+// need from the number fields to their right; the fields keep starting
+// together and keep their right edge.
+void makeRoom(std::initializer_list<std::pair<QLabel*, QSpinBox*>> rows) {
+  int need = 0, place = 0;
+  for (const auto& [label, box] : rows) {
+    need = std::max(need, label->sizeHint().width());
+    place = std::max(place, label->width());
+  }
+  if (need <= place) return;
+  for (const auto& [label, box] : rows) {
+    label->resize(need, label->height());
+    const int left = label->x() + need + 4;
+    box->setGeometry(left, box->y(), box->geometry().right() + 1 - left, box->height());
+  }
+}
+
 }  // namespace
 
 ReferencePanel::ReferencePanel(QWidget* parent)
@@ -37,9 +56,11 @@ ReferencePanel::ReferencePanel(QWidget* parent)
   addCloseIcon("ImageReferenceClose");
   // Placed by hand, as on the other panels: the tests find the fields there.
   const auto label = [this](const QString& text, QRect where) {
-    (new QLabel(text, this))->setGeometry(where);
+    auto* l = new QLabel(text, this);
+    l->setGeometry(where);
+    return l;
   };
-  label(tr("Opacity"), {8, 24, 68, 20});
+  QLabel* opacityLabel = label(tr("Opacity"), {8, 24, 68, 20});
   opacity_ = spinBox(this, "Reference_Opacity", 0, 100, " %", {80, 23, 130, 22});
   fit_ = new QRadioButton(tr("Fit"), this);
   fit_->setObjectName("Reference_Fit");
@@ -47,8 +68,9 @@ ReferencePanel::ReferencePanel(QWidget* parent)
   cover_ = new QRadioButton(tr("Cover"), this);
   cover_->setObjectName("Reference_Cover");
   cover_->setGeometry(110, 50, 100, 20);
-  label(tr("Scale"), {8, 78, 68, 20});
+  QLabel* scaleLabel = label(tr("Scale"), {8, 78, 68, 20});
   scale_ = spinBox(this, "Reference_Scale", kMinReferenceScale, kMaxReferenceScale, " %", {80, 77, 130, 22});
+  makeRoom({{opacityLabel, opacity_}, {scaleLabel, scale_}});
   label(tr("X"), {8, 106, 18, 20});
   x_ = spinBox(this, "Reference_X", -kMaxReferenceOffset, kMaxReferenceOffset, {}, {26, 105, 74, 22});
   label(tr("Y"), {118, 106, 18, 20});

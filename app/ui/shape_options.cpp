@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "app/ui/brush_panel.h"
+#include "app/ui/core_text.h"
 #include "app/ui/icons.h"
 #include "app/ui/main_window.h"
 #include "app/ui/menu_item.h"
@@ -62,7 +63,7 @@ void ShapeOptionsControls::build(QWidget* toolbar, int left, QMenu* view) {
   list->setObjectName("Instruments1");
   auto* group = new QActionGroup(list);
   for (const InstrumentInfo& i : Instruments()) {
-    QString caption = tr(i.title);
+    QString caption = TrCore(i.title);
     if (i.key) caption += QString("\t%1").arg(QChar(i.key));
     const Instrument value = i.value;
     QAction* a = AddMenuItem(list, QString(i.keyName).replace("Key_", "Menu_"), caption, this,

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <vector>
 
+#include "model/editor_state.h"
+
 class QAction;
 class QMenu;
 class QWidget;
@@ -15,7 +17,6 @@ namespace cs {
 
 class MainWindow;
 class ToolKey;
-enum class Instrument : uint8_t;
 
 class ShapeOptionsControls : public QObject {
   Q_OBJECT

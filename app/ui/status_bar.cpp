@@ -37,8 +37,8 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
   // The bar paints every pixel it covers, so the window beneath is never
   // repainted for it.
   setAttribute(Qt::WA_OpaquePaintEvent);
-  caption_ =
-      new StatusField("Label5", "Current Char Palette:", QRect(kCaptionLeft, kTop, kCaptionWidth, kHeight), this);
+  caption_ = new StatusField("Label5", tr("Current Char Palette:"),
+                             QRect(kCaptionLeft, kTop, kCaptionWidth, kHeight), this);
   for (int i = 0; i < 4; ++i) {
     auto* c = new QWidget(this);
     c->setObjectName(QString("Status_Color%1").arg(i));
@@ -58,9 +58,10 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
   by_ = field("Status_By", "Ay: 00", 3);
   flicker_ = new StatusField("Status_FlickerScore", "",
                              QRect(kFieldsLeft + kFieldStep * 4, kTop, 2 * kFieldWidth, kHeight), this);
+  // Room for the longer instrument names of other languages.
   instrument_ = new StatusField("Status_Instrument", "",
-                                QRect(kFieldsLeft + kFieldStep * 6, kTop, 2 * kFieldWidth, kHeight), this);
-  notice_ = new StatusField("Status_Notice", "", QRect(kFieldsLeft + kFieldStep * 8, kTop, 900, kHeight), this);
+                                QRect(kFieldsLeft + kFieldStep * 6, kTop, 3 * kFieldWidth, kHeight), this);
+  notice_ = new StatusField("Status_Notice", "", QRect(kFieldsLeft + kFieldStep * 9, kTop, 900, kHeight), this);
 }
 
 void StatusBar::setCellColours(const std::array<Rgb, 4>& colours) {

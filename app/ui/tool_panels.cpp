@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "app/ui/core_text.h"
 #include "app/ui/free_panel.h"
 
 namespace cs {
@@ -56,27 +57,32 @@ void fitCaptions(const Radios& radios) {
 }  // namespace
 
 AboutPanel::AboutPanel(QWidget* parent)
-    : FloatingPanel("Panel_About", "Panel24", "About", {345, 161}, parent) {
+    : FloatingPanel("Panel_About", "Panel24", tr("About"), {345, 161}, parent) {
   addCloseIcon("Image10");
   addLabel(this, "Label_About_Title", "chromaSmith", 32, false, {104, 32});
-  addLabel(this, "Label_About_Subtitle", "cross-editor zx multigigascreen graphics", 11, true, {56, 64});
-  addLabel(this, "Label12", kVersionText, 16, true, {128, 88});
+  QLabel* subtitle = addLabel(this, "Label_About_Subtitle", tr("cross-editor zx multigigascreen graphics"),
+                              11, true, {56, 64});
+  // A longer wording than the panel has room for right of its place is
+  // centred instead.
+  if (subtitle->geometry().right() > width() - 8)
+    subtitle->move((width() - subtitle->width()) / 2, subtitle->y());
+  addLabel(this, "Label12", tr("version %1").arg(kVersion), 16, true, {128, 88});
   addLabel(this, "Label_About_Web", kWebAddress, 16, true, {56, 120});
 }
 
 ExportPngPanel::ExportPngPanel(QWidget* parent)
-    : FloatingPanel("Panel_ExportToBmp", "Panel19", "Export to *.PNG", {230, 350}, parent) {
-  addLabel(this, "Size", "Select resolution and options:", kLabelPixels, true, {8, 24});
+    : FloatingPanel("Panel_ExportToBmp", "Panel19", tr("Export to *.PNG"), {230, 350}, parent) {
+  addLabel(this, "Size", tr("Select resolution and options:"), kLabelPixels, true, {8, 24});
   static const char* const kNames[kPngModeCount] = {
       "RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4", "RadioButton5", "RadioButton10",
       "RadioButton6", "RadioButton7", "RadioButton8", "RadioButton9", "RadioButton11"};
   for (int mode = 1; mode <= kPngModeCount; ++mode)
-    radios_[static_cast<size_t>(mode - 1)] =
-        addRadio(this, kNames[mode - 1], PngSizeOf(mode).caption, QRect(8, 46 + 24 * (mode - 1), 216, 20));
+    radios_[static_cast<size_t>(mode - 1)] = addRadio(this, kNames[mode - 1], TrCore(PngSizeOf(mode).caption),
+                                                      QRect(8, 46 + 24 * (mode - 1), 216, 20));
   radios_[0]->setChecked(true);
   fitCaptions(radios_);
-  ok_ = addButton("Button4", "Ok", QRect(16, 316, 90, 25));
-  addButton("Button5", "Cancel", QRect(124, 316, 90, 25), true);
+  ok_ = addButton("Button4", tr("Ok"), QRect(16, 316, 90, 25));
+  addButton("Button5", tr("Cancel"), QRect(124, 316, 90, 25), true);
 }
 
 int ExportPngPanel::checkedMode() const {
@@ -86,16 +92,16 @@ int ExportPngPanel::checkedMode() const {
 }
 
 SaveSelectionPanel::SaveSelectionPanel(QWidget* parent)
-    : FloatingPanel("Panel_SaveSelection", "Panel27", "Save Selection", {217, 137}, parent) {
+    : FloatingPanel("Panel_SaveSelection", "Panel27", tr("Save Selection"), {217, 137}, parent) {
   addCloseIcon("Image12");
-  addLabel(this, "Label14", "Select pixel mode:", kLabelPixels, true, {8, 24});
+  addLabel(this, "Label14", tr("Select pixel mode:"), kLabelPixels, true, {8, 24});
   asScreen_ =
-      addRadio(this, "Radio_SaveSel_PixMode_AsScreen", "as screen (only full height)", {8, 44, 200, 20});
-  QRadioButton* linear = addRadio(this, "Radio_SaveSel_PixMode_Linear", "linear", {8, 66, 200, 20});
+      addRadio(this, "Radio_SaveSel_PixMode_AsScreen", tr("as screen (only full height)"), {8, 44, 200, 20});
+  QRadioButton* linear = addRadio(this, "Radio_SaveSel_PixMode_Linear", tr("linear"), {8, 66, 200, 20});
   asScreen_->setChecked(true);
   fitCaptions(std::array{asScreen_, linear});
-  ok_ = addButton("Button19", "Ok", QRect(16, 100, 85, 25));
-  addButton("Button20", "Cancel", QRect(116, 100, 85, 25), true);
+  ok_ = addButton("Button19", tr("Ok"), QRect(16, 100, 85, 25));
+  addButton("Button20", tr("Cancel"), QRect(116, 100, 85, 25), true);
 }
 
 bool SaveSelectionPanel::asScreen() const { return asScreen_->isChecked(); }

@@ -21,7 +21,7 @@ class AboutPanel : public FloatingPanel {
   explicit AboutPanel(QWidget* parent);
 };
 
-inline constexpr const char* kVersionText = "version x0.94";
+inline constexpr const char* kVersion = "x0.94";
 inline constexpr const char* kWebAddress = "chromasmith.example.org";
 
 // Panel_ExportToBmp: the eleven PNG export sizes as one group of

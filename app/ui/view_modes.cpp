@@ -26,12 +26,13 @@ struct ModeItem {
   ViewMode mode;
 };
 constexpr ModeItem kModes[] = {
-    {"ViewMix1", "Mix (use hotkey 'M')", ViewMode::Mix},
-    {"ViewFlicker1", "Flicker (use hotkey 'F')", ViewMode::Flicker},
-    {"ViewInterlace1", "Interlace (use hotkey 'I')", ViewMode::Interlace},
-    {"ViewScreen01", "Screen 0 (use hotkey 'T')", ViewMode::Screen0},
-    {"ViewScreen11", "Screen 1 (use hotkey 'U')", ViewMode::Screen1},
-    {"ViewFlickerRisk1", "Flicker risk (use hotkey 'R')", ViewMode::FlickerRisk},
+    {"ViewMix1", QT_TRANSLATE_NOOP("cs::ViewModes", "Mix (use hotkey 'M')"), ViewMode::Mix},
+    {"ViewFlicker1", QT_TRANSLATE_NOOP("cs::ViewModes", "Flicker (use hotkey 'F')"), ViewMode::Flicker},
+    {"ViewInterlace1", QT_TRANSLATE_NOOP("cs::ViewModes", "Interlace (use hotkey 'I')"), ViewMode::Interlace},
+    {"ViewScreen01", QT_TRANSLATE_NOOP("cs::ViewModes", "Screen 0 (use hotkey 'T')"), ViewMode::Screen0},
+    {"ViewScreen11", QT_TRANSLATE_NOOP("cs::ViewModes", "Screen 1 (use hotkey 'U')"), ViewMode::Screen1},
+    {"ViewFlickerRisk1", QT_TRANSLATE_NOOP("cs::ViewModes", "Flicker risk (use hotkey 'R')"),
+     ViewMode::FlickerRisk},
 };
 
 // A risk map pixel depends on the 16 x 16 box around it: a changed cell
@@ -51,20 +52,20 @@ ViewModes::ViewModes(MainWindow& window) : QObject(&window), w_(window), frameTi
 }
 
 void ViewModes::buildMenu(QMenuBar* bar, QAction* before) {
-  auto* menu = new QMenu("View", bar);
+  auto* menu = new QMenu(tr("View"), bar);
   menu->setObjectName("View1");
   bar->insertMenu(before, menu);
   auto* modes = new QActionGroup(menu);
   for (std::size_t i = 0; i < std::size(kModes); ++i) {
     const ViewMode m = kModes[i].mode;
-    QAction* a = AddMenuItem(menu, kModes[i].name, kModes[i].caption, this, [this, m] { setMode(m); });
+    QAction* a = AddMenuItem(menu, kModes[i].name, tr(kModes[i].caption), this, [this, m] { setMode(m); });
     a->setCheckable(true);
     a->setChecked(m == w_.state().viewMode);
     modes->addAction(a);
     modeActions_[i] = a;
   }
   menu->addSeparator();
-  QMenu* palettes = menu->addMenu("Palette");
+  QMenu* palettes = menu->addMenu(tr("Palette"));
   palettes->setObjectName("ViewPalette1");
   auto* group = new QActionGroup(palettes);
   for (int i = 0; i < kViewPaletteCount; ++i) {
@@ -80,7 +81,7 @@ void ViewModes::buildMenu(QMenuBar* bar, QAction* before) {
 
 void ViewModes::addEditItems(QMenu* edit) {
   edit->addSeparator();
-  AddMenuItem(edit, "BalanceFlicker1", "Balance flicker", this, [this] { balanceFlicker(); });
+  AddMenuItem(edit, "BalanceFlicker1", tr("Balance flicker"), this, [this] { balanceFlicker(); });
   lowFlickerAction_ = AddMenuItem(edit, "LowFlickerPainting1", tr("Low-flicker painting"), this,
                                   [this](bool on) { w_.state().lowFlickerPainting = on; });
   lowFlickerAction_->setCheckable(true);
@@ -187,7 +188,7 @@ void ViewModes::showScore() {
   StatusBar* bar = w_.statusBar1();
   if (!bar) return;
   const bool on = w_.state().viewMode == ViewMode::FlickerRisk;
-  bar->flickerScore()->setText(on ? QString("Flicker: %1").arg(score_, 0, 'f', 1) : QString());
+  bar->flickerScore()->setText(on ? tr("Flicker: %1").arg(score_, 0, 'f', 1) : QString());
 }
 
 void ViewModes::balanceFlicker() {

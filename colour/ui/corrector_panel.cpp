@@ -109,7 +109,7 @@ void CorrectorPanel::buildViews(QWidget* panel) {
     auto* flash = new BevelBox(name, panel);
     flash->setGeometry(x, 414, 25, 41);
     flash->setCaption("F");
-    flash->setToolTip("Flash on/off");
+    flash->setToolTip(tr("Flash on/off"));
   }
 }
 
@@ -120,32 +120,31 @@ void CorrectorPanel::buildButtons(QWidget* panel) {
     QRect where;
     CorrectorOp op;
   } kButtons[kCorrectorOpCount] = {
-      {"Button2", "Invert All", {120, 464, 65, 25}, CorrectorOp::InvertAll0},
-      {"Button11", "Invert RGB", {184, 464, 73, 25}, CorrectorOp::InvertRgb0},
-      {"Button13", "Invert PIX", {256, 464, 73, 25}, CorrectorOp::InvertPix0},
-      {"Button8", "CopyR All", {120, 488, 65, 25}, CorrectorOp::CopyRAll},
-      {"Button15", "CopyR RGB", {184, 488, 73, 25}, CorrectorOp::CopyRRgb},
-      {"Button16", "CopyR PIX", {256, 488, 73, 25}, CorrectorOp::CopyRPix},
-      {"Button3", "Invert All", {632, 464, 65, 25}, CorrectorOp::InvertAll1},
-      {"Button12", "Invert RGB", {696, 464, 73, 25}, CorrectorOp::InvertRgb1},
-      {"Button14", "Invert PIX", {768, 464, 73, 25}, CorrectorOp::InvertPix1},
-      {"Button17", "CopyL All", {632, 488, 65, 25}, CorrectorOp::CopyLAll},
-      {"Button18", "CopyL RGB", {696, 488, 73, 25}, CorrectorOp::CopyLRgb},
-      {"Button9", "CopyL PIX", {768, 488, 73, 25}, CorrectorOp::CopyLPix},
-      {"Button1", "Exchange Chars between screens", {8, 552, 1025, 25}, CorrectorOp::Exchange},
-      {"Button6", "Invert All", {8, 577, 81, 25}, CorrectorOp::InvertAllBoth},
-      {"Button7", "Invert RGB", {88, 577, 81, 25}, CorrectorOp::InvertRgbBoth},
-      {"Button10", "Invert PIX", {168, 577, 81, 25}, CorrectorOp::InvertPixBoth},
+      {"Button2", QT_TR_NOOP("Invert All"), {120, 464, 65, 25}, CorrectorOp::InvertAll0},
+      {"Button11", QT_TR_NOOP("Invert RGB"), {184, 464, 73, 25}, CorrectorOp::InvertRgb0},
+      {"Button13", QT_TR_NOOP("Invert PIX"), {256, 464, 73, 25}, CorrectorOp::InvertPix0},
+      {"Button8", QT_TR_NOOP("CopyR All"), {120, 488, 65, 25}, CorrectorOp::CopyRAll},
+      {"Button15", QT_TR_NOOP("CopyR RGB"), {184, 488, 73, 25}, CorrectorOp::CopyRRgb},
+      {"Button16", QT_TR_NOOP("CopyR PIX"), {256, 488, 73, 25}, CorrectorOp::CopyRPix},
+      {"Button3", QT_TR_NOOP("Invert All"), {632, 464, 65, 25}, CorrectorOp::InvertAll1},
+      {"Button12", QT_TR_NOOP("Invert RGB"), {696, 464, 73, 25}, CorrectorOp::InvertRgb1},
+      {"Button14", QT_TR_NOOP("Invert PIX"), {768, 464, 73, 25}, CorrectorOp::InvertPix1},
+      {"Button17", QT_TR_NOOP("CopyL All"), {632, 488, 65, 25}, CorrectorOp::CopyLAll},
+      {"Button18", QT_TR_NOOP("CopyL RGB"), {696, 488, 73, 25}, CorrectorOp::CopyLRgb},
+      {"Button9", QT_TR_NOOP("CopyL PIX"), {768, 488, 73, 25}, CorrectorOp::CopyLPix},
+      {"Button1", QT_TR_NOOP("Exchange Chars between screens"), {8, 552, 1025, 25}, CorrectorOp::Exchange},
+      {"Button6", QT_TR_NOOP("Invert All"), {8, 577, 81, 25}, CorrectorOp::InvertAllBoth},
+      {"Button7", QT_TR_NOOP("Invert RGB"), {88, 577, 81, 25}, CorrectorOp::InvertRgbBoth},
+      {"Button10", QT_TR_NOOP("Invert PIX"), {168, 577, 81, 25}, CorrectorOp::InvertPixBoth},
   };
   for (const auto& b : kButtons) {
-    auto* button = new QPushButton(b.caption, panel);
+    const QString caption = tr(b.caption);
+    auto* button = new QPushButton(caption, panel);
     button->setObjectName(b.name);
     button->setGeometry(b.where);
     button->setFocusPolicy(Qt::NoFocus);
     const CorrectorOp op = b.op;
-    connect(button, &QPushButton::clicked, this, [this, op, caption = QString(b.caption)] {
-      runOperation(op, caption);
-    });
+    connect(button, &QPushButton::clicked, this, [this, op, caption] { runOperation(op, caption); });
   }
 }
 

@@ -16,10 +16,10 @@ CurrentColoursPanel::CurrentColoursPanel(EditorState& state, const MixTable& mix
     int x, width;
     const char* label;
     const char* hint;
-  } kSwatches[4] = {{11, 46, "P0+P1", "INK0 + INK1 (Use Hotkey '1')"},
-                    {62, 43, "P0+I1", "INK0 + PAP1 (Use Hotkey '2')"},
-                    {111, 42, "I0+P1", "PAP0 + INK1 (Use Hotkey '3')"},
-                    {158, 43, "I0+I1", "PAP0 + PAP1 (Use Hotkey '4')"}};
+  } kSwatches[4] = {{11, 46, "P0+P1", QT_TR_NOOP("INK0 + INK1 (Use Hotkey '1')")},
+                    {62, 43, "P0+I1", QT_TR_NOOP("INK0 + PAP1 (Use Hotkey '2')")},
+                    {111, 42, "I0+P1", QT_TR_NOOP("PAP0 + INK1 (Use Hotkey '3')")},
+                    {158, 43, "I0+I1", QT_TR_NOOP("PAP0 + PAP1 (Use Hotkey '4')")}};
   QFont small = font();
   small.setPixelSize(9);
   for (int n = 0; n < 4; ++n) {
@@ -31,7 +31,7 @@ CurrentColoursPanel::CurrentColoursPanel(EditorState& state, const MixTable& mix
     label->move(s.x, 1);
     auto* swatch = new BevelBox(QString("CharPal_SelectedColor%1").arg(n), this);
     swatch->setGeometry(s.x, 12, s.width, 17);
-    swatch->setToolTip(s.hint);
+    swatch->setToolTip(tr(s.hint));
     swatches_[size_t(n)] = swatch;
     connect(swatch, &BevelBox::pressed, this, [this, n] {
       ChooseMix(state_, n);

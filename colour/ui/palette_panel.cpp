@@ -72,10 +72,10 @@ void PalettePanel::buildGradient(QWidget* panel) {
 }
 
 void PalettePanel::buildStrips(QWidget* panel) {
-  box("Panel2", QRect(8, 280, 322, 17), "ZX Screen's Palette", panel);
+  box("Panel2", QRect(8, 280, 322, 17), tr("ZX Screen's Palette"), panel);
   for (const auto& [name, y] : {std::pair{"Flash0", 304}, std::pair{"Flash1", 352}}) {
     BevelBox* f = box(name, QRect(8, y, 25, 49), "F", panel);
-    f->setToolTip("Flash on/off");
+    f->setToolTip(tr("Flash on/off"));
   }
 
   // Row k: the role button (screen k / 2, bit k % 2) and the strip of that role.
@@ -111,12 +111,13 @@ void PalettePanel::buildStrips(QWidget* panel) {
 }
 
 void PalettePanel::buildSwatches(QWidget* panel) {
-  box("Panel11", QRect(8, 408, 322, 17), "Char's Palette", panel);
+  box("Panel11", QRect(8, 408, 322, 17), tr("Char's Palette"), panel);
   // The captions name the roles as the ZX attribute fields do, the hints as
   // the editor does; both are read exactly as the user knows them.
   static const char* const kLabels[4] = {"PAP0+PAP1", "PAP0+INK1", "INK0+PAP1", "INK0+INK1"};
   static const int kLabelX[4] = {9, 95, 177, 261};
-  static const char* const kHints[4] = {"INK0 + INK1", "INK0 + PAP1", "PAP0 + INK1", "PAP0 + PAP1"};
+  static const char* const kHints[4] = {QT_TR_NOOP("INK0 + INK1"), QT_TR_NOOP("INK0 + PAP1"),
+                                        QT_TR_NOOP("PAP0 + INK1"), QT_TR_NOOP("PAP0 + PAP1")};
   static const int kSwatchX[4] = {8, 92, 174, 256};
   for (int n = 0; n < 4; ++n) {
     auto* label = new QLabel(kLabels[n], panel);
@@ -125,7 +126,7 @@ void PalettePanel::buildSwatches(QWidget* panel) {
     label->adjustSize();
     BevelBox* swatch =
         box(qPrintable(QString("Pal4Color%1").arg(n)), QRect(kSwatchX[n], 448, 73, 25), {}, panel);
-    swatch->setToolTip(kHints[n]);
+    swatch->setToolTip(tr(kHints[n]));
     swatches_[size_t(n)] = swatch;
     connect(swatch, &BevelBox::pressed, this, [this, n] {
       ChooseMix(state_, n);

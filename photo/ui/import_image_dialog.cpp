@@ -23,21 +23,21 @@ ImportImageDialog::ImportImageDialog(RgbImage image, const ImportOptions& option
       image_(std::make_shared<const RgbImage>(std::move(image))),
       cellHeight_(options.cellHeight) {
   setObjectName("ImportImageDialog");
-  setWindowTitle("Import image");
+  setWindowTitle(tr("Import image"));
 
   dither_ = new QComboBox(this);
   dither_->setObjectName("ImportDither");
-  dither_->addItems({"None", "Ordered", "Error diffusion"});
+  dither_->addItems({tr("None"), tr("Ordered"), tr("Error diffusion")});
   strength_ = new QSlider(Qt::Horizontal, this);
   strength_->setObjectName("ImportStrength");
   strength_->setRange(0, 100);
   strengthValue_ = new QLabel(this);
   strengthValue_->setMinimumWidth(40);
-  cover_ = new QRadioButton("Cover the picture (cut off the overhang)", this);
+  cover_ = new QRadioButton(tr("Cover the picture (cut off the overhang)"), this);
   cover_->setObjectName("ImportCover");
-  border_ = new QRadioButton("Fit inside the picture (black border)", this);
+  border_ = new QRadioButton(tr("Fit inside the picture (black border)"), this);
   border_->setObjectName("ImportBorder");
-  balance_ = new QCheckBox("Balance flicker", this);
+  balance_ = new QCheckBox(tr("Balance flicker"), this);
   balance_->setObjectName("ImportBalanceFlicker");
   preview_ = new QLabel(this);
   preview_->setObjectName("ImportPreview");
@@ -54,10 +54,10 @@ ImportImageDialog::ImportImageDialog(RgbImage image, const ImportOptions& option
   cellHeight->setObjectName("ImportCellHeight");
   auto* form = new QFormLayout;
   form->addRow(tr("Cell height:"), cellHeight);
-  form->addRow("Dithering:", dither_);
-  strengthLabel_ = new QLabel("Diffusion strength:", this);
+  form->addRow(tr("Dithering:"), dither_);
+  strengthLabel_ = new QLabel(tr("Diffusion strength:"), this);
   form->addRow(strengthLabel_, strengthRow);
-  form->addRow("Size:", cover_);
+  form->addRow(tr("Size:"), cover_);
   form->addRow("", border_);
   form->addRow("", balance_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -109,7 +109,7 @@ void ImportImageDialog::restart() {
   // under a dithering that ignores them.
   for (QWidget* w : std::initializer_list<QWidget*>{strengthLabel_, strength_, strengthValue_})
     w->setEnabled(o.dither == Dither::Diffusion);
-  strengthValue_->setText(QString("%1%").arg(o.strength));
+  strengthValue_->setText(tr("%1%").arg(o.strength));
   // The strength matters to error diffusion alone; moving it under another
   // dithering gives the same picture, so nothing is converted again.
   const auto picturePart = [](ImportOptions x) {

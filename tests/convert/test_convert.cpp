@@ -1,85 +1,28 @@
 // Runs the chromasmith-convert program as a script would and checks its exit
 // status, its messages and the files it leaves.
-#include <fcntl.h>
-#include <spawn.h>
-#include <stdlib.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "colour/flicker.h"
 #include "emulator/snapshot_export.h"
 #include "formats/formats.h"
-#include "photo/image_import.h"
 #include "formats/image_file.h"
+#include "photo/image_import.h"
 #include "render/compose.h"
+#include "tests/convert/convert_runner.h"
 #include "tests/core/format_test_util.h"
 #include "tests/core/png_reader.h"
-
-extern char** environ;
 
 namespace cs {
 namespace {
 
+using testing::convert;
+using testing::Outcome;
 using testing::RandomPicture;
 using testing::ReadBytes;
 using testing::SamePicture;
 using testing::ScratchDir;
 using testing::TestData;
 using testing::WithHeader;
-
-struct Outcome {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string readText(const std::string& name) {
-  const std::vector<uint8_t> b = ReadBytes(name);
-  return {b.begin(), b.end()};
-}
-
-// Runs the converter with its output in files; with `terminal` its stderr is
-// a pseudo-terminal instead, whose output comes back in `err`.
-Outcome convert(const ScratchDir& dir, std::vector<std::string> args, bool terminal = false) {
-  args.insert(args.begin(), CHROMASMITH_CONVERT);
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  const std::string out = dir.file(".stdout"), err = dir.file(".stderr");
-  const int master = terminal ? ::posix_openpt(O_RDWR | O_NOCTTY) : -1;
-  if (terminal && (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0))
-    ADD_FAILURE() << "no pty";
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  if (terminal)
-    posix_spawn_file_actions_addopen(&actions, 2, ::ptsname(master), O_RDWR | O_NOCTTY, 0);
-  else
-    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  pid_t pid = 0;
-  Outcome run;
-  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  posix_spawn_file_actions_destroy(&actions);
-  run.out = readText(out);
-  std::filesystem::remove(out);
-  if (terminal) {
-    // What the program wrote waits in the terminal until read.
-    char buffer[4096];
-    ssize_t n = 0;
-    ::fcntl(master, F_SETFL, O_NONBLOCK);
-    while ((n = ::read(master, buffer, sizeof buffer)) > 0) run.err.append(buffer, std::size_t(n));
-    ::close(master);
-  } else {
-    run.err = readText(err);
-    std::filesystem::remove(err);
-  }
-  return run;
-}
 
 TEST(Convert, MgsToEveryOutputKindMatchesTheLibraryWriters) {
   ScratchDir dir;

@@ -217,6 +217,8 @@ class Session {
     env_ = QProcessEnvironment::systemEnvironment();
     env_.insert("DISPLAY", ":" + number);
     env_.insert("QT_QPA_PLATFORM", "xcb");
+    // No locale: the editor speaks its original English whatever the machine's.
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) env_.remove(name);
     env_.insert("XDG_RUNTIME_DIR", runtime_.path());
     // Recovery copies in a folder of the session's own, fresh for every run.
     env_.insert("XDG_STATE_HOME", stateHome());
@@ -224,6 +226,8 @@ class Session {
   }
 
   void startEditor(const QString& exe, const QString& picture) { startProgram(exe, {picture}); }
+  // An environment variable for the programs started from now on.
+  void setEnvironment(const QString& name, const QString& value) { env_.insert(name, value); }
 
   // Each call starts one more program on the same display (an editor, a
   // window manager), stopped with the session.

@@ -3,7 +3,9 @@
 # what the desktop takes from it: the programs in bin/ and running from
 # there, a desktop entry and MIME types that their own tools accept, the two
 # icons, the man pages, and the shared data folder that tells the editor it is
-# installed; then the .deb that cpack makes of the same install.
+# installed, the translations (the editor's, the tools' catalogue and the
+# Russian man pages) and the converter speaking Russian from its installed
+# catalogue; then the .deb that cpack makes of the same install.
 #   tests/install/check_install.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build=$1
@@ -64,6 +66,18 @@ for option in $options; do
   grep -qF -- "\\fB$option\\fR" <<<"$page" || fail "the converter's man page does not explain $option"
 done
 
+translations=(share/chromasmith/translations/chromasmith_ru.qm share/locale/ru/LC_MESSAGES/chromasmith.mo
+  share/man/ru/man1/chromasmith{,-convert,-zxsnap}.1)
+for f in "${translations[@]}"; do
+  [ -s "$prefix/$f" ] || fail "$f is missing"
+done
+# Russian even with no Russian locale installed; English pages stay English.
+help=$(env -i LANGUAGE=ru "$prefix/bin/chromasmith-convert" --help)
+grep -q '^Использование: chromasmith-convert' <<<"$help" ||
+  fail "the installed converter does not speak Russian under LANGUAGE=ru"
+grep -q '^\.SH ОБЗОР' "$prefix/share/man/ru/man1/chromasmith-convert.1" || fail "the Russian man page is not Russian"
+grep -q '^\.SH SYNOPSIS' "$prefix/share/man/man1/chromasmith-convert.1" || fail "the English man page is not English"
+
 # The .deb holds the same files under /usr, the scripts runnable, and names
 # the packages it needs.
 cpack --config "$build/CPackConfig.cmake" -B "$prefix/deb" >/dev/null || fail "cpack failed"
@@ -72,7 +86,7 @@ contents=$(dpkg-deb --contents "$deb")
 for f in bin/chromasmith bin/chromasmith-convert bin/chromasmith-zxsnap share/applications/chromasmith.desktop \
   share/mime/packages/chromasmith.xml share/icons/hicolor/256x256/apps/chromasmith.png \
   share/icons/hicolor/scalable/apps/chromasmith.svg share/chromasmith/ \
-  share/man/man1/chromasmith{,-convert,-zxsnap}.1; do
+  share/man/man1/chromasmith{,-convert,-zxsnap}.1 "${translations[@]}"; do
   grep -q " \./usr/$f$" <<<"$contents" || fail "the .deb lacks /usr/$f"
 done
 if [ -d "$source/zxview" ]; then

@@ -1,0 +1,139 @@
+// The editor in Russian in a real window: every text of the window is
+// Russian (read from the texts the editor writes out when asked), a damaged
+// file's message box is Russian, and the keys of a Russian keyboard layout do
+// what their places on the keyboard do: G shows the character grid, Ctrl+S
+// saves.
+#include <QFile>
+#include <QSet>
+#include <random>
+
+#include "../language_check.h"
+#include "e2e_harness.h"
+#include "formats/formats.h"
+#include "render/compose.h"
+
+using namespace cs::e2e;
+
+namespace {
+
+constexpr int kScale = 4;  // zoom level 1
+
+// The texts the editor wrote to `path`, once `ready` holds for them.
+QStringList waitForTexts(const QString& path, const std::function<bool(const QStringList&)>& ready) {
+  QStringList texts;
+  for (int i = 0; i < 100; ++i) {
+    QFile f(path);
+    if (f.open(QIODevice::ReadOnly)) {
+      texts = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
+      if (ready(texts)) return texts;
+    }
+    QThread::msleep(200);
+  }
+  fail("the editor's texts never showed what was awaited:\n" + texts.join('\n'));
+}
+
+bool hasCyrillic(const QString& s) { return s.contains(QRegularExpression("[А-яЁё]")); }
+
+void checkRussian(const QStringList& texts, const QString& where) {
+  const QStringList bad = cs::test::EntriesNotRussian(texts);
+  if (!bad.isEmpty()) fail(where + ": texts left in English:\n" + bad.join('\n'));
+}
+
+QSet<QString> visibleWindows(Session& s) {
+  const QByteArray ids = s.toolOutput({"search", "--onlyvisible", "--name", "."});
+  QSet<QString> out;
+  for (const QString& id : QString::fromLatin1(ids).split('\n', Qt::SkipEmptyParts)) out.insert(id);
+  return out;
+}
+
+}  // namespace
+
+int check();
+
+int main(int argc, char** argv) { return RunCheck(argc, argv, check); }
+
+int check() {
+  QTemporaryDir out;
+  const QString start = out.filePath("start.mgs"), saved = out.filePath("saved.mgs"),
+                damaged = out.filePath("damaged.mgs");
+  cs::Picture picture;
+  std::mt19937 rng(3);
+  for (auto& byte : picture.planes) byte = uint8_t(rng());
+  for (int i = cs::kPixelBlockSize; i < cs::kPlanesSize; ++i) picture.planes[size_t(i)] %= 15;
+  picture.vertSize = 8;
+  if (cs::SaveMgsFile(start.toStdString(), picture)) fail("cannot write " + start);
+  QFile bad(damaged);
+  if (!bad.open(QIODevice::WriteOnly) || bad.write(QByteArray(100, '\x55')) != 100) fail("cannot write " + damaged);
+  bad.close();
+
+  Session session("e2e_russian_last.png");
+  session.startXvfb();
+  session.command("setxkbmap", {"-layout", "ru"});
+  session.setEnvironment("LANGUAGE", "ru");
+  session.setEnvironment("CHROMASMITH_TEXT_DUMP", out.filePath("window.txt"));
+  session.startEditor(CHROMASMITH_EXE, start);
+  const QString wid = session.waitForWindow("chromaSmith x0.94 - " + start);
+  const QStringList texts = waitForTexts(out.filePath("window.txt"), [](const QStringList& t) {
+    return t.size() > 100 && std::any_of(t.begin(), t.end(), [](const QString& e) { return e.startsWith("File1: "); });
+  });
+  checkRussian(texts, "the main window");
+  std::printf("%lld texts of the window are Russian\n", qlonglong(texts.size()));
+
+  cs::ComposedImages images;
+  cs::ComposePicture(picture, cs::ColourTables{}, images);
+  const Expect plain{&images.composite, kScale, 8, false};
+  const QPoint o = session.poll<QPoint>(
+      [&](const Screen& scr) {
+        return locate(scr, plain, QRect(0, 0, 1920 - 1024 + 1, 1080 - 768 + 1), QRect(0, 0, 1920, 1080));
+      },
+      "the picture is not on the screen");
+  session.tool({"windowfocus", "--sync", wid});
+
+  // The key in G's place types "п" in the Russian layout and shows the grid;
+  // again it hides it.
+  session.tool({"key", "Cyrillic_pe"});
+  session.poll<bool>(
+      [&](const Screen& scr) -> std::optional<bool> {
+        if (locate(scr, plain, QRect(o, QSize(1, 1)), QRect(0, 0, 1920, 1080))) return std::nullopt;
+        return true;
+      },
+      "the key in G's place did not show the grid");
+  session.tool({"key", "Cyrillic_pe"});
+  session.poll<QPoint>(
+      [&](const Screen& scr) { return locate(scr, plain, QRect(o, QSize(1, 1)), QRect(0, 0, 1920, 1080)); },
+      "the key in G's place did not hide the grid again");
+
+  // Ctrl with the key in S's place ("ы") opens the save dialog.
+  const QSet<QString> before = visibleWindows(session);
+  session.tool({"key", "ctrl+Cyrillic_yeru"});
+  QString dialog;
+  for (int i = 0; i < 50 && dialog.isEmpty(); ++i) {
+    for (const QString& w : visibleWindows(session))
+      if (!before.contains(w)) dialog = w;
+    QThread::msleep(200);
+  }
+  if (dialog.isEmpty()) fail("Ctrl and the key in S's place opened no save dialog");
+  session.tool({"windowfocus", "--sync", dialog});
+  session.tool({"key", "ctrl+a"});
+  session.command("setxkbmap", {"-layout", "us"});  // the file name is typed in Latin letters
+  session.tool({"type", "--delay", "20", saved});
+  QThread::msleep(300);
+  session.tool({"key", "Return"});
+  session.waitForWindow("chromaSmith x0.94 - " + saved);
+  QFile a(start), b(saved);
+  if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly) || a.readAll() != b.readAll())
+    fail("the saved picture differs from the one opened");
+
+  // A damaged picture named on the command line: the error's box is Russian,
+  // its text and its button.
+  session.setEnvironment("CHROMASMITH_TEXT_DUMP", out.filePath("message.txt"));
+  session.startEditor(CHROMASMITH_EXE, damaged);
+  const QStringList message = waitForTexts(out.filePath("message.txt"), [](const QStringList& t) {
+    return std::any_of(t.begin(), t.end(), [](const QString& e) { return e.startsWith("qt_msgbox_label: "); });
+  });
+  checkRussian(message, "the error message");
+  for (const QString& e : message)
+    if (e.startsWith("qt_msgbox_label: ") && !hasCyrillic(e)) fail("the error message is not Russian: " + e);
+  std::printf("the error message box:\n  %s\n", qPrintable(message.join("\n  ")));
+  return 0;
+}
