@@ -203,7 +203,7 @@ shot_gradient() {
 # Each instrument on a new 8x8 picture, with the tool bar over it.
 shot_instruments() {
   start_editor
-  menu $fileMenu Down Right Return # File > New > 8x8 Standart Gigascreen
+  menu "$fileMenu" Down Right Return # File > New > 8x8 Standart Gigascreen
   # The new picture's cells are black on both screens: the pen paints the
   # mix of the two screens' set pixels (key 4), so only their colours change
   # and each point stays one pixel.
@@ -241,7 +241,7 @@ second_mix() { click $((1140 + 4 + $1 * 31 + 14)) $((top + 43 + 163 + 10)); }
 # between two mixes, and one mirrored left to right, with the Patterns panel.
 shot_shapes() {
   start_editor
-  menu $fileMenu Down Right Return # File > New > 8x8 Standart Gigascreen
+  menu "$fileMenu" Down Right Return # File > New > 8x8 Standart Gigascreen
   key c 4
   palette_cell 12 10
   key c d
@@ -266,7 +266,7 @@ shot_shapes() {
 # gradient dragged across the background from the current mix to the second.
 shot_fills() {
   start_editor
-  menu $fileMenu Down Right Return # File > New > 8x8 Standart Gigascreen
+  menu "$fileMenu" Down Right Return # File > New > 8x8 Standart Gigascreen
   key c 4
   palette_cell 12 10
   key c j
@@ -299,7 +299,7 @@ wave() {
 }
 shot_brush() {
   start_editor
-  menu $fileMenu Down Right Return # File > New > 8x8 Standart Gigascreen
+  menu "$fileMenu" Down Right Return # File > New > 8x8 Standart Gigascreen
   key c 4
   palette_cell 12 10
   key c p bracketright bracketright bracketright
@@ -318,7 +318,7 @@ shot_brush() {
   pause
   key s
   drag "$(px 4)" "$(py 4)" "$(px 30)" "$(py 30)" "$(px 62)" "$(py 46)"
-  menu $editMenu Up Return # Edit > Brush from selection
+  menu "$editMenu" Up Return # Edit > Brush from selection
   key Escape p
   click "$(px 140)" "$(py 80)"
   click "$(px 190)" "$(py 140)"
@@ -331,7 +331,7 @@ shot_brush() {
 # font and the Patterns panel the second mix.
 shot_text() {
   start_editor
-  menu $fileMenu Down Right Return # File > New > 8x8 Standart Gigascreen
+  menu "$fileMenu" Down Right Return # File > New > 8x8 Standart Gigascreen
   key c 4
   palette_cell 12 10
   key c
@@ -342,7 +342,7 @@ shot_text() {
   key Return
   x type --delay 60 "Привет, ZX!"
   key Escape 3
-  click $((1040 + 12)) $((top + 300 + 17 + 250 + 48)) # "Opaque text"
+  click $((1040 + 12)) $((top + 300 + 17 + 250 + 53)) # "Opaque text", the third row of the text area
   click $patternsKey $toolY
   second_mix 1
   click "$(px 8)" "$(py 40)"
@@ -361,7 +361,7 @@ shot_selection() {
   key s
   drag "$(px 100)" "$(py 24)" "$(px 140)" "$(py 60)" "$(px 180)" "$(py 90)"
   shot selection 520x420+440+150
-  menu $editMenu Down Down Down Down Down Return # Edit > Flip Horizontal
+  menu "$editMenu" Down Down Down Down Down Return # Edit > Flip Horizontal
   shot flip 520x420+440+150
 }
 
@@ -388,14 +388,19 @@ shot_keyboard() {
     -background white -gravity west -append -strip "$images/keyboard-cursor.png"
 }
 
+# The ids of the editor's windows on the screen.
+shown_windows() { xdotool search --onlyvisible --pid "$editor" 2>/dev/null || true; }
 # new_window [WINDOW...]: waits for a window of the editor, other than its
 # main window and the WINDOWs, to show, and prints its id. Dialogs are found
-# so, not by their titles, which follow the language.
+# so, not by their titles, which follow the language. Popups (a file name's
+# completions, a tool tip) come and go: a dialog is still there a moment later.
 new_window() {
   local id
   for _ in $(seq 100); do
-    for id in $(xdotool search --onlyvisible --pid "$editor" 2>/dev/null); do
-      [[ " $wid $* " == *" $id "* ]] || { echo "$id"; return; }
+    for id in $(shown_windows); do
+      [[ " $wid $* " == *" $id "* ]] && continue
+      sleep 0.5
+      shown_windows | grep -qx "$id" && { echo "$id"; return; }
     done
     sleep 0.2
   done
@@ -407,12 +412,13 @@ new_window() {
 # Import, the fifth item of File), the file's name typed into the file
 # dialog, then the import dialog's OK once its preview is done.
 import_photo() {
-  menu $fileMenu Down Down Down Down Down Right Down Down Down Down Down Return
+  menu "$fileMenu" Down Down Down Down Down Right Down Down Down Down Down Return
   local files dialog
   files=$(new_window)
   x type --delay 20 "$1"
   pause
   x key Return
+  for _ in $(seq 50); do shown_windows | grep -qx "$files" || break; sleep 0.2; done
   dialog=$(new_window "$files")
   pause 3
   eval "$(xdotool getwindowgeometry --shell "$dialog")"
@@ -438,7 +444,7 @@ shot_import() {
 shot_png_export() {
   start_editor "$data/seeds/example.mgs"
   # File > Export > Export to *.PNG, the sixth item of Export
-  menu $fileMenu Down Down Down Down Down Down Right Down Down Down Down Down Return
+  menu "$fileMenu" Down Down Down Down Down Down Right Down Down Down Down Down Return
   shot png-export 232x352+239+119
 }
 
@@ -447,7 +453,7 @@ shot_png_export() {
 shot_emulator() {
   start_editor
   import_photo "$data/photos/chelsea.png"
-  menu $fileMenu Up Up Return # File > Make trd/tap and preview in Emul (above the last item)
+  menu "$fileMenu" Up Up Return # File > Make trd/tap and preview in Emul (above the last item)
   fuse=$(timeout 30 xdotool search --sync --onlyvisible --class fuse | head -1)
   pause 4
   eval "$(xdotool getwindowgeometry --shell "$fuse")"
@@ -480,7 +486,7 @@ shot_history() {
   drag "$(px 20)" "$(py 20)" "$(px 60)" "$(py 40)" "$(px 100)" "$(py 30)"
   drag "$(px 30)" "$(py 120)" "$(px 90)" "$(py 150)"
   key ctrl+a
-  menu $editMenu Down Down Down Down Down Return # Edit > Flip Horizontal
+  menu "$editMenu" Down Down Down Down Down Return # Edit > Flip Horizontal
   key ctrl+d n
   click "$(px 200)" "$(py 100)"
   key y
@@ -525,7 +531,7 @@ shot_formats() {
 # eyes traced with the pen in a new 8x1 picture.
 shot_reference() {
   start_editor
-  menu $viewMenu Up Up Return
+  menu "$viewMenu" Up Up Return
   x type --delay 20 "$data/photos/chelsea.png"
   pause
   x key Return
