@@ -121,12 +121,25 @@ kill -9 "$(xdotool getwindowpid "$fuse")" || true
 kill "$editor" || true
 sleep 1
 
-# == the editor in Russian: the check of its Russian menu bar under
-# LANGUAGE=ru goes here, in this X server, before it stops.
+# The editor in Russian: its menu bar, read from the texts it writes out
+# when asked, and a screenshot of it.
+LANGUAGE=ru CHROMASMITH_TEXT_DUMP=/tmp/texts-ru.txt chromasmith /tmp/example.mgs >/tmp/editor-ru.log 2>&1 &
+editor=$!
+timeout 30 xdotool search --sync --onlyvisible --name '^chromaSmith x0.94 - /tmp/example.mgs$' >/dev/null ||
+  fail "the editor in Russian showed no window: $(cat /tmp/editor-ru.log)"
+sleep 2
+for item in "File1: Файл" "Edit1: Правка" "View1: Вид" "ColorCorrector1: Цветокорректор" "About1: О программе"; do
+  grep -qx "$item" /tmp/texts-ru.txt || fail "the Russian menu bar lacks '$item': $(head -5 /tmp/texts-ru.txt)"
+done
+xwd -root -silent >/tmp/editor-ru.xwd
+echo "  under LANGUAGE=ru the menu bar reads: Файл Правка Вид Цветокорректор О программе"
+kill "$editor" || true
+sleep 1
 
 kill "$xvfb" || true
 CHROOT
 
 convert "xwd:$root/tmp/editor.xwd" "$out/editor.png"
 convert "xwd:$root/tmp/fuse.xwd" "$out/fuse.png"
-echo "PASS: installed clean; screenshots in $out/editor.png and $out/fuse.png"
+convert "xwd:$root/tmp/editor-ru.xwd" "$out/editor-ru.png"
+echo "PASS: installed clean; screenshots in $out/editor.png, $out/editor-ru.png and $out/fuse.png"

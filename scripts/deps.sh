@@ -5,7 +5,7 @@ CHROMASMITH_PACKAGES=(qt6-base-dev libpng-dev libgtest-dev libbenchmark-dev cmak
   desktop-file-utils libxml2-utils shared-mime-info dpkg-dev fuse-emulator-gtk
   pasmo libspectrum-dev fuse-emulator-utils libjpeg62-turbo-dev libgif-dev libexif-dev pkg-config
   help2man libxcb1-dev opense-basic zlib1g-dev openbox x11-utils
-  qt6-l10n-tools qt6-translations-l10n gettext locales)
+  qt6-l10n-tools qt6-translations-l10n gettext x11-xkb-utils locales)
 
 ensure_deps() {
   local missing=()

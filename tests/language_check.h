@@ -16,11 +16,15 @@ inline const QSet<QString>& LatinNames() {
       // the program, the technique as a name, machines and tools
       "chromaSmith", "chromasmith", "GigaScreen", "ZX", "Spectrum", "Pentagon", "Qt", "Fuse",
       // formats and colour models
-      "PNG", "JPEG", "GIF", "BMP", "SZX", "SNA", "TAP", "TRD", "SCR", "IMG", "MGS", "RGB", "PIX", "INI",
+      "PNG", "JPEG", "GIF", "BMP", "SZX", "SNA", "TAP", "TRD", "SCR", "IMG", "MGS", "RGB", "PIX", "INI", "trd", "tap",
+      "MultiGigaScreen",
+      // the view palettes' names
+      "srgb", "pulsar", "orthodox", "alone", "electroscale",
       // Spectrum keywords for the attribute's parts
       "INK", "PAPER", "PAP", "BRIGHT", "FLASH",
       // key names
-      "Ctrl", "Shift", "Alt", "CTRL", "SHIFT", "ALT", "Esc", "Enter", "Del", "Delete", "Space", "Tab", "Home", "End", "PgUp", "PgDn",
+      "Ctrl", "Shift", "Alt", "CTRL", "SHIFT", "ALT", "ESC", "DEL", "CursorLeft", "CursorRight", "CursorUp",
+      "CursorDown", "Esc", "Enter", "Del", "Delete", "Space", "Tab", "Home", "End", "PgUp", "PgDn",
       "Backspace", "Return", "Ins", "Insert",
       // Qt's own Russian keeps the OK of its buttons
       "OK"};
@@ -31,7 +35,8 @@ inline const QSet<QString>& LatinNames() {
 // key names, single letters (keys) and F1..F12 are allowed.
 inline QStringList EnglishWords(const QString& text) {
   QString t = text;
-  t.remove(QRegularExpression(R"(\*?\.\$?[A-Za-z0-9$]+)"));  // file patterns and extensions
+  // file names and patterns: name.atr, *.mg1/mg2, .$scr
+  t.remove(QRegularExpression(R"([\w-]*\*?\.\$?[A-Za-z0-9$]+(/\$?[A-Za-z0-9]+)*)"));
   QStringList found;
   static const QRegularExpression word(R"([A-Za-z]{2,})");
   for (auto it = word.globalMatch(t); it.hasNext();) {

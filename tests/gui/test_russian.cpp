@@ -33,7 +33,9 @@ QStringList allTexts(MainWindow& w) {
 // The placeholders (%1 ... %9, %n) a text has, sorted.
 QStringList placeholders(const QString& text) {
   QStringList found;
-  for (auto it = QRegularExpression("%[1-9n]").globalMatch(text); it.hasNext();) found << it.next().captured();
+  // %L1 is %1 in the language's way of writing numbers.
+  for (auto it = QRegularExpression("%L?[1-9n]").globalMatch(text); it.hasNext();)
+    found << it.next().captured().remove('L');
   found.sort();
   found.removeDuplicates();
   return found;
@@ -108,7 +110,7 @@ class TestRussian : public QObject {
     for (const QString& name : {bad, dir.path() + "/none.mgs"}) {
       auto s = start({name});
       QCOMPARE(int(s->messages.size()), 1);
-      const QString text = s->messages[0].second;
+      const QString text = QString(s->messages[0].second).remove(name);
       QVERIFY2(hasCyrillic(text), qPrintable(text));
       QVERIFY2(cs::test::EnglishWords(text).isEmpty(), qPrintable(text));
     }
