@@ -804,7 +804,7 @@ meanwhile when stderr is a terminal.
                     знакоместа (по умолчанию 1)
   --dither D        для изображения в INPUT: none, ordered или diffusion (по умолчанию)
   --strength P      для изображения в INPUT: доля ошибки, которую передаёт
-                    рассеивание, 0 ... 100 процентов (по умолчанию %1)
+                    диффузия ошибки, 0 ... 100 процентов (по умолчанию %1)
   --fit F           для изображения в INPUT: cover (растянуть до заполнения 256 x 192
                     по центру, лишнее обрезать; по умолчанию) или border (вписать
                     целиком по центру на чёрном)
@@ -1224,7 +1224,7 @@ wrong arguments.
     <message>
         <source>8x%1, the picture&apos;s (File &gt; New or &quot;Change char size&quot; chooses another)</source>
         <translation>8x%1, как у картинки
-(другую задают «Файл &gt; Создать» и «Изменить размер знакоместа»)</translation>
+(другую задают «Файл &gt; Создать» и «Размер знакоместа»)</translation>
     </message>
     <message>
         <source>Cell height:</source>
