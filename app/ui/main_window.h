@@ -43,7 +43,6 @@ class FileDialog;
 class FloatingPanel;
 class HistoryController;
 class ShapeOptionsControls;
-class ImportImageDialog;
 class PaintSink;
 class PalettePanel;
 class PanelCaptionStrip;
